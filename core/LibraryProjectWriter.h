@@ -1,0 +1,29 @@
+#pragma once
+
+#include "TextFile.h"
+
+#include <QStringList>
+
+namespace tolvane {
+
+struct LibrarySettings
+{
+    QString libraryName;
+    QString scriptName;
+    bool classes = true;
+    bool windows = true;
+    bool dialogs = false;
+    QString programFolder;
+};
+
+// The resource-only library project that links the compiled script.
+class LibraryProjectWriter
+{
+public:
+    static QString projectPath(const LibrarySettings &settings);
+    static QString usesClause(const LibrarySettings &settings);
+    static QStringList lines(const LibrarySettings &settings);
+    static WriteResult write(const LibrarySettings &settings);
+};
+
+} // namespace tolvane

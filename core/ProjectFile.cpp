@@ -1,0 +1,70 @@
+#include "ProjectFile.h"
+#include "Platform.h"
+
+#include <QFile>
+
+namespace tolvane {
+
+WriteResult ProjectFile::write(const QString &filePath, const QStringList &paths)
+{
+    for (const QString &p : paths) {
+        if (p.contains(QLatin1Char('\r')) || p.contains(QLatin1Char('\n')) ||
+            p.contains(QChar(0))) {
+            return WriteResult::failure(
+                QStringLiteral("The path \"%1\" holds a line break and cannot be stored in a "
+                               "project file.")
+                    .arg(QString(p).replace(QLatin1Char('\r'), QLatin1Char(' '))
+                             .replace(QLatin1Char('\n'), QLatin1Char(' '))));
+        }
+    }
+    return TextFile::write(filePath, paths);
+}
+
+QStringList ProjectFile::parse(const QByteArray &bytes)
+{
+    QByteArray data = bytes;
+    const int zero = data.indexOf('\0');
+    if (zero >= 0)
+        data.truncate(zero);
+    QStringList out;
+    int start = 0;
+    int i = 0;
+    while (i < data.size()) {
+        const char c = data.at(i);
+        if (c == '\r' || c == '\n') {
+            out << QString::fromLocal8Bit(data.mid(start, i - start));
+            if (c == '\r' && i + 1 < data.size() && data.at(i + 1) == '\n')
+                ++i;
+            start = i + 1;
+        }
+        ++i;
+    }
+    if (start < data.size())
+        out << QString::fromLocal8Bit(data.mid(start));
+    return out;
+}
+
+QStringList ProjectFile::read(const QString &filePath, bool *ok)
+{
+    QFile file(filePath);
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (ok)
+        *ok = opened;
+    return opened ? parse(file.readAll()) : QStringList();
+}
+
+QString ProjectFile::projectsFolder(const QString &programFolder)
+{
+    return Platform::folderWithSeparator(programFolder) + QStringLiteral("Projects");
+}
+
+QString ProjectFile::quickSaveName(const QString &programFolder, qint64 tickCount)
+{
+    const qint32 t = static_cast<qint32>(tickCount / 333);
+    // The projects folder keeps the case setup gave it: on a case-sensitive file system an
+    // upper-cased folder name would be another, missing folder.
+    return Platform::folderWithSeparator(projectsFolder(programFolder)) + QStringLiteral("PF") +
+           QString::number(t) + QStringLiteral(".TPF");
+}
+
+} // namespace tolvane

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "TextFile.h"
+
+#include <QStringList>
+
+namespace tolvane {
+
+// Project files (.tpf): one full path per line, CR LF after each, nothing else.
+class ProjectFile
+{
+public:
+    // Refuses a path that holds a line break: it would come back as two entries.
+    static WriteResult write(const QString &filePath, const QStringList &paths);
+    // Splits at CR, LF or the pair; an empty line is an empty entry; a zero byte ends the text.
+    static QStringList parse(const QByteArray &data);
+    static QStringList read(const QString &filePath, bool *ok = nullptr);
+    // Quick-save name: the projects folder + "PF" + ticks/333 + ".TPF".
+    static QString quickSaveName(const QString &programFolder, qint64 tickCount);
+    static QString projectsFolder(const QString &programFolder);
+};
+
+} // namespace tolvane

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tolvane {
+
+// What a write gives back: success, or the message the user sees.
+struct WriteResult
+{
+    bool ok = true;
+    QString error;
+    explicit operator bool() const { return ok; }
+    static WriteResult failure(const QString &text) { return {false, text}; }
+};
+
+// Generated text files are written whole and atomically, in the system's code page, every line
+// (the last one too) ending in CR LF. A crash leaves the old file or the new one.
+class TextFile
+{
+public:
+    static QByteArray encode(const QStringList &lines);
+    static WriteResult write(const QString &path, const QStringList &lines);
+    static WriteResult writeBytes(const QString &path, const QByteArray &bytes);
+    static QString cannotCreate(const QString &path) { return QStringLiteral("Cannot create file ") + path; }
+};
+
+} // namespace tolvane

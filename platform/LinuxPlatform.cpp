@@ -1,0 +1,182 @@
+#include "LinuxPlatform.h"
+#include "ToolRunner.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStorageInfo>
+#include <QUrl>
+
+namespace tolvane {
+
+int LinuxPlatform::runTool(const QString &program, const QStringList &arguments, QString *output,
+                           const QString &workingFolder)
+{
+    return ToolRunner::run(program, arguments, output, workingFolder);
+}
+
+bool LinuxPlatform::printFile(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return false;
+    return QProcess::startDetached(QStringLiteral("lp"), {QStringLiteral("--"), path});
+}
+
+static bool openWithDesktop(const QString &path)
+{
+    // xdg-open is what the desktop's default handler goes through; starting it detached keeps
+    // this layer free of the GUI library.
+    return QProcess::startDetached(QStringLiteral("xdg-open"), {path});
+}
+
+bool LinuxPlatform::openFile(const QString &path)
+{
+    return QFileInfo::exists(path) && openWithDesktop(path);
+}
+
+bool LinuxPlatform::openFolder(const QString &path)
+{
+    return openWithDesktop(path.isEmpty() ? QDir::homePath() : path);
+}
+
+std::optional<qint64> LinuxPlatform::freeSpace(const QString &root)
+{
+    QStorageInfo info(root);
+    if (!info.isValid() || !info.isReady())
+        return std::nullopt;
+    return info.bytesAvailable();
+}
+
+qint64 LinuxPlatform::fileSize(const QString &path)
+{
+    QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return -1;
+    return info.isDir() ? 0 : info.size();
+}
+
+QString LinuxPlatform::shortPath(const QString &path)
+{
+    return path;
+}
+
+QString LinuxPlatform::driveRoot(const QString &folder)
+{
+    QStorageInfo info(folder);
+    if (!info.isValid())
+        return QStringLiteral("/");
+    return folderWithSeparator(info.rootPath());
+}
+
+QString LinuxPlatform::tempFolder()
+{
+    return folderWithSeparator(QDir::tempPath());
+}
+
+QString LinuxPlatform::windowsFolder()
+{
+    QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty())
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    return folderWithSeparator(data);
+}
+
+QString LinuxPlatform::systemFontsFolder()
+{
+    return QStringLiteral("/usr/share/fonts/");
+}
+
+QString LinuxPlatform::currentFolder()
+{
+    return QDir::currentPath();
+}
+
+bool LinuxPlatform::fileExists(const QString &path)
+{
+    QFileInfo info(path);
+    return !path.isEmpty() && info.exists() && !info.isDir();
+}
+
+bool LinuxPlatform::folderExists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
+
+bool LinuxPlatform::createFolder(const QString &path)
+{
+    return !path.isEmpty() && QDir().mkpath(path);
+}
+
+bool LinuxPlatform::removeFile(const QString &path)
+{
+    return QFile::remove(path);
+}
+
+bool LinuxPlatform::renameFile(const QString &from, const QString &to)
+{
+    if (QFileInfo::exists(to))
+        return false;
+    return QFile::rename(from, to);
+}
+
+bool LinuxPlatform::removeFolderTree(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    return QDir(path).removeRecursively();
+}
+
+QString LinuxPlatform::freeNameIn(const QString &folder, const QString &fileName)
+{
+    const QString dir = folderWithSeparator(folder);
+    if (!QFileInfo::exists(dir + fileName))
+        return dir + fileName;
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    const QString base = dot > 0 ? fileName.left(dot) : fileName;
+    const QString ext = dot > 0 ? fileName.mid(dot) : QString();
+    for (int n = 2;; ++n) {
+        const QString candidate = dir + base + QStringLiteral(" (%1)").arg(n) + ext;
+        if (!QFileInfo::exists(candidate))
+            return candidate;
+    }
+}
+
+bool LinuxPlatform::moveFile(const QString &from, const QString &to)
+{
+    if (QFile::rename(from, to))
+        return true;
+    // Across file systems: copy first, delete the source only once the copy is whole.
+    if (!QFile::copy(from, to))
+        return false;
+    if (QFileInfo(from).size() != QFileInfo(to).size()) {
+        QFile::remove(to);
+        return false;
+    }
+    QFile::remove(from);
+    return true;
+}
+
+QStringList LinuxPlatform::moveFiles(const QStringList &sources, const QString &destinationFolder)
+{
+    QStringList results;
+    for (const QString &source : sources) {
+        QFileInfo info(source);
+        if (!info.exists() || !QFileInfo(destinationFolder).isDir()) {
+            results << QString();
+            continue;
+        }
+        const QString target = freeNameIn(destinationFolder, info.fileName());
+        results << (moveFile(source, target) ? target : QString());
+    }
+    return results;
+}
+
+qint64 LinuxPlatform::tickCount()
+{
+    return QDeadlineTimer::current(Qt::PreciseTimer).deadline();
+}
+
+} // namespace tolvane

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Platform.h"
+
+namespace tolvane {
+
+// The desktop Linux side of every operating-system operation.
+class LinuxPlatform : public Platform
+{
+public:
+    int runTool(const QString &program, const QStringList &arguments, QString *output,
+                const QString &workingFolder = QString()) override;
+    bool printFile(const QString &path) override;
+    bool openFile(const QString &path) override;
+    bool openFolder(const QString &path) override;
+    std::optional<qint64> freeSpace(const QString &root) override;
+    qint64 fileSize(const QString &path) override;
+    QString shortPath(const QString &path) override;
+    QString driveRoot(const QString &folder) override;
+    QString tempFolder() override;
+    QString windowsFolder() override;
+    QString systemFontsFolder() override;
+    QString currentFolder() override;
+    bool fileExists(const QString &path) override;
+    bool folderExists(const QString &path) override;
+    bool createFolder(const QString &path) override;
+    bool removeFile(const QString &path) override;
+    bool renameFile(const QString &from, const QString &to) override;
+    bool removeFolderTree(const QString &path) override;
+    QStringList moveFiles(const QStringList &sources, const QString &destinationFolder) override;
+    qint64 tickCount() override;
+
+    // "NAME.EXT" in folder, or "NAME (2).EXT", "NAME (3).EXT" ... when taken.
+    static QString freeNameIn(const QString &folder, const QString &fileName);
+    // Rename, or copy and delete across file systems. The source stays when the copy fails.
+    static bool moveFile(const QString &from, const QString &to);
+};
+
+} // namespace tolvane

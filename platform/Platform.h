@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace tolvane {
+
+// Every operation on the operating system goes through here, so the build logic and the windows
+// can run against a fake in tests and stay portable.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // Runs a program with an argument list (never a command line split at blanks) and waits for
+    // it. Returns the exit code, or -1 when the program cannot be started. When output is given it
+    // receives the first 16384 bytes of standard output and error together, up to the first zero
+    // byte; it is left alone when the program cannot be started.
+    virtual int runTool(const QString &program, const QStringList &arguments, QString *output,
+                        const QString &workingFolder = QString()) = 0;
+
+    // Hands a file to the desktop; false when that could not be started.
+    virtual bool printFile(const QString &path) = 0;
+    virtual bool openFile(const QString &path) = 0;
+    virtual bool openFolder(const QString &path) = 0;
+
+    // Free bytes of the volume that holds root; nothing when the query fails.
+    virtual std::optional<qint64> freeSpace(const QString &root) = 0;
+    // Size in bytes, -1 when nothing is found.
+    virtual qint64 fileSize(const QString &path) = 0;
+    // The short (8.3) form of a path; where the system has none, the path itself.
+    virtual QString shortPath(const QString &path) = 0;
+    // The root of the volume that holds folder, ending in a separator ("C:\", "/").
+    virtual QString driveRoot(const QString &folder) = 0;
+    // The folder for temporary outputs, ending in a separator.
+    virtual QString tempFolder() = 0;
+    // The system's own folder, ending in a separator; setup puts the program folder below it.
+    virtual QString windowsFolder() = 0;
+    virtual QString systemFontsFolder() = 0;
+    virtual QString currentFolder() = 0;
+
+    virtual bool fileExists(const QString &path) = 0;
+    virtual bool folderExists(const QString &path) = 0;
+    virtual bool createFolder(const QString &path) = 0;
+    virtual bool removeFile(const QString &path) = 0;
+    virtual bool renameFile(const QString &from, const QString &to) = 0;
+    // Deletes a folder with everything in it.
+    virtual bool removeFolderTree(const QString &path) = 0;
+    // Moves files into a folder, keeping any file already there: a moved file whose name is taken
+    // gets "NAME (2).EXT" and so on. Returns where each source ended up (empty when it failed).
+    virtual QStringList moveFiles(const QStringList &sources, const QString &destinationFolder) = 0;
+
+    // Milliseconds since the system started.
+    virtual qint64 tickCount() = 0;
+    // Bits per pixel of the screen; the windows layer knows the screen, this layer does not.
+    virtual int colourDepth() { return 32; }
+
+    // "" stays "", a folder gets one trailing separator.
+    static QString folderWithSeparator(const QString &folder);
+    static bool endsWithSeparator(const QString &text);
+};
+
+} // namespace tolvane
