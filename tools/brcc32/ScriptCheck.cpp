@@ -1,0 +1,296 @@
+#include "ScriptCheck.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QtEndian>
+
+namespace tolvane::tools {
+
+QString ScriptCheck::stripComments(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    bool inString = false, inBlock = false, inLine = false;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const QChar next = i + 1 < text.size() ? text.at(i + 1) : QChar();
+        if (c == QLatin1Char('\n')) {
+            inLine = false;
+            inString = false; // strings do not run over lines
+            out += c;
+            continue;
+        }
+        if (inLine) {
+            if (c == QLatin1Char('\r'))
+                out += c; // the line keeps its ending
+            continue;
+        }
+        if (inBlock) {
+            out += c;
+            if (c == QLatin1Char('*') && next == QLatin1Char('/')) {
+                out += next;
+                ++i;
+                inBlock = false;
+            }
+            continue;
+        }
+        if (inString) {
+            out += c;
+            if (c == QLatin1Char('"'))
+                inString = false; // "" reopens at once, which is the escaped quote
+            continue;
+        }
+        if (c == QLatin1Char(';')) {
+            inLine = true;
+            continue;
+        }
+        if (c == QLatin1Char('"'))
+            inString = true;
+        else if (c == QLatin1Char('/') && next == QLatin1Char('*')) {
+            out += c;
+            out += next;
+            ++i;
+            inBlock = true;
+            continue;
+        }
+        out += c;
+    }
+    return out;
+}
+
+namespace {
+
+// Words and quoted strings of one line; C comments are blanked first by the caller.
+QStringList tokens(const QString &line, QList<bool> *quoted)
+{
+    QStringList out;
+    int i = 0;
+    while (i < line.size()) {
+        const QChar c = line.at(i);
+        if (c.isSpace() || c == QLatin1Char(',')) {
+            ++i;
+            continue;
+        }
+        if (c == QLatin1Char('"')) {
+            QString s;
+            ++i;
+            while (i < line.size()) {
+                if (line.at(i) == QLatin1Char('"')) {
+                    if (i + 1 < line.size() && line.at(i + 1) == QLatin1Char('"')) {
+                        s += QLatin1Char('"');
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                s += line.at(i++);
+            }
+            out << s;
+            if (quoted)
+                *quoted << true;
+            continue;
+        }
+        QString w;
+        while (i < line.size() && !line.at(i).isSpace() && line.at(i) != QLatin1Char('"') &&
+               line.at(i) != QLatin1Char(','))
+            w += line.at(i++);
+        out << w;
+        if (quoted)
+            *quoted << false;
+    }
+    return out;
+}
+
+// Blanks out C comments so that only statements are left, keeping the line count.
+QStringList statementLines(const QString &text)
+{
+    QString t = text;
+    bool inBlock = false, inString = false;
+    for (int i = 0; i < t.size(); ++i) {
+        const QChar c = t.at(i);
+        const QChar next = i + 1 < t.size() ? t.at(i + 1) : QChar();
+        if (inBlock) {
+            if (c == QLatin1Char('*') && next == QLatin1Char('/')) {
+                t[i] = t[i + 1] = QLatin1Char(' ');
+                inBlock = false;
+                ++i;
+            } else if (c != QLatin1Char('\n')) {
+                t[i] = QLatin1Char(' ');
+            }
+            continue;
+        }
+        if (c == QLatin1Char('\n'))
+            inString = false;
+        if (c == QLatin1Char('"'))
+            inString = !inString;
+        if (inString)
+            continue;
+        if (c == QLatin1Char('/') && next == QLatin1Char('*')) {
+            t[i] = t[i + 1] = QLatin1Char(' ');
+            inBlock = true;
+            ++i;
+        } else if (c == QLatin1Char('/') && next == QLatin1Char('/')) {
+            while (i < t.size() && t.at(i) != QLatin1Char('\n'))
+                t[i++] = QLatin1Char(' ');
+        }
+    }
+    return t.split(QLatin1Char('\n'));
+}
+
+const QStringList &fileTypes()
+{
+    static const QStringList types = {"BITMAP", "ICON",  "CURSOR", "FONT",   "RCDATA", "CABFILE",
+                                      "EXEFILE", "FON",  "TTF",    "ANICUR", "AVI",    "GIF",
+                                      "JPEG",    "WAVE", "PNG",    "HTML",   "MANIFEST"};
+    return types;
+}
+
+const QStringList &memoryOptions()
+{
+    static const QStringList options = {"PRELOAD", "LOADONCALL", "FIXED",      "MOVEABLE",
+                                        "DISCARDABLE", "PURE",    "IMPURE",    "SHARED",
+                                        "NONSHARED"};
+    return options;
+}
+
+QString findFile(const QString &name, const QStringList &folders)
+{
+    QString n = name;
+    n.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (QFileInfo(n).isAbsolute())
+        return QFileInfo::exists(n) ? n : QString();
+    for (const QString &folder : folders) {
+        const QString candidate = QDir(folder).filePath(n);
+        if (QFileInfo::exists(candidate))
+            return candidate;
+    }
+    return QString();
+}
+
+} // namespace
+
+QString ScriptCheck::iconProblem(const QByteArray &d, int wantType)
+{
+    const QString what = wantType == 1 ? QStringLiteral("icon") : QStringLiteral("cursor");
+    if (d.size() < 6)
+        return QStringLiteral("invalid %1 file (too short)").arg(what);
+    const auto *p = reinterpret_cast<const uchar *>(d.constData());
+    const quint16 reserved = qFromLittleEndian<quint16>(p);
+    const quint16 type = qFromLittleEndian<quint16>(p + 2);
+    const quint16 count = qFromLittleEndian<quint16>(p + 4);
+    if (reserved != 0 || type != wantType)
+        return QStringLiteral("invalid %1 file (not an %1 header)").arg(what);
+    if (count == 0)
+        return QStringLiteral("invalid %1 file (no images)").arg(what);
+    if (6 + 16 * qint64(count) > d.size())
+        return QStringLiteral("invalid %1 file (directory runs past the end)").arg(what);
+    for (int i = 0; i < count; ++i) {
+        const uchar *e = p + 6 + 16 * i;
+        const quint32 size = qFromLittleEndian<quint32>(e + 8);
+        const quint32 offset = qFromLittleEndian<quint32>(e + 12);
+        if (size < 8 || qint64(offset) + size > d.size())
+            return QStringLiteral("invalid %1 file (image %2 runs past the end)").arg(what).arg(i + 1);
+    }
+    return QString();
+}
+
+QString ScriptCheck::bitmapProblem(const QByteArray &d)
+{
+    if (d.size() < 14 + 12 || !d.startsWith("BM"))
+        return QStringLiteral("invalid bitmap file");
+    const quint32 header = qFromLittleEndian<quint32>(d.constData() + 14);
+    if (header != 12 && header != 16 && header != 40 && header != 52 && header != 56 &&
+        header != 64 && header != 108 && header != 124)
+        return QStringLiteral("invalid bitmap file (unknown header size %1)").arg(header);
+    if (14 + qint64(header) > d.size())
+        return QStringLiteral("invalid bitmap file (header runs past the end)");
+    return QString();
+}
+
+QList<ScriptProblem> ScriptCheck::check(const QString &stripped, const QStringList &folders,
+                                        QMap<QString, int> *lineOfId)
+{
+    QList<ScriptProblem> problems;
+    const QStringList lines = statementLines(stripped);
+    static const QRegularExpression tableLine(
+        QStringLiteral("^\\s*(\\d+|0[xX][0-9a-fA-F]+)[lL]?\\s*,?\\s*\"(?:[^\"]|\"\")*\"\\s*$"));
+    enum { Outside, TableHead, InTable } state = Outside;
+    for (int i = 0; i < lines.size(); ++i) {
+        const int lineNo = i + 1;
+        QString line = lines.at(i);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.trimmed().isEmpty())
+            continue;
+        QList<bool> quoted;
+        const QStringList t = tokens(line, &quoted);
+        const QString first = t.value(0).toUpper();
+        if (state == Outside && first == QLatin1String("STRINGTABLE")) {
+            state = TableHead;
+            if (t.contains(QStringLiteral("{")) || t.contains(QStringLiteral("BEGIN"), Qt::CaseInsensitive))
+                state = InTable;
+            continue;
+        }
+        if (state == TableHead) {
+            if (first == QLatin1String("{") || first == QLatin1String("BEGIN"))
+                state = InTable;
+            continue;
+        }
+        if (state == InTable) {
+            if (first == QLatin1String("}") || first == QLatin1String("END")) {
+                state = Outside;
+                continue;
+            }
+            const QRegularExpressionMatch m = tableLine.match(line);
+            if (!m.hasMatch()) {
+                problems << ScriptProblem{lineNo, QStringLiteral("invalid string table entry: %1")
+                                                      .arg(line.trimmed())};
+            } else if (lineOfId) {
+                lineOfId->insert(QStringLiteral("STRINGTABLE:") + m.captured(1), lineNo);
+            }
+            continue;
+        }
+        // NAME TYPE [options] "file": a resource made from a file.
+        if (t.size() < 3 || quoted.value(0) || quoted.value(1))
+            continue;
+        const QString type = t.at(1).toUpper();
+        if (!fileTypes().contains(type))
+            continue;
+        bool onlyOptions = true;
+        for (int k = 2; k < t.size() - 1; ++k)
+            onlyOptions = onlyOptions && memoryOptions().contains(t.at(k).toUpper());
+        if (!onlyOptions || t.last() == QLatin1String("{") ||
+            t.last().compare(QLatin1String("BEGIN"), Qt::CaseInsensitive) == 0)
+            continue;
+        if (lineOfId)
+            lineOfId->insert(type + QLatin1Char(':') + t.at(0).toUpper(), lineNo);
+        const QString name = t.last();
+        const QString path = findFile(name, folders);
+        if (path.isEmpty()) {
+            problems << ScriptProblem{lineNo, name + QStringLiteral(": file not found")};
+            continue;
+        }
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) {
+            problems << ScriptProblem{lineNo, name + QStringLiteral(": cannot open file")};
+            continue;
+        }
+        if (type == QLatin1String("ICON") || type == QLatin1String("CURSOR") ||
+            type == QLatin1String("BITMAP")) {
+            const QByteArray data = f.readAll();
+            const QString why = type == QLatin1String("BITMAP")
+                                    ? bitmapProblem(data)
+                                    : iconProblem(data, type == QLatin1String("ICON") ? 1 : 2);
+            if (!why.isEmpty())
+                problems << ScriptProblem{lineNo, name + QStringLiteral(": ") + why};
+        }
+    }
+    if (state != Outside)
+        problems << ScriptProblem{int(lines.size()), QStringLiteral("STRINGTABLE is not closed")};
+    return problems;
+}
+
+} // namespace tolvane::tools

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace tolvane::tools {
+
+// One resource of a compiled .res file.
+struct Resource
+{
+    QString type; // "#2" for a numbered type, else its name
+    QString name; // "#1" for a numbered name, else its name
+    quint16 language = 0;
+    QByteArray data;
+};
+
+// Reads the 32-bit resource file format: a 32-byte empty entry, then one header and data per
+// resource, each aligned to four bytes. False, with the reason, when the file is not of that form.
+// With keepData off only the names are kept, for a quick check of a large file.
+bool parseResFile(const QByteArray &bytes, QList<Resource> &out, QString &error,
+                  bool keepData = true);
+
+} // namespace tolvane::tools
