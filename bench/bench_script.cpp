@@ -35,7 +35,8 @@ int main(int argc, char **argv)
     const int largest = *std::max_element(sizes.begin(), sizes.end());
     QList<ListEntry> all;
     for (int i = 0; i < largest; ++i) {
-        const QString path = dir.filePath(QStringLiteral("res%1.bmp").arg(i, 6, 10, QLatin1Char('0')));
+        const QString path =
+            dir.filePath(QStringLiteral("res%1.bmp").arg(i, 6, 10, QLatin1Char('0')));
         QFile f(path);
         f.open(QIODevice::WriteOnly);
         f.write("BM");
@@ -52,7 +53,8 @@ int main(int argc, char **argv)
         int steps = 0;
         QElapsedTimer timer;
         timer.start();
-        const WriteResult r = writer.write(entries, {}, s, [&](const ScriptProgress &) { ++steps; });
+        const WriteResult r =
+            writer.write(entries, {}, s, [&](const ScriptProgress &) { ++steps; });
         const double ms = timer.nsecsElapsed() / 1e6;
         if (!r || steps != n) {
             std::fprintf(stderr, "write failed: %s\n", qPrintable(r.error));

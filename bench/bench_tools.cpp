@@ -43,7 +43,8 @@ int main(int argc, char **argv)
     QByteArray data(size, '\0');
     for (int i = 0; i < n; ++i) {
         QRandomGenerator::global()->fillRange(reinterpret_cast<quint32 *>(data.data()), size / 4);
-        const QString path = dir.filePath(QStringLiteral("data/r%1.wav").arg(i, 5, 10, QLatin1Char('0')));
+        const QString path =
+            dir.filePath(QStringLiteral("data/r%1.wav").arg(i, 5, 10, QLatin1Char('0')));
         if (i == 0)
             QDir().mkpath(dir.filePath(QStringLiteral("data")));
         QFile f(path);
@@ -59,10 +60,13 @@ int main(int argc, char **argv)
     s.programFolder = dir.path();
     s.settingsKeyExists = true;
     ScriptWriter(platform, clock).write(entries, {}, s);
-    LibraryProjectWriter::write({QStringLiteral("BenchLib"), s.scriptName, true, true, false, dir.path()});
+    LibraryProjectWriter::write(
+        {QStringLiteral("BenchLib"), s.scriptName, true, true, false, dir.path()});
 
-    const double brcc = timed(bin + QStringLiteral("/brcc32"), {dir.filePath(QStringLiteral("Bench.rc"))});
-    const double dcc = timed(bin + QStringLiteral("/dcc32"), {dir.filePath(QStringLiteral("BenchLib.dpr"))});
+    const double brcc =
+        timed(bin + QStringLiteral("/brcc32"), {dir.filePath(QStringLiteral("Bench.rc"))});
+    const double dcc =
+        timed(bin + QStringLiteral("/dcc32"), {dir.filePath(QStringLiteral("BenchLib.dpr"))});
 
     QFile script(dir.filePath(QStringLiteral("Bench.rc")));
     script.open(QIODevice::ReadOnly);
@@ -70,13 +74,14 @@ int main(int argc, char **argv)
     plain.open(QIODevice::WriteOnly);
     plain.write(tools::ScriptCheck::stripComments(QString::fromUtf8(script.readAll())).toUtf8());
     plain.close();
-    const double rc = timed(QStringLiteral("llvm-rc"),
-                            {QStringLiteral("-no-preprocess"), QStringLiteral("-C"), QStringLiteral("65001"),
-                             QStringLiteral("-fo"), dir.filePath(QStringLiteral("plain.res")),
-                             dir.filePath(QStringLiteral("plain.rc"))});
+    const double rc =
+        timed(QStringLiteral("llvm-rc"),
+              {QStringLiteral("-no-preprocess"), QStringLiteral("-C"), QStringLiteral("65001"),
+               QStringLiteral("-fo"), dir.filePath(QStringLiteral("plain.res")),
+               dir.filePath(QStringLiteral("plain.rc"))});
     const double link = timed(QStringLiteral("lld-link"),
-                              {QStringLiteral("/dll"), QStringLiteral("/noentry"), QStringLiteral("/machine:x86"),
-                               QStringLiteral("/nodefaultlib"),
+                              {QStringLiteral("/dll"), QStringLiteral("/noentry"),
+                               QStringLiteral("/machine:x86"), QStringLiteral("/nodefaultlib"),
                                QStringLiteral("/out:") + dir.filePath(QStringLiteral("plain.dll")),
                                dir.filePath(QStringLiteral("plain.res"))});
     std::printf("resources: %d, input: %.1f MB\n", n, double(n) * size / 1048576.0);

@@ -9,7 +9,7 @@ namespace tolvane {
 // The size and date texts shown in scripts and in the build's summary, in the user's locale.
 class FileTexts
 {
-public:
+  public:
     // " 0 Bytes", "512 Bytes", "12 KB", "1.5 MB".
     static QString sizeText(qint64 size, const QLocale &locale = QLocale());
     // "5,000" style totals with the exact count: "4 KB (5,000 Bytes)", "1.5 MB (1,572,864 Bytes)".

@@ -9,7 +9,7 @@ namespace tolvane {
 // with the item "#", or the single resource name when only one entry is selected.
 class Identifiers
 {
-public:
+  public:
     static constexpr int numberItem = 22; // "#": ResId mode
     static constexpr int lastItem = 23;   // "X"
 

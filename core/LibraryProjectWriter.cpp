@@ -22,22 +22,23 @@ QString LibraryProjectWriter::usesClause(const LibrarySettings &s)
 
 QStringList LibraryProjectWriter::lines(const LibrarySettings &s)
 {
-    return {QString(),
-            QStringLiteral("Library ") + s.libraryName + QLatin1Char(';'),
-            QString(),
-            QStringLiteral("{ Important note about DLL memory management: ShareMem must be the"),
-            QStringLiteral("first unit in your library's USES clause AND your project's (select"),
-            QStringLiteral("View-Project Source) USES clause if your DLL exports any procedures or"),
-            QStringLiteral("functions that pass strings as parameters or function results. This"),
-            QStringLiteral("applies to all strings passed to and from your DLL--even those that"),
-            QStringLiteral("are nested in records and classes. ShareMem is the interface unit to"),
-            QStringLiteral("the DELPHIMM.DLL shared memory manager, which must be deployed along"),
-            QStringLiteral("with your DLL. To avoid using DELPHIMM.DLL, pass string information"),
-            QStringLiteral("using PChar or ShortString parameters. }"),
-            usesClause(s),
-            QStringLiteral("{$R ") + s.scriptName.toUpper() + QStringLiteral(".RES}"),
-            QStringLiteral("Begin"),
-            QStringLiteral("End.")};
+    return {
+        QString(),
+        QStringLiteral("Library ") + s.libraryName + QLatin1Char(';'),
+        QString(),
+        QStringLiteral("{ Important note about DLL memory management: ShareMem must be the"),
+        QStringLiteral("first unit in your library's USES clause AND your project's (select"),
+        QStringLiteral("View-Project Source) USES clause if your DLL exports any procedures or"),
+        QStringLiteral("functions that pass strings as parameters or function results. This"),
+        QStringLiteral("applies to all strings passed to and from your DLL--even those that"),
+        QStringLiteral("are nested in records and classes. ShareMem is the interface unit to"),
+        QStringLiteral("the DELPHIMM.DLL shared memory manager, which must be deployed along"),
+        QStringLiteral("with your DLL. To avoid using DELPHIMM.DLL, pass string information"),
+        QStringLiteral("using PChar or ShortString parameters. }"),
+        usesClause(s),
+        QStringLiteral("{$R ") + s.scriptName.toUpper() + QStringLiteral(".RES}"),
+        QStringLiteral("Begin"),
+        QStringLiteral("End.")};
 }
 
 WriteResult LibraryProjectWriter::write(const LibrarySettings &s)

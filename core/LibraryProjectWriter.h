@@ -19,7 +19,7 @@ struct LibrarySettings
 // The resource-only library project that links the compiled script.
 class LibraryProjectWriter
 {
-public:
+  public:
     static QString projectPath(const LibrarySettings &settings);
     static QString usesClause(const LibrarySettings &settings);
     static QStringList lines(const LibrarySettings &settings);

@@ -13,7 +13,8 @@ WriteResult ProjectFile::write(const QString &filePath, const QStringList &paths
             return WriteResult::failure(
                 QStringLiteral("The path \"%1\" holds a line break and cannot be stored in a "
                                "project file.")
-                    .arg(QString(p).replace(QLatin1Char('\r'), QLatin1Char(' '))
+                    .arg(QString(p)
+                             .replace(QLatin1Char('\r'), QLatin1Char(' '))
                              .replace(QLatin1Char('\n'), QLatin1Char(' '))));
         }
     }

@@ -9,7 +9,7 @@ namespace tolvane {
 // Project files (.tpf): one full path per line, CR LF after each, nothing else.
 class ProjectFile
 {
-public:
+  public:
     // Refuses a path that holds a line break: it would come back as two entries.
     static WriteResult write(const QString &filePath, const QStringList &paths);
     // Splits at CR, LF or the pair; an empty line is an empty entry; a zero byte ends the text.

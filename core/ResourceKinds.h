@@ -15,7 +15,7 @@ struct ResourceKind
 // The twelve kinds of resource file the program builds.
 class ResourceKinds
 {
-public:
+  public:
     static const QList<ResourceKind> &all();
     // The text from the last "." of the file name to its end, upper-cased; empty without a dot.
     static QString extensionOf(const QString &path);

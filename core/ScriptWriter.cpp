@@ -70,7 +70,8 @@ QStringList ScriptWriter::lines(const QList<ListEntry> &entries, const QStringLi
     out << QString() << QLatin1Char('/') + QString(84, QLatin1Char('*')) << QString();
     out << QLatin1Char(' ') + product::ownership();
     out << QLatin1Char(' ') + product::contact();
-    out << QStringLiteral(" File Generated at: ") + FileTexts::dateTimeText(m_clock.now(), m_locale);
+    out << QStringLiteral(" File Generated at: ") +
+               FileTexts::dateTimeText(m_clock.now(), m_locale);
     out << QString() << QString(86, QLatin1Char('*')) + QLatin1Char('/');
     if (!stringTable.isEmpty()) {
         out << QString() << QStringLiteral("STRINGTABLE") << QStringLiteral("{");

@@ -46,7 +46,7 @@ struct ScriptProgress
 // and one resource line per selected entry.
 class ScriptWriter
 {
-public:
+  public:
     using ProgressFn = std::function<void(const ScriptProgress &)>;
 
     ScriptWriter(Platform &platform, const Clock &clock, const QLocale &locale = QLocale());
@@ -61,10 +61,10 @@ public:
     WriteResult write(const QList<ListEntry> &entries, const QStringList &stringTable,
                       const ScriptSettings &settings, const ProgressFn &progress = {}) const;
 
-    static ScriptProgress progressFor(int position, int selectedCount,
-                                      bool allSelected, const ScriptSettings &settings);
+    static ScriptProgress progressFor(int position, int selectedCount, bool allSelected,
+                                      const ScriptSettings &settings);
 
-private:
+  private:
     Platform &m_platform;
     const Clock &m_clock;
     QLocale m_locale;

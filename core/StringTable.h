@@ -14,7 +14,7 @@ namespace tolvane {
 // resource compiler refuses). An emptied table starts again at 1.
 class StringTable
 {
-public:
+  public:
     struct Entry
     {
         int number;
@@ -38,7 +38,7 @@ public:
     static QString exportPath(const QString &destinationFolder, const QString &name);
     WriteResult exportTo(const QString &path) const;
 
-private:
+  private:
     QList<Entry> m_entries;
 };
 

@@ -18,11 +18,14 @@ struct WriteResult
 // (the last one too) ending in CR LF. A crash leaves the old file or the new one.
 class TextFile
 {
-public:
+  public:
     static QByteArray encode(const QStringList &lines);
     static WriteResult write(const QString &path, const QStringList &lines);
     static WriteResult writeBytes(const QString &path, const QByteArray &bytes);
-    static QString cannotCreate(const QString &path) { return QStringLiteral("Cannot create file ") + path; }
+    static QString cannotCreate(const QString &path)
+    {
+        return QStringLiteral("Cannot create file ") + path;
+    }
 };
 
 } // namespace tolvane

@@ -7,18 +7,18 @@ namespace tolvane {
 // Where a text shows the time, it asks this, so tests can fix the moment.
 class Clock
 {
-public:
+  public:
     virtual ~Clock() = default;
     virtual QDateTime now() const { return QDateTime::currentDateTime(); }
 };
 
 class FixedClock : public Clock
 {
-public:
+  public:
     explicit FixedClock(const QDateTime &moment) : m_moment(moment) {}
     QDateTime now() const override { return m_moment; }
 
-private:
+  private:
     QDateTime m_moment;
 };
 

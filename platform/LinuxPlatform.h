@@ -7,7 +7,7 @@ namespace tolvane {
 // The desktop Linux side of every operating-system operation.
 class LinuxPlatform : public Platform
 {
-public:
+  public:
     int runTool(const QString &program, const QStringList &arguments, QString *output,
                 const QString &workingFolder = QString()) override;
     bool printFile(const QString &path) override;

@@ -10,7 +10,7 @@ namespace tolvane {
 // can run against a fake in tests and stay portable.
 class Platform
 {
-public:
+  public:
     virtual ~Platform() = default;
 
     // Runs a program with an argument list (never a command line split at blanks) and waits for

@@ -217,12 +217,13 @@ void Registry::keepAside(const QString &why)
                           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
     QFile::remove(aside);
     const bool kept = QFile::rename(m_filePath, aside);
-    m_problem = kept ? QStringLiteral("The settings file %1 could not be read (%2). It was kept as "
-                                      "%3 and the settings start afresh.")
-                           .arg(m_filePath, why, aside)
-                     : QStringLiteral("The settings file %1 could not be read (%2) and could not be "
-                                      "moved aside; it is left as it is and nothing will be saved.")
-                           .arg(m_filePath, why);
+    m_problem = kept
+                    ? QStringLiteral("The settings file %1 could not be read (%2). It was kept as "
+                                     "%3 and the settings start afresh.")
+                          .arg(m_filePath, why, aside)
+                    : QStringLiteral("The settings file %1 could not be read (%2) and could not be "
+                                     "moved aside; it is left as it is and nothing will be saved.")
+                          .arg(m_filePath, why);
     if (!kept)
         m_stampSize = -2; // never matches: refresh keeps failing, changes keep being refused
 }
@@ -346,8 +347,7 @@ std::optional<RegValue> Registry::value(RegRoot root, const QString &path, const
     return std::nullopt;
 }
 
-bool Registry::setValue(RegRoot root, const QString &path, const QString &name,
-                        const RegValue &v)
+bool Registry::setValue(RegRoot root, const QString &path, const QString &name, const RegValue &v)
 {
     const QString full = fullPath(root, path).toLower();
     return change([&] {

@@ -9,11 +9,20 @@
 
 namespace tolvane {
 
-enum class RegRoot { LocalMachine, CurrentUser, Users };
+enum class RegRoot
+{
+    LocalMachine,
+    CurrentUser,
+    Users
+};
 
 struct RegValue
 {
-    enum Type { Text, Dword };
+    enum Type
+    {
+        Text,
+        Dword
+    };
     Type type = Text;
     QString text;
     quint32 dword = 0;
@@ -26,7 +35,7 @@ struct RegValue
 // this is a one-user desktop.
 class Registry
 {
-public:
+  public:
     explicit Registry(const QString &filePath);
 
     QString filePath() const { return m_filePath; }
@@ -47,7 +56,7 @@ public:
 
     static QString rootName(RegRoot root);
 
-private:
+  private:
     struct Entry
     {
         QString name;

@@ -10,7 +10,7 @@ namespace tolvane {
 // a pipe holds never blocks; only the first captureLimit bytes are kept.
 class ToolRunner
 {
-public:
+  public:
     static constexpr int captureLimit = 16384;
 
     static int run(const QString &program, const QStringList &arguments, QString *output,

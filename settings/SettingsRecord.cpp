@@ -20,8 +20,10 @@ const QList<SettingRow> &SettingsRecord::rows()
         {QStringLiteral("Recent Folder"), T::Text, QVariant(), QStringLiteral("Edit2")},
         {QStringLiteral("Prompt Res ID"), T::Integer, 0, QStringLiteral("Idx1")},
         {QStringLiteral("Recent Local"), T::Integer, 0, QStringLiteral("Edit2")},
-        {QStringLiteral("Script Name"), T::Text, QStringLiteral("Untitled"), QStringLiteral("Edit1")},
-        {QStringLiteral("Library Name"), T::Text, QStringLiteral("Untitled"), QStringLiteral("Edit3")},
+        {QStringLiteral("Script Name"), T::Text, QStringLiteral("Untitled"),
+         QStringLiteral("Edit1")},
+        {QStringLiteral("Library Name"), T::Text, QStringLiteral("Untitled"),
+         QStringLiteral("Edit3")},
         {QStringLiteral("Res Name"), T::Text, QStringLiteral("Untitled"), QStringLiteral("Edit4")},
         {QStringLiteral("Script Type"), T::Integer, 0, QStringLiteral("ResBox")},
         {QStringLiteral("Prompt Recurse"), T::Flag, false, QStringLiteral("Rfx")},
@@ -73,8 +75,8 @@ static Sequence plain(const QStringList &names)
 
 QStringList colourTargets()
 {
-    return {QStringLiteral("Idx1"),  QStringLiteral("Edit1"), QStringLiteral("ResBox"),
-            QStringLiteral("Edit2"), QStringLiteral("Edit3"), QStringLiteral("Edit4"),
+    return {QStringLiteral("Idx1"),    QStringLiteral("Edit1"), QStringLiteral("ResBox"),
+            QStringLiteral("Edit2"),   QStringLiteral("Edit3"), QStringLiteral("Edit4"),
             QStringLiteral("ListBox1")};
 }
 
@@ -86,15 +88,16 @@ Sequence mainWindowLoad()
 
 Sequence toolWindowLoad()
 {
-    Sequence s = plain({"Recent Local", "Script Name", "Library Name", "Res Name", "Prompt Res ID",
-                        "Script Type", "Prompt Recurse", "Prompt Name", "Prompt Not",
-                        "Prompt FileInfo", "Prompt Close", "Prompt Drag", "Prompt Sound",
-                        "Prompt Auto Sort", "Prompt ReName", "Prompt Summary", "Prompt Position",
-                        "Prompt Compile", "Prompt sHint", "Prompt Class", "Prompt Window",
-                        "Prompt Dialog"});
+    Sequence s = plain({"Recent Local",    "Script Name",      "Library Name",   "Res Name",
+                        "Prompt Res ID",   "Script Type",      "Prompt Recurse", "Prompt Name",
+                        "Prompt Not",      "Prompt FileInfo",  "Prompt Close",   "Prompt Drag",
+                        "Prompt Sound",    "Prompt Auto Sort", "Prompt ReName",  "Prompt Summary",
+                        "Prompt Position", "Prompt Compile",   "Prompt sHint",   "Prompt Class",
+                        "Prompt Window",   "Prompt Dialog"});
     // Each target reads its pair afresh.
     for (const QString &target : colourTargets())
-        s << SequenceItem{QStringLiteral("Color"), target} << SequenceItem{QStringLiteral("Font"), target};
+        s << SequenceItem{QStringLiteral("Color"), target}
+          << SequenceItem{QStringLiteral("Font"), target};
     s << plain({"hColor", "hFColor", "Tool Left", "Tool Top"});
     return s;
 }
@@ -116,13 +119,13 @@ Sequence stringEditorLoad()
 
 Sequence toolWindowSave()
 {
-    return plain({"Script Name",    "Library Name",    "Res Name",        "Filter Type",
-                  "Recent Folder",  "TempDir1",        "TempDir2",        "Recent Local",
-                  "Script Type",    "Prompt Res ID",   "Prompt Recurse",  "Prompt Name",
-                  "Prompt Not",     "Prompt FileInfo", "Prompt Drag",     "Prompt Close",
+    return plain({"Script Name",    "Library Name",     "Res Name",       "Filter Type",
+                  "Recent Folder",  "TempDir1",         "TempDir2",       "Recent Local",
+                  "Script Type",    "Prompt Res ID",    "Prompt Recurse", "Prompt Name",
+                  "Prompt Not",     "Prompt FileInfo",  "Prompt Drag",    "Prompt Close",
                   "Prompt Sound",   "Prompt Auto Sort", "Prompt ReName",  "Prompt Summary",
-                  "Prompt Compile", "Prompt Position", "Prompt sHint",    "Prompt Class",
-                  "Prompt Window",  "Prompt Dialog",   "Color",           "Font",
+                  "Prompt Compile", "Prompt Position",  "Prompt sHint",   "Prompt Class",
+                  "Prompt Window",  "Prompt Dialog",    "Color",          "Font",
                   "hColor",         "hFColor"});
 }
 

@@ -6,7 +6,13 @@
 
 namespace tolvane {
 
-enum class ValueType { Text, Integer, Flag, Colour };
+enum class ValueType
+{
+    Text,
+    Integer,
+    Flag,
+    Colour
+};
 
 // One value of the settings key. fresh is what setup writes for a tool window left as it comes
 // up on a fresh installation; an invalid fresh value means setup works it out at the time (the
@@ -26,7 +32,7 @@ constexpr quint32 buttonFace = systemColourFlag + 15;
 
 class SettingsRecord
 {
-public:
+  public:
     // Every value, in the order setup writes them ("Filter Type" last; setup leaves it out).
     static const QList<SettingRow> &rows();
     static const SettingRow *find(const QString &name);

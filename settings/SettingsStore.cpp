@@ -202,8 +202,8 @@ QStringList SettingsStore::loadHistory()
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });
     for (int i = 0; i < entries.size(); ++i) {
-        const auto v = m_registry.value(RegRoot::CurrentUser, historyKeyPath(),
-                                        QStringLiteral("n%1").arg(i));
+        const auto v =
+            m_registry.value(RegRoot::CurrentUser, historyKeyPath(), QStringLiteral("n%1").arg(i));
         if (v && v->type == RegValue::Text && !v->text.isEmpty())
             entries[i] = v->text;
     }

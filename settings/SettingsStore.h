@@ -11,7 +11,7 @@ namespace tolvane {
 // Where a sequence takes values from and puts them: the windows implement it over their controls.
 class SettingsTarget
 {
-public:
+  public:
     virtual ~SettingsTarget() = default;
     virtual void apply(const SequenceItem &item, const QVariant &value) = 0;
     virtual QVariant current(const SequenceItem &item) const = 0;
@@ -22,7 +22,7 @@ public:
 // and the removal of the program's keys.
 class SettingsStore
 {
-public:
+  public:
     explicit SettingsStore(Registry &registry);
 
     static QString settingsKeyPath() { return QStringLiteral("\\SOFTWARE\\Kelvadore\\Tolvane"); }
@@ -78,7 +78,7 @@ public:
     QString bootFolder();
     QString delphiRoot(int version);
 
-private:
+  private:
     bool readNumber(const QString &name, quint32 &out, QString *error);
     QString readTextRaw(RegRoot root, const QString &key, const QString &name);
 

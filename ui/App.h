@@ -7,12 +7,12 @@ namespace tolvane {
 // Builds the services once and creates the windows in their fixed order.
 class App
 {
-public:
+  public:
     App();
     ~App();
     int run();
 
-private:
+  private:
     struct Parts;
     std::unique_ptr<Parts> m;
 };

@@ -41,8 +41,13 @@ QByteArray crlf(const QStringList &lines)
 
 QStringList banner(const QString &generatedAt)
 {
-    return {QString(), "/" + QString(84, '*'), QString(), " " + product::ownership(),
-            " " + product::contact(), " File Generated at: " + generatedAt, QString(),
+    return {QString(),
+            "/" + QString(84, '*'),
+            QString(),
+            " " + product::ownership(),
+            " " + product::contact(),
+            " File Generated at: " + generatedAt,
+            QString(),
             QString(86, '*') + "/"};
 }
 } // namespace
@@ -51,7 +56,7 @@ class TestCore : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void kinds_data();
     void kinds();
     void identifiers_data();
@@ -85,16 +90,26 @@ void TestCore::kinds_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("keyword");
-    QTest::newRow("mixed case") << "/art/picture.Bmp" << "BITMAP";
-    QTest::newRow("upper case") << "/art/PICTURE.BMP" << "BITMAP";
-    QTest::newRow("jpg") << "/art/photo.jpg" << "JPEG";
-    QTest::newRow("jpeg has no row") << "/art/photo.jpeg" << "";
-    QTest::newRow("png has no row") << "/art/photo.png" << "";
-    QTest::newRow("last dot counts") << "/art/a.ico.wav" << "WAVE";
-    QTest::newRow("dot in folder only") << "/art.ico/readme" << "";
-    QTest::newRow("animated cursor") << "C:\\Cur\\busy.ANI" << "ANICUR";
-    QTest::newRow("cabinet") << "/x/setup.cab" << "CABFILE";
-    QTest::newRow("executable") << "/x/tool.exe" << "EXEFILE";
+    QTest::newRow("mixed case") << "/art/picture.Bmp"
+                                << "BITMAP";
+    QTest::newRow("upper case") << "/art/PICTURE.BMP"
+                                << "BITMAP";
+    QTest::newRow("jpg") << "/art/photo.jpg"
+                         << "JPEG";
+    QTest::newRow("jpeg has no row") << "/art/photo.jpeg"
+                                     << "";
+    QTest::newRow("png has no row") << "/art/photo.png"
+                                    << "";
+    QTest::newRow("last dot counts") << "/art/a.ico.wav"
+                                     << "WAVE";
+    QTest::newRow("dot in folder only") << "/art.ico/readme"
+                                        << "";
+    QTest::newRow("animated cursor") << "C:\\Cur\\busy.ANI"
+                                     << "ANICUR";
+    QTest::newRow("cabinet") << "/x/setup.cab"
+                             << "CABFILE";
+    QTest::newRow("executable") << "/x/tool.exe"
+                                << "EXEFILE";
 }
 
 void TestCore::kinds()
@@ -220,9 +235,10 @@ void TestCore::scriptBytes()
     const QStringList table = {"1, \"One\"", "2, \"Two\"", "3, \"a;b\""};
     QVERIFY(writer.write(entries, table, s));
     QStringList expected = banner("12/8/26 9:30:00 AM");
-    expected << QString() << "STRINGTABLE" << "{" << table << "}" << QString()
-             << ";" + QString(24, ' ') + "[Script Name: MYRES]" << QString()
-             << "A1 ICON \"/art/a.ico\"" << "A2 BITMAP \"/art/b \"\"q\"\".bmp\""
+    expected << QString() << "STRINGTABLE"
+             << "{" << table << "}" << QString() << ";" + QString(24, ' ') + "[Script Name: MYRES]"
+             << QString() << "A1 ICON \"/art/a.ico\""
+             << "A2 BITMAP \"/art/b \"\"q\"\".bmp\""
              << "A4 ANICUR \"/art/d.ani\"";
     QCOMPARE(readAll(dir.filePath("MyRes.rc")), crlf(expected));
 
@@ -231,7 +247,8 @@ void TestCore::scriptBytes()
     QVERIFY(writer.write(entries, {}, s));
     QStringList plain = banner("12/8/26 9:30:00 AM");
     plain << QString() << ";" + QString(24, ' ') + "[Script Name: MYRES]" << QString()
-          << "1 ICON \"/art/a.ico\"" << "2 BITMAP \"/art/b \"\"q\"\".bmp\""
+          << "1 ICON \"/art/a.ico\""
+          << "2 BITMAP \"/art/b \"\"q\"\".bmp\""
           << "4 ANICUR \"/art/d.ani\"";
     QCOMPARE(readAll(dir.filePath("MyRes.rc")), crlf(plain));
 }
@@ -344,7 +361,8 @@ void TestCore::libraryProject_data()
     QTest::addColumn<bool>("win");
     QTest::addColumn<bool>("dlg");
     QTest::addColumn<QString>("uses");
-    QTest::newRow("classes and windows") << true << true << false << "uses sysutils,classes,windows;";
+    QTest::newRow("classes and windows")
+        << true << true << false << "uses sysutils,classes,windows;";
     QTest::newRow("none") << false << false << false << "uses sysutils;";
     QTest::newRow("all") << true << true << true << "uses sysutils,classes,windows,dialogs;";
     QTest::newRow("dialogs only") << false << false << true << "uses sysutils,dialogs;";
@@ -407,20 +425,21 @@ void TestCore::stringTableExport()
     const QString path = StringTable::exportPath(dir.path(), "Strings");
     QCOMPARE(path, dir.path() + "/Strings.rc");
     QVERIFY(t.exportTo(path));
-    const QStringList expected = {"/" + QString(84, '*'),
-                                  QString(),
-                                  "        " + product::exportCredit(),
-                                  "        " + product::rightsNotice(),
-                                  "        Send this script' to the Brcc32 compiler, to compile to RES.",
-                                  QString(),
-                                  QString(85, '*') + "/",
-                                  QString(),
-                                  "STRINGTABLE",
-                                  "{",
-                                  "1, \"Hello, world!\"",
-                                  "2, \"Value: %s \"",
-                                  "}",
-                                  QString()};
+    const QStringList expected = {
+        "/" + QString(84, '*'),
+        QString(),
+        "        " + product::exportCredit(),
+        "        " + product::rightsNotice(),
+        "        Send this script' to the Brcc32 compiler, to compile to RES.",
+        QString(),
+        QString(85, '*') + "/",
+        QString(),
+        "STRINGTABLE",
+        "{",
+        "1, \"Hello, world!\"",
+        "2, \"Value: %s \"",
+        "}",
+        QString()};
     QCOMPARE(readAll(path), crlf(expected));
     QVERIFY(product::exportCredit().contains("Tolvane v3.06b"));
     QVERIFY(!t.exportTo(dir.filePath("no/such/folder/x.rc")));

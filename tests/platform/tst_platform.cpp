@@ -13,7 +13,7 @@ class TestPlatform : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void toolRunner_data();
     void toolRunner();
     void toolRunnerMissingProgramLeavesOutput();
@@ -84,9 +84,12 @@ void TestPlatform::folderWithSeparator_data()
 {
     QTest::addColumn<QString>("in");
     QTest::addColumn<QString>("out");
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("plain") << "/tmp/out" << "/tmp/out/";
-    QTest::newRow("already") << "/tmp/out/" << "/tmp/out/";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("plain") << "/tmp/out"
+                           << "/tmp/out/";
+    QTest::newRow("already") << "/tmp/out/"
+                             << "/tmp/out/";
 }
 
 void TestPlatform::folderWithSeparator()
@@ -131,9 +134,8 @@ void TestPlatform::moveKeepsExistingFiles()
     make(src.filePath("App.res"), "res");
     make(dst.filePath("App.rc"), "old");
     make(dst.filePath("App (2).rc"), "older");
-    const QStringList moved =
-        p.moveFiles({src.filePath("App.rc"), src.filePath("App.res"), src.filePath("gone.dll")},
-                    dst.path());
+    const QStringList moved = p.moveFiles(
+        {src.filePath("App.rc"), src.filePath("App.res"), src.filePath("gone.dll")}, dst.path());
     QCOMPARE(moved.size(), 3);
     QCOMPARE(moved.at(0), dst.filePath("App (3).rc"));
     QCOMPARE(moved.at(1), dst.filePath("App.res"));
@@ -175,10 +177,11 @@ void TestPlatform::registryRoundTripAndCase()
     Registry again(file);
     QCOMPARE(again.valueNames(RegRoot::LocalMachine, "\\SOFTWARE\\Kelvadore\\Tolvane"),
              QStringList({"Script Name", "Color"}));
-    QCOMPARE(again.value(RegRoot::LocalMachine, "\\SOFTWARE\\Kelvadore\\Tolvane", "SCRIPT NAME")
-                 ->text,
-             QStringLiteral("Sounds"));
-    const auto colour = again.value(RegRoot::LocalMachine, "\\SOFTWARE\\Kelvadore\\Tolvane", "Color");
+    QCOMPARE(
+        again.value(RegRoot::LocalMachine, "\\SOFTWARE\\Kelvadore\\Tolvane", "SCRIPT NAME")->text,
+        QStringLiteral("Sounds"));
+    const auto colour =
+        again.value(RegRoot::LocalMachine, "\\SOFTWARE\\Kelvadore\\Tolvane", "Color");
     QCOMPARE(colour->type, RegValue::Dword);
     QCOMPARE(colour->dword, 2147483663u);
     QFile raw(file);

@@ -10,7 +10,7 @@ namespace {
 // Stands in for the windows' controls.
 class MapTarget : public SettingsTarget
 {
-public:
+  public:
     QList<QPair<SequenceItem, QVariant>> applied;
     QHash<QString, QVariant> values;
     void apply(const SequenceItem &item, const QVariant &value) override
@@ -25,7 +25,7 @@ class TestSettings : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init();
     void recordHoldsEveryValueOnce();
     void readErrors();
@@ -39,7 +39,7 @@ private slots:
     void historySaveReplacesAll();
     void mirrorAndRemoval();
 
-private:
+  private:
     QTemporaryDir *m_dir = nullptr;
     Registry *m_reg = nullptr;
     SettingsStore *m_store = nullptr;
@@ -153,8 +153,11 @@ void TestSettings::saveInOrderAndStopsOnFailure()
 {
     QVERIFY(m_store->createSettingsKey());
     MapTarget target;
-    target.values = {{"Main Left", 100}, {"Main Top", 50}, {"Tool Left", 3},
-                     {"Tool Top", 4},    {"TempDir1", "/home/u/art"}};
+    target.values = {{"Main Left", 100},
+                     {"Main Top", 50},
+                     {"Tool Left", 3},
+                     {"Tool Top", 4},
+                     {"TempDir1", "/home/u/art"}};
     QCOMPARE(m_store->save(sequences::mainWindowExitSave(), target), QString());
     QCOMPARE(m_reg->valueNames(RegRoot::LocalMachine, SettingsStore::settingsKeyPath()),
              QStringList({"Main Left", "Main Top", "Tool Left", "Tool Top", "TempDir1"}));
@@ -176,8 +179,7 @@ void TestSettings::historyLoad_data()
         twelveTexts << QStringLiteral("/dest/%1").arg(i);
     }
     QTest::newRow("twelve in position order") << twelve << twelveTexts;
-    QTest::newRow("gap keeps the name") << QStringList{"n0", "n2"}
-                                        << QStringList{"/dest/0", "n2"};
+    QTest::newRow("gap keeps the name") << QStringList{"n0", "n2"} << QStringList{"/dest/0", "n2"};
     QTest::newRow("empty") << QStringList{} << QStringList{};
 }
 

@@ -1,10 +1,10 @@
 #include "Corpus.h"
+#include "LibraryProjectWriter.h"
 #include "LinuxPlatform.h"
 #include "ResFile.h"
 #include "ScriptCheck.h"
 #include "ScriptWriter.h"
 #include "StringTable.h"
-#include "LibraryProjectWriter.h"
 
 #include <QDir>
 #include <QProcess>
@@ -97,7 +97,7 @@ class TestTools : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase();
     void compileAndLinkCorpus_data();
     void compileAndLinkCorpus();
@@ -111,7 +111,7 @@ private slots:
     void dcc32FindsResourcesWithoutRegardToCase();
     void extractCabinet();
 
-private:
+  private:
     QTemporaryDir m_dir;
     QStringList m_files;
 };
@@ -142,7 +142,8 @@ void TestTools::initTestCase()
     add("quote's.wav", corpus::wave(100));
     // A cabinet and an executable made by the tools of the trade.
     QVERIFY(corpus::write(m_dir.filePath("cabsrc/readme.txt"), "hello cabinet\n"));
-    QCOMPARE(run("gcab", {"-c", "-n", art + "/data.cab", m_dir.filePath("cabsrc/readme.txt")}).code, 0);
+    QCOMPARE(run("gcab", {"-c", "-n", art + "/data.cab", m_dir.filePath("cabsrc/readme.txt")}).code,
+             0);
     m_files << art + "/data.cab";
     QVERIFY(corpus::write(m_dir.filePath("exe/Tool.dpr"), "library Tool;\nbegin\nend.\n"));
     QCOMPARE(run(bin + "/dcc32", {m_dir.filePath("exe/Tool.dpr")}).code, 0);
@@ -247,11 +248,16 @@ void TestTools::stripComments_data()
 {
     QTest::addColumn<QString>("in");
     QTest::addColumn<QString>("out");
-    QTest::newRow("trailing") << "A1 ICON \"a.ico\"   ; size: 1 KB\r\n" << "A1 ICON \"a.ico\"   \r\n";
-    QTest::newRow("in string") << "1, \"a;b\"\r\n" << "1, \"a;b\"\r\n";
-    QTest::newRow("doubled quote") << "A \"x\"\"; y\" ;c\n" << "A \"x\"\"; y\" \n";
-    QTest::newRow("whole line") << ";  [Script Name: X]\r\nA\r\n" << "\r\nA\r\n";
-    QTest::newRow("in C comment") << "/* a ; b\n*/ X ; y\n" << "/* a ; b\n*/ X \n";
+    QTest::newRow("trailing") << "A1 ICON \"a.ico\"   ; size: 1 KB\r\n"
+                              << "A1 ICON \"a.ico\"   \r\n";
+    QTest::newRow("in string") << "1, \"a;b\"\r\n"
+                               << "1, \"a;b\"\r\n";
+    QTest::newRow("doubled quote") << "A \"x\"\"; y\" ;c\n"
+                                   << "A \"x\"\"; y\" \n";
+    QTest::newRow("whole line") << ";  [Script Name: X]\r\nA\r\n"
+                                << "\r\nA\r\n";
+    QTest::newRow("in C comment") << "/* a ; b\n*/ X ; y\n"
+                                  << "/* a ; b\n*/ X \n";
 }
 
 void TestTools::stripComments()
@@ -276,8 +282,8 @@ void TestTools::brcc32Errors_data()
         << "bad.rc(4): Error: invalid string table entry: A2, \"no\"";
     QTest::newRow("unclosed table") << QByteArray("STRINGTABLE\n{\n1, \"ok\"\n")
                                     << "bad.rc(4): Error: STRINGTABLE is not closed";
-    QTest::newRow("syntax llvm-rc refuses") << QByteArray("A1 DIALOG 0, 0, {\n")
-                                            << "bad.rc: Error:";
+    QTest::newRow("syntax llvm-rc refuses")
+        << QByteArray("A1 DIALOG 0, 0, {\n") << "bad.rc: Error:";
 }
 
 void TestTools::brcc32Errors()
@@ -313,8 +319,8 @@ void TestTools::dcc32Errors_data()
     QTest::newRow("open comment") << QByteArray("Library L;\n{ never closed\nBegin\nEnd.\n")
                                   << "Error: Unterminated comment";
     QTest::newRow("no end") << QByteArray("Library L;\nBegin\n") << "'END' expected";
-    QTest::newRow("after end. is not read") << QByteArray("Library L;\nBegin\nEnd.\nnoise")
-                                            << QString();
+    QTest::newRow("after end. is not read")
+        << QByteArray("Library L;\nBegin\nEnd.\nnoise") << QString();
 }
 
 void TestTools::dcc32Errors()
@@ -352,7 +358,8 @@ void TestTools::extractCabinet()
 {
     QTemporaryDir dir;
     QVERIFY(corpus::write(dir.filePath("src/TOLVANE.PDF"), "%PDF-1.4 test"));
-    QCOMPARE(run("gcab", {"-c", "-n", dir.filePath("m.cab"), dir.filePath("src/TOLVANE.PDF")}).code, 0);
+    QCOMPARE(run("gcab", {"-c", "-n", dir.filePath("m.cab"), dir.filePath("src/TOLVANE.PDF")}).code,
+             0);
     const Run r = run(bin + "/extract", {dir.filePath("m.cab"), "/L", dir.filePath("out")});
     QVERIFY2(r.code == 0, qPrintable(r.output));
     QCOMPARE(readFile(dir.filePath("out/TOLVANE.PDF")), QByteArray("%PDF-1.4 test"));

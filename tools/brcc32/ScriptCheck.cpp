@@ -142,17 +142,17 @@ QStringList statementLines(const QString &text)
 
 const QStringList &fileTypes()
 {
-    static const QStringList types = {"BITMAP", "ICON",  "CURSOR", "FONT",   "RCDATA", "CABFILE",
-                                      "EXEFILE", "FON",  "TTF",    "ANICUR", "AVI",    "GIF",
+    static const QStringList types = {"BITMAP",  "ICON", "CURSOR", "FONT",   "RCDATA",  "CABFILE",
+                                      "EXEFILE", "FON",  "TTF",    "ANICUR", "AVI",     "GIF",
                                       "JPEG",    "WAVE", "PNG",    "HTML",   "MANIFEST"};
     return types;
 }
 
 const QStringList &memoryOptions()
 {
-    static const QStringList options = {"PRELOAD", "LOADONCALL", "FIXED",      "MOVEABLE",
-                                        "DISCARDABLE", "PURE",    "IMPURE",    "SHARED",
-                                        "NONSHARED"};
+    static const QStringList options = {"PRELOAD",  "LOADONCALL",  "FIXED",
+                                        "MOVEABLE", "DISCARDABLE", "PURE",
+                                        "IMPURE",   "SHARED",      "NONSHARED"};
     return options;
 }
 
@@ -192,7 +192,9 @@ QString ScriptCheck::iconProblem(const QByteArray &d, int wantType)
         const quint32 size = qFromLittleEndian<quint32>(e + 8);
         const quint32 offset = qFromLittleEndian<quint32>(e + 12);
         if (size < 8 || qint64(offset) + size > d.size())
-            return QStringLiteral("invalid %1 file (image %2 runs past the end)").arg(what).arg(i + 1);
+            return QStringLiteral("invalid %1 file (image %2 runs past the end)")
+                .arg(what)
+                .arg(i + 1);
     }
     return QString();
 }
@@ -217,7 +219,12 @@ QList<ScriptProblem> ScriptCheck::check(const QString &stripped, const QStringLi
     const QStringList lines = statementLines(stripped);
     static const QRegularExpression tableLine(
         QStringLiteral("^\\s*(\\d+|0[xX][0-9a-fA-F]+)[lL]?\\s*,?\\s*\"(?:[^\"]|\"\")*\"\\s*$"));
-    enum { Outside, TableHead, InTable } state = Outside;
+    enum
+    {
+        Outside,
+        TableHead,
+        InTable
+    } state = Outside;
     for (int i = 0; i < lines.size(); ++i) {
         const int lineNo = i + 1;
         QString line = lines.at(i);
@@ -230,7 +237,8 @@ QList<ScriptProblem> ScriptCheck::check(const QString &stripped, const QStringLi
         const QString first = t.value(0).toUpper();
         if (state == Outside && first == QLatin1String("STRINGTABLE")) {
             state = TableHead;
-            if (t.contains(QStringLiteral("{")) || t.contains(QStringLiteral("BEGIN"), Qt::CaseInsensitive))
+            if (t.contains(QStringLiteral("{")) ||
+                t.contains(QStringLiteral("BEGIN"), Qt::CaseInsensitive))
                 state = InTable;
             continue;
         }
@@ -246,8 +254,8 @@ QList<ScriptProblem> ScriptCheck::check(const QString &stripped, const QStringLi
             }
             const QRegularExpressionMatch m = tableLine.match(line);
             if (!m.hasMatch()) {
-                problems << ScriptProblem{lineNo, QStringLiteral("invalid string table entry: %1")
-                                                      .arg(line.trimmed())};
+                problems << ScriptProblem{
+                    lineNo, QStringLiteral("invalid string table entry: %1").arg(line.trimmed())};
             } else if (lineOfId) {
                 lineOfId->insert(QStringLiteral("STRINGTABLE:") + m.captured(1), lineNo);
             }

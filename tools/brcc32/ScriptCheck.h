@@ -17,7 +17,7 @@ struct ScriptProblem
 // resource lines, the shape of icons, cursors and bitmaps, and string table lines.
 class ScriptCheck
 {
-public:
+  public:
     // Text with every ';' comment removed; the lines stay where they are.
     static QString stripComments(const QString &text);
     // Checks the stripped script. Relative file names are looked up in searchFolders in order.

@@ -90,7 +90,8 @@ int main(int argc, char **argv)
     // llvm-rc writes beside the target under a passing name, which is renamed into place only
     // when all went well: no copy of a large file, and never half a .res under the real name.
     const QString target = resPathFor(script);
-    const QString outPath = target + QStringLiteral(".partial-%1").arg(QCoreApplication::applicationPid());
+    const QString outPath =
+        target + QStringLiteral(".partial-%1").arg(QCoreApplication::applicationPid());
     {
         QFile f(strippedPath);
         if (!f.open(QIODevice::WriteOnly) || f.write(stripped.toUtf8()) < 0) {
@@ -107,8 +108,8 @@ int main(int argc, char **argv)
     const int code = runProgram(rc, rcArgs, &output);
     if (code != 0 || !QFileInfo::exists(outPath)) {
         QFile::remove(outPath);
-        reportCompilerText(scriptName, output.isEmpty() ? QStringLiteral("compilation failed") : output,
-                           lineOfId);
+        reportCompilerText(
+            scriptName, output.isEmpty() ? QStringLiteral("compilation failed") : output, lineOfId);
         return 1;
     }
 

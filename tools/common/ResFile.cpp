@@ -14,7 +14,8 @@ bool readId(const QByteArray &b, int &pos, int end, QString &out)
     if (first == 0xFFFF) {
         if (pos + 4 > end)
             return false;
-        out = QLatin1Char('#') + QString::number(qFromLittleEndian<quint16>(b.constData() + pos + 2));
+        out =
+            QLatin1Char('#') + QString::number(qFromLittleEndian<quint16>(b.constData() + pos + 2));
         pos += 4;
         return true;
     }
@@ -47,7 +48,8 @@ bool parseResFile(const QByteArray &b, QList<Resource> &out, QString &error, boo
         const quint32 dataSize = qFromLittleEndian<quint32>(b.constData() + pos);
         const quint32 headerSize = qFromLittleEndian<quint32>(b.constData() + pos + 4);
         if (headerSize < 32 || qint64(pos) + headerSize + dataSize > b.size()) {
-            error = QStringLiteral("resource entry at offset %1 runs past the end of the file").arg(pos);
+            error = QStringLiteral("resource entry at offset %1 runs past the end of the file")
+                        .arg(pos);
             return false;
         }
         const int headerEnd = pos + int(headerSize);

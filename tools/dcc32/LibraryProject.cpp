@@ -6,14 +6,20 @@ namespace {
 
 struct Token
 {
-    enum Kind { Word, Symbol, Directive, End } kind = End;
+    enum Kind
+    {
+        Word,
+        Symbol,
+        Directive,
+        End
+    } kind = End;
     QString text;
     int line = 0;
 };
 
 class Lexer
 {
-public:
+  public:
     explicit Lexer(const QString &text) : m_text(text) {}
 
     bool next(Token &t, QString &error)
@@ -54,7 +60,7 @@ public:
     int line() const { return m_line; }
     bool unterminatedComment() const { return m_openComment; }
 
-private:
+  private:
     QChar peek(int ahead) const
     {
         return m_pos + ahead < m_text.size() ? m_text.at(m_pos + ahead) : QChar();
@@ -105,7 +111,8 @@ private:
 
 QString shown(const Token &t)
 {
-    return t.kind == Token::End ? QStringLiteral("end of file") : QLatin1Char('\'') + t.text + QLatin1Char('\'');
+    return t.kind == Token::End ? QStringLiteral("end of file")
+                                : QLatin1Char('\'') + t.text + QLatin1Char('\'');
 }
 
 } // namespace
@@ -134,7 +141,8 @@ bool parseLibraryProject(const QString &text, LibraryProject &out, int &errorLin
             const QString head = d.section(QLatin1Char(' '), 0, 0).toUpper();
             if (head == QLatin1String("R") || head == QLatin1String("RESOURCE")) {
                 QString file = d.section(QLatin1Char(' '), 1).trimmed();
-                if (file.size() >= 2 && file.startsWith(QLatin1Char('\'')) && file.endsWith(QLatin1Char('\'')))
+                if (file.size() >= 2 && file.startsWith(QLatin1Char('\'')) &&
+                    file.endsWith(QLatin1Char('\'')))
                     file = file.mid(1, file.size() - 2);
                 if (file.isEmpty())
                     return fail(QStringLiteral("File name expected in {$R} directive"));

@@ -73,7 +73,10 @@ int main(int argc, char **argv)
             file = info.completeBaseName() + file.mid(1);
         const QString path = findBeside(info.dir(), file);
         if (path.isEmpty()) {
-            say(QStringLiteral("%1(%2) Error: File not found: '%3'").arg(shownName).arg(r.line).arg(file));
+            say(QStringLiteral("%1(%2) Error: File not found: '%3'")
+                    .arg(shownName)
+                    .arg(r.line)
+                    .arg(file));
             failed = true;
             continue;
         }
@@ -83,8 +86,9 @@ int main(int argc, char **argv)
         if (valid) {
             // Mapped, so a large file is walked without being read into memory.
             uchar *mapped = f.size() > 0 ? f.map(0, f.size()) : nullptr;
-            const QByteArray bytes = mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), f.size())
-                                            : f.readAll();
+            const QByteArray bytes =
+                mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), f.size())
+                       : f.readAll();
             valid = parseResFile(bytes, resources, error, false);
         }
         if (!valid) {
@@ -108,25 +112,30 @@ int main(int argc, char **argv)
         const QString empty = work.filePath(QStringLiteral("empty.res"));
         QFile f(empty);
         f.open(QIODevice::WriteOnly);
-        const char header[32] = {0, 0, 0, 0, 32, 0, 0, 0, char(0xFF), char(0xFF), 0, 0,
-                                 char(0xFF), char(0xFF), 0, 0};
+        const char header[32] = {0,          0,          0, 0, 32,         0,          0, 0,
+                                 char(0xFF), char(0xFF), 0, 0, char(0xFF), char(0xFF), 0, 0};
         f.write(header, sizeof header);
         f.close();
         inputs << QFileInfo(empty).fileName();
     }
 
-    const QString linker = findProgram({QStringLiteral("lld-link"), QStringLiteral("lld-link-16"),
-                                        QStringLiteral("lld-link-15"), QStringLiteral("lld-link-14")});
+    const QString linker =
+        findProgram({QStringLiteral("lld-link"), QStringLiteral("lld-link-16"),
+                     QStringLiteral("lld-link-15"), QStringLiteral("lld-link-14")});
     if (linker.isEmpty()) {
         say(QStringLiteral("%1(1) Error: lld-link is not installed").arg(shownName));
         return 1;
     }
     // Linked beside the target under a passing name and renamed into place when whole.
     const QString target = info.dir().filePath(info.completeBaseName() + QStringLiteral(".dll"));
-    const QString built = target + QStringLiteral(".partial-%1").arg(QCoreApplication::applicationPid());
-    QStringList linkArgs = {QStringLiteral("/dll"), QStringLiteral("/noentry"),
-                            QStringLiteral("/machine:x86"), QStringLiteral("/nodefaultlib"),
-                            QStringLiteral("/Brepro"), QStringLiteral("/out:") + QDir(work.path()).relativeFilePath(built)};
+    const QString built =
+        target + QStringLiteral(".partial-%1").arg(QCoreApplication::applicationPid());
+    QStringList linkArgs = {QStringLiteral("/dll"),
+                            QStringLiteral("/noentry"),
+                            QStringLiteral("/machine:x86"),
+                            QStringLiteral("/nodefaultlib"),
+                            QStringLiteral("/Brepro"),
+                            QStringLiteral("/out:") + QDir(work.path()).relativeFilePath(built)};
     linkArgs << inputs;
     QString output;
     const int code = runProgram(linker, linkArgs, &output, work.path());
@@ -136,7 +145,10 @@ int main(int argc, char **argv)
         for (QString line : lines) {
             line.remove(QStringLiteral("lld-link: "));
             line.remove(QStringLiteral("error: "));
-            say(QStringLiteral("%1(%2) Error: %3").arg(shownName).arg(parsed.resources.value(0).line).arg(line));
+            say(QStringLiteral("%1(%2) Error: %3")
+                    .arg(shownName)
+                    .arg(parsed.resources.value(0).line)
+                    .arg(line));
         }
         if (lines.isEmpty())
             say(QStringLiteral("%1(1) Error: linking failed").arg(shownName));
@@ -146,7 +158,8 @@ int main(int argc, char **argv)
     QFile::remove(target);
     if (!QFile::rename(built, target)) {
         QFile::remove(built);
-        say(QStringLiteral("%1(1) Error: Could not create output file '%2'").arg(shownName, target));
+        say(QStringLiteral("%1(1) Error: Could not create output file '%2'")
+                .arg(shownName, target));
         return 1;
     }
     return 0;

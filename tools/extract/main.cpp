@@ -16,7 +16,8 @@ int main(int argc, char **argv)
         const QString a = args.at(i);
         if (a.compare(QLatin1String("/L"), Qt::CaseInsensitive) == 0 && i + 1 < args.size())
             folder = args.at(++i);
-        else if (cabinet.isEmpty() && !a.startsWith(QLatin1Char('/')) && !a.startsWith(QLatin1Char('-')))
+        else if (cabinet.isEmpty() && !a.startsWith(QLatin1Char('/')) &&
+                 !a.startsWith(QLatin1Char('-')))
             cabinet = a;
         else if (cabinet.isEmpty() || a.startsWith(QLatin1Char('/'))) {
             // Absolute paths start with '/' here: take the first one as the cabinet.
@@ -42,10 +43,12 @@ int main(int argc, char **argv)
         return 1;
     }
     QString output;
-    const int code = runProgram(cab, {QStringLiteral("-q"), QStringLiteral("-d"), folder, cabinet}, &output);
+    const int code =
+        runProgram(cab, {QStringLiteral("-q"), QStringLiteral("-d"), folder, cabinet}, &output);
     if (code != 0) {
-        say(output.trimmed().isEmpty() ? QStringLiteral("extract: the cabinet could not be expanded")
-                                       : output.trimmed());
+        say(output.trimmed().isEmpty()
+                ? QStringLiteral("extract: the cabinet could not be expanded")
+                : output.trimmed());
         return 1;
     }
     return 0;
