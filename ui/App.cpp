@@ -1,28 +1,101 @@
 #include "App.h"
+#include "LinuxPlatform.h"
+#include "MainWindow.h"
+#include "SearchFilter.h"
+#include "StringTable.h"
+#include "StringTableEditor.h"
+#include "ToolWindow.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
+#include <QDir>
+#include <QScreen>
+#include <QStandardPaths>
+
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace tolvane {
 
-struct App::Parts
+namespace {
+// The screen knows the colour depth; the platform layer does not link the GUI.
+class DesktopPlatform : public LinuxPlatform
 {
-    QMainWindow window;
+public:
+    int colourDepth() override
+    {
+        QScreen *screen = QGuiApplication::primaryScreen();
+        return screen ? screen->depth() : 32;
+    }
 };
 
-App::App() : m(std::make_unique<Parts>())
+QString defaultRegistryFile()
 {
-    m->window.setWindowTitle(QStringLiteral("Tolvane v3.06b"));
-    m->window.setCentralWidget(new QLabel(QStringLiteral("File list:")));
-    m->window.setFixedSize(479, 312);
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QDir(config.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : config)
+        .filePath(QStringLiteral("Tolvane/registry.reg"));
+}
+} // namespace
+
+struct App::Parts
+{
+    explicit Parts(const QString &file)
+        : registry(file), settings(registry),
+          services{platform, settings, prompter, pacer, sound, taskbar, clock, strings}
+    {
+    }
+    DesktopPlatform platform;
+    Registry registry;
+    SettingsStore settings;
+    WidgetPrompter prompter;
+    Pacer pacer;
+    SystemSoundPlayer sound;
+    TaskbarIdentity taskbar;
+    Clock clock;
+    StringTable strings;
+    Services services;
+    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<ToolWindow> tool;
+    std::unique_ptr<StringTableEditor> editor;
+    std::unique_ptr<SearchFilter> filter;
+};
+
+App::App(const QString &registryFile)
+    : m(std::make_unique<Parts>(registryFile.isEmpty() ? defaultRegistryFile() : registryFile))
+{
+    initResources();
+    QGuiApplication::setApplicationName(QStringLiteral("Tolvane"));
+    m->taskbar.set(QStringLiteral("Tolvane v3.06b"), QStringLiteral("logo"));
+    m->main = std::make_unique<MainWindow>(m->services);
+    m->tool = std::make_unique<ToolWindow>(m->services, *m->main);
+    m->editor = std::make_unique<StringTableEditor>(m->services, *m->tool);
+    m->filter = std::make_unique<SearchFilter>(*m->main);
+    m->tool->setEditor(m->editor.get());
+    m->main->connectWindows(m->tool.get(), nullptr, m->editor.get(), m->filter.get());
+    m->main->start();
+    m->tool->start();
+    m->editor->start();
 }
 
 App::~App() = default;
 
+MainWindow &App::main() { return *m->main; }
+ToolWindow &App::tool() { return *m->tool; }
+StringTableEditor &App::editor() { return *m->editor; }
+SearchFilter &App::filter() { return *m->filter; }
+
 int App::run()
 {
-    m->window.show();
+    m->main->show();
+    if (!m->registry.problem().isEmpty()) {
+        Box b;
+        b.owner = m->main.get();
+        b.caption = QStringLiteral("Tolvane v3.06b");
+        b.text = m->registry.problem();
+        b.icon = Box::Warning;
+        m->prompter.ask(b);
+    }
     return QApplication::exec();
 }
 

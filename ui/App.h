@@ -1,18 +1,33 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 
 namespace tolvane {
 
-// Builds the services once and creates the windows in their fixed order.
+class MainWindow;
+class ToolWindow;
+class StringTableEditor;
+class SearchFilter;
+struct Services;
+
+// Builds the services once and creates the windows in their fixed order: the main window, the
+// tool window, the setup wizard, the string table editor and the search file filter.
 class App
 {
-  public:
-    App();
+public:
+    // The real services; the registry lives in the user's configuration folder unless a file is
+    // given.
+    explicit App(const QString &registryFile = QString());
     ~App();
     int run();
 
-  private:
+    MainWindow &main();
+    ToolWindow &tool();
+    StringTableEditor &editor();
+    SearchFilter &filter();
+
+private:
     struct Parts;
     std::unique_ptr<Parts> m;
 };

@@ -1,0 +1,167 @@
+#pragma once
+
+#include "Services.h"
+#include "SettingsStore.h"
+
+#include <QWidget>
+
+class QHeaderView;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QStandardItemModel;
+class QToolButton;
+class QFrame;
+
+namespace tolvane {
+
+class ClipPlayer;
+class FileListModel;
+class TFileLabel;
+class ToolWindow;
+class StringTableEditor;
+class SearchFilter;
+
+// The program's home: the file list with its buttons, the status line, the lamps and the hidden
+// holders of the compiler paths and recent folders.
+class MainWindow : public QWidget, public SettingsTarget
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(Services &services, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The other windows, handed over once all exist.
+    void connectWindows(ToolWindow *tool, QWidget *setup, StringTableEditor *editor, SearchFilter *filter);
+    // Reads the settings when the key exists, or centres the window on a fresh installation.
+    void start();
+
+    // The file list.
+    FileListModel &list() { return *m_model; }
+    QListView *listView() const { return m_list; }
+    int selectedCount() const;
+    QList<int> selectedRows() const;
+    bool isSelected(int row) const;
+    void setSelected(int row, bool on);
+    void selectRows(const QList<int> &rows);
+    // Adds a file unless the list holds it already (compared without regard to case).
+    bool addFile(const QString &path);
+    QString headerText(int section) const;
+    void setHeaderText(int section, const QString &text);
+    QString counter() const;
+    void refreshListState();
+    void updateResIdBanner();
+    // The single resource name field shows while at most one entry is selected.
+    void updateResNameVisibility();
+    QString statusText() const;
+
+    // Hidden holders.
+    QString compiler1() const;
+    QString compiler2() const;
+    QString programFolder() const;
+    QString recentAddFolder() const;
+    QString recentProjectFolder() const;
+    void setRecentAddFolder(const QString &folder);
+    void setRecentProjectFolder(const QString &folder);
+    QString tempFolder() const;
+    QString manualPath() const;
+    // Which add-files filter entry is chosen (1-based); the drop filter follows it.
+    int addFilterIndex() const { return m_addFilterIndex; }
+    void setAddFilterIndex(int index) { m_addFilterIndex = index; }
+    void setExecuteLamp(bool on);
+    void setRecurseLamp(bool on);
+    bool highColour() const { return m_highColour; }
+    QPushButton *buildButton() const { return m_build; }
+
+    // Tooltip display time that the hints set for the whole application.
+    int toolTipDisplayTime() const { return m_toolTipTime; }
+
+    // SettingsTarget
+    void apply(const SequenceItem &item, const QVariant &value) override;
+    QVariant current(const SequenceItem &item) const override;
+
+    static QStringList addFilters();
+    static QString addFilterText();
+
+public slots:
+    void selectAll();
+    void invertSelection();
+    void clearItems();
+    void clearAll();
+    void showTools();
+    void openPaths();
+    void exitProgram();
+    void openExplorer();
+    void openManual();
+    void insertStringTable();
+    void addFiles();
+    void showProperties();
+    void openSearchFilter();
+    void build();
+
+signals:
+    void buildRequested();
+    void pathsRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void buildLayout();
+    void buildMenu();
+    void hover(QObject *watched);
+    void setHint(const QString &text);
+    void setToolTipTime(QWidget *w, int ms);
+    bool hintsOn() const;
+    void playClick();
+    bool askClearStringTable();
+    void listReleased();
+    void listClicked();
+    void setListButtonsDisabled();
+    void mirror(const QString &name, const QString &text);
+    QWidget *owner();
+
+    Services &m_s;
+    ToolWindow *m_tool = nullptr;
+    QWidget *m_setup = nullptr;
+    StringTableEditor *m_editor = nullptr;
+    SearchFilter *m_filter = nullptr;
+    FileListModel *m_model = nullptr;
+    QListView *m_list = nullptr;
+    QStandardItemModel *m_headerModel = nullptr;
+    QHeaderView *m_header = nullptr;
+    QLabel *m_msg = nullptr;
+    QLabel *m_p3 = nullptr;
+    TFileLabel *m_label1 = nullptr;
+    TFileLabel *m_label2 = nullptr;
+    QProgressBar *m_bar = nullptr;
+    QPushButton *m_tools = nullptr, *m_invert = nullptr, *m_selectAll = nullptr, *m_del = nullptr,
+                *m_clearAll = nullptr, *m_save = nullptr, *m_paths = nullptr, *m_build = nullptr,
+                *m_exit = nullptr;
+    QToolButton *m_sx2 = nullptr;
+    QLabel *m_clr = nullptr, *m_grn = nullptr, *m_image4 = nullptr, *m_yel = nullptr;
+    QFrame *m_panel4 = nullptr, *m_panel2 = nullptr, *m_panel3 = nullptr;
+    QLineEdit *m_edit1 = nullptr, *m_edit2 = nullptr, *m_edit3 = nullptr, *m_edit4 = nullptr,
+              *m_edit5 = nullptr;
+    QLabel *m_label4 = nullptr, *m_fc = nullptr, *m_static2 = nullptr, *m_static3 = nullptr,
+           *m_static4 = nullptr, *m_static5 = nullptr;
+    QMenu *m_menu = nullptr;
+    QAction *m_load1 = nullptr, *m_load2 = nullptr, *m_explorer = nullptr, *m_prop = nullptr,
+            *m_addTable = nullptr, *m_n4 = nullptr, *m_manual = nullptr;
+    ClipPlayer *m_reel = nullptr;
+    bool m_highColour = true;
+    bool m_saveTipOff = false;
+    bool m_building = false;
+    int m_toolTipTime = 5000;
+    int m_addFilterIndex = 1;
+    QString m_addDialogName;
+    QString m_saveDialogName;
+};
+
+} // namespace tolvane

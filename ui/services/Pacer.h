@@ -1,0 +1,22 @@
+#pragma once
+
+namespace tolvane {
+
+// Every fixed pause goes through here. The real one keeps painting but takes no user input; the
+// tests' one returns at once and counts.
+class Pacer
+{
+public:
+    virtual ~Pacer() = default;
+    virtual void pause(int ms);
+};
+
+class InstantPacer : public Pacer
+{
+public:
+    void pause(int ms) override { total += ms; ++count; }
+    long long total = 0;
+    int count = 0;
+};
+
+} // namespace tolvane

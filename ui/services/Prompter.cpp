@@ -1,0 +1,129 @@
+#include "Prompter.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace tolvane {
+
+Box Prompter::dialog(Box::Icon icon, const QString &text, int buttons)
+{
+    Box b;
+    b.icon = icon;
+    b.text = text;
+    b.buttons = buttons;
+    switch (icon) {
+    case Box::Warning:
+        b.caption = QStringLiteral("Warning");
+        break;
+    case Box::Error:
+        b.caption = QStringLiteral("Error");
+        break;
+    case Box::Information:
+        b.caption = QStringLiteral("Information");
+        break;
+    default:
+        b.caption = QStringLiteral("Confirm");
+        break;
+    }
+    return b;
+}
+
+Box Prompter::plain(const QString &text)
+{
+    Box b;
+    b.caption = QGuiApplication::applicationDisplayName();
+    b.text = text;
+    return b;
+}
+
+Box::Button WidgetPrompter::ask(const Box &box)
+{
+    QMessageBox m(box.owner ? box.owner->window() : nullptr);
+    m.setWindowTitle(box.caption);
+    QString text = box.text;
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    m.setText(text);
+    switch (box.icon) {
+    case Box::Information:
+        m.setIcon(QMessageBox::Information);
+        break;
+    case Box::Warning:
+        m.setIcon(QMessageBox::Warning);
+        break;
+    case Box::Error:
+        m.setIcon(QMessageBox::Critical);
+        break;
+    case Box::Question:
+        m.setIcon(QMessageBox::Question);
+        break;
+    default:
+        break;
+    }
+    QList<QPair<QAbstractButton *, Box::Button>> buttons;
+    auto add = [&](Box::Button b, const QString &label, QMessageBox::ButtonRole role) {
+        if (box.buttons & b)
+            buttons << qMakePair(static_cast<QAbstractButton *>(m.addButton(label, role)), b);
+    };
+    add(Box::Ok, QStringLiteral("OK"), QMessageBox::AcceptRole);
+    add(Box::Yes, QStringLiteral("&Yes"), QMessageBox::YesRole);
+    add(Box::No, QStringLiteral("&No"), QMessageBox::NoRole);
+    add(Box::Abort, QStringLiteral("&Abort"), QMessageBox::RejectRole);
+    add(Box::Cancel, QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    m.exec();
+    for (const auto &pair : buttons)
+        if (m.clickedButton() == pair.first)
+            return pair.second;
+    // Closed without a button: the last, most cautious answer.
+    return buttons.isEmpty() ? Box::Ok : buttons.last().second;
+}
+
+OpenFilesResult WidgetPrompter::openFiles(const OpenFilesRequest &r)
+{
+    QFileDialog d(r.owner, r.title, r.folder);
+    d.setFileMode(QFileDialog::ExistingFiles);
+    d.setNameFilters(r.filters);
+    if (r.filterIndex >= 1 && r.filterIndex <= r.filters.size())
+        d.selectNameFilter(r.filters.at(r.filterIndex - 1));
+    QObject::connect(&d, &QFileDialog::filterSelected, &d, [&](const QString &filter) {
+        if (r.typeChanged)
+            r.typeChanged(int(r.filters.indexOf(filter)) + 1);
+    });
+    QObject::connect(&d, &QFileDialog::directoryEntered, &d, [&](const QString &folder) {
+        if (r.folderChanged)
+            r.folderChanged(folder);
+    });
+    OpenFilesResult result;
+    result.accepted = d.exec() == QDialog::Accepted;
+    result.files = result.accepted ? d.selectedFiles() : QStringList();
+    result.filterIndex = int(r.filters.indexOf(d.selectedNameFilter())) + 1;
+    return result;
+}
+
+QString WidgetPrompter::chooseFolder(QWidget *owner, const QString &title, const QString &start)
+{
+    return QFileDialog::getExistingDirectory(owner, title, start);
+}
+
+std::optional<QColor> WidgetPrompter::chooseColour(QWidget *owner, const QColor &initial)
+{
+    const QColor c = QColorDialog::getColor(initial, owner);
+    if (!c.isValid())
+        return std::nullopt;
+    return c;
+}
+
+std::optional<QString> WidgetPrompter::inputText(QWidget *owner, const QString &caption,
+                                                 const QString &prompt, const QString &initial)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(owner, caption, prompt, QLineEdit::Normal, initial, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+} // namespace tolvane

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace tolvane {
+
+// One modal question or message, as the user sees it.
+struct Box
+{
+    enum Icon { NoIcon, Information, Warning, Error, Question };
+    enum Button { Ok = 1, Yes = 2, No = 4, Abort = 8, Cancel = 16 };
+    QWidget *owner = nullptr;
+    QString caption;
+    QString text; // line breaks are single carriage returns, as in the system's texts
+    Icon icon = NoIcon;
+    int buttons = Ok;
+};
+
+struct OpenFilesRequest
+{
+    QWidget *owner = nullptr;
+    QString title;
+    QString folder;
+    QStringList filters; // "Name (*.x)" with its patterns, one per entry
+    int filterIndex = 1; // 1-based
+    std::function<void(int)> typeChanged;         // 1-based entry
+    std::function<void(const QString &)> folderChanged;
+};
+
+struct OpenFilesResult
+{
+    bool accepted = false;
+    QStringList files;
+    int filterIndex = 1;
+};
+
+// Every message box and dialog goes through here, so tests can answer them in advance and see
+// exactly what was shown.
+class Prompter
+{
+public:
+    virtual ~Prompter() = default;
+    // Returns the button pressed.
+    virtual Box::Button ask(const Box &box) = 0;
+    virtual OpenFilesResult openFiles(const OpenFilesRequest &request) = 0;
+    virtual QString chooseFolder(QWidget *owner, const QString &title, const QString &start) = 0;
+    virtual std::optional<QColor> chooseColour(QWidget *owner, const QColor &initial) = 0;
+    virtual std::optional<QString> inputText(QWidget *owner, const QString &caption,
+                                             const QString &prompt, const QString &initial) = 0;
+
+    // A message dialog is titled by its type.
+    static Box dialog(Box::Icon icon, const QString &text, int buttons);
+    // A plain message: the application title and OK.
+    static Box plain(const QString &text);
+};
+
+// The real dialogs.
+class WidgetPrompter : public Prompter
+{
+public:
+    Box::Button ask(const Box &box) override;
+    OpenFilesResult openFiles(const OpenFilesRequest &request) override;
+    QString chooseFolder(QWidget *owner, const QString &title, const QString &start) override;
+    std::optional<QColor> chooseColour(QWidget *owner, const QColor &initial) override;
+    std::optional<QString> inputText(QWidget *owner, const QString &caption, const QString &prompt,
+                                     const QString &initial) override;
+};
+
+} // namespace tolvane

@@ -1,0 +1,80 @@
+#include "TaskbarIdentity.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+
+namespace tolvane {
+
+void TaskbarIdentity::set(const QString &title, const QString &iconName)
+{
+    setTitle(title);
+    setIcon(iconName);
+}
+
+void TaskbarIdentity::setTitle(const QString &title)
+{
+    m_title = title;
+    QGuiApplication::setApplicationDisplayName(title);
+}
+
+void TaskbarIdentity::setIcon(const QString &iconName)
+{
+    m_icon = iconName;
+    QGuiApplication::setWindowIcon(icon(iconName));
+}
+
+// A blue tile with a white T and a gold dot.
+static QIcon logo()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48}) {
+        QPixmap pm(size, size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 32.0, size / 32.0);
+        QLinearGradient g(0, 0, 0, 32);
+        g.setColorAt(0, QColor(0x4a, 0x7f, 0xd4));
+        g.setColorAt(1, QColor(0x1d, 0x3f, 0x7a));
+        p.setPen(QPen(QColor(0x10, 0x2a, 0x55), 1));
+        p.setBrush(g);
+        p.drawRoundedRect(QRectF(2, 2, 28, 28), 5, 5);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(7, 8, 18, 4), 1, 1);
+        p.drawRoundedRect(QRectF(14, 8, 4, 17), 1, 1);
+        p.setBrush(QColor(0xf2, 0xc2, 0x30));
+        p.drawEllipse(QPointF(24, 23), 3, 3);
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return icon;
+}
+
+QIcon TaskbarIdentity::icon(const QString &name)
+{
+    if (name == QLatin1String("logo"))
+        return logo();
+    QStyle *style = QApplication::style();
+    if (!style)
+        return QIcon();
+    if (name == QLatin1String("warning"))
+        return style->standardIcon(QStyle::SP_MessageBoxWarning);
+    if (name == QLatin1String("error"))
+        return style->standardIcon(QStyle::SP_MessageBoxCritical);
+    if (name == QLatin1String("printer"))
+        return style->standardIcon(QStyle::SP_FileDialogDetailedView);
+    if (name == QLatin1String("project"))
+        return style->standardIcon(QStyle::SP_FileIcon);
+    if (name == QLatin1String("folder") || name == QLatin1String("missing"))
+        return style->standardIcon(QStyle::SP_DirIcon);
+    if (name == QLatin1String("explorer"))
+        return style->standardIcon(QStyle::SP_DirOpenIcon);
+    if (name == QLatin1String("text"))
+        return style->standardIcon(QStyle::SP_FileIcon);
+    return QIcon();
+}
+
+} // namespace tolvane
