@@ -5,6 +5,7 @@
 #include "StringTable.h"
 #include "StringTableEditor.h"
 #include "ToolWindow.h"
+#include "Windows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -55,10 +56,7 @@ struct App::Parts
     Clock clock;
     StringTable strings;
     Services services;
-    std::unique_ptr<MainWindow> main;
-    std::unique_ptr<ToolWindow> tool;
-    std::unique_ptr<StringTableEditor> editor;
-    std::unique_ptr<SearchFilter> filter;
+    std::unique_ptr<Windows> windows;
 };
 
 App::App(const QString &registryFile)
@@ -67,30 +65,19 @@ App::App(const QString &registryFile)
     initResources();
     QGuiApplication::setApplicationName(QStringLiteral("Tolvane"));
     m->taskbar.set(QStringLiteral("Tolvane v3.06b"), QStringLiteral("logo"));
-    m->main = std::make_unique<MainWindow>(m->services);
-    m->tool = std::make_unique<ToolWindow>(m->services, *m->main);
-    m->editor = std::make_unique<StringTableEditor>(m->services, *m->tool);
-    m->filter = std::make_unique<SearchFilter>(*m->main);
-    m->tool->setEditor(m->editor.get());
-    m->main->connectWindows(m->tool.get(), nullptr, m->editor.get(), m->filter.get());
-    m->main->start();
-    m->tool->start();
-    m->editor->start();
+    m->windows = std::make_unique<Windows>(m->services);
 }
 
 App::~App() = default;
 
-MainWindow &App::main() { return *m->main; }
-ToolWindow &App::tool() { return *m->tool; }
-StringTableEditor &App::editor() { return *m->editor; }
-SearchFilter &App::filter() { return *m->filter; }
+MainWindow &App::main() { return m->windows->main(); }
 
 int App::run()
 {
-    m->main->show();
+    main().show();
     if (!m->registry.problem().isEmpty()) {
         Box b;
-        b.owner = m->main.get();
+        b.owner = &main();
         b.caption = QStringLiteral("Tolvane v3.06b");
         b.text = m->registry.problem();
         b.icon = Box::Warning;

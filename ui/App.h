@@ -6,10 +6,6 @@
 namespace tolvane {
 
 class MainWindow;
-class ToolWindow;
-class StringTableEditor;
-class SearchFilter;
-struct Services;
 
 // Builds the services once and creates the windows in their fixed order: the main window, the
 // tool window, the setup wizard, the string table editor and the search file filter.
@@ -23,9 +19,6 @@ public:
     int run();
 
     MainWindow &main();
-    ToolWindow &tool();
-    StringTableEditor &editor();
-    SearchFilter &filter();
 
 private:
     struct Parts;

@@ -1,0 +1,89 @@
+#include "Harness.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace tolvane::test {
+
+Box::Button ScriptedPrompter::ask(const Box &box)
+{
+    boxes << box;
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    for (Box::Button b : {Box::Ok, Box::No, Box::Abort, Box::Cancel, Box::Yes})
+        if (box.buttons & b)
+            return b;
+    return Box::Ok;
+}
+
+OpenFilesResult ScriptedPrompter::openFiles(const OpenFilesRequest &request)
+{
+    lastRequest = request;
+    while (!typeChanges.isEmpty())
+        request.typeChanged(typeChanges.dequeue());
+    while (!folderVisits.isEmpty())
+        request.folderChanged(folderVisits.dequeue());
+    if (files.isEmpty())
+        return {false, {}, request.filterIndex};
+    return files.dequeue();
+}
+
+QString ScriptedPrompter::chooseFolder(QWidget *, const QString &, const QString &)
+{
+    return folders.isEmpty() ? QString() : folders.dequeue();
+}
+
+std::optional<QColor> ScriptedPrompter::chooseColour(QWidget *, const QColor &)
+{
+    return colours.isEmpty() ? std::nullopt : colours.dequeue();
+}
+
+std::optional<QString> ScriptedPrompter::inputText(QWidget *, const QString &caption, const QString &prompt,
+                                                   const QString &)
+{
+    inputPrompts << caption + QLatin1Char('|') + prompt;
+    return inputs.isEmpty() ? std::nullopt : inputs.dequeue();
+}
+
+Harness::Harness()
+    : registry(dir.filePath(QStringLiteral("registry.reg"))), settings(registry),
+      clock(QDateTime(QDate(2026, 12, 8), QTime(10, 0))),
+      services{platform, settings, prompter, pacer, sound, taskbar, clock, strings}
+{
+    platform.current = dir.path();
+}
+
+Harness::~Harness()
+{
+    windows.reset();
+}
+
+void Harness::setUp(const QList<QPair<QString, QVariant>> &values)
+{
+    settings.createSettingsKey();
+    for (const auto &v : values) {
+        if (v.second.typeId() == QMetaType::QString)
+            settings.writeText(v.first, v.second.toString());
+        else if (v.second.typeId() == QMetaType::UInt)
+            settings.writeColour(v.first, v.second.toUInt());
+        else
+            settings.writeInteger(v.first, v.second.toInt());
+    }
+}
+
+void Harness::createWindows()
+{
+    windows = std::make_unique<Windows>(services);
+}
+
+QString Harness::file(const QString &name, int size)
+{
+    const QString p = dir.filePath(name);
+    QDir().mkpath(QFileInfo(p).absolutePath());
+    QFile f(p);
+    f.open(QIODevice::WriteOnly);
+    f.write(QByteArray(size, 'x'));
+    return p;
+}
+
+} // namespace tolvane::test

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "LinuxPlatform.h"
+#include "Pacer.h"
+#include "Prompter.h"
+#include "Services.h"
+#include "SoundPlayer.h"
+#include "StringTable.h"
+#include "TaskbarIdentity.h"
+#include "Windows.h"
+
+#include <QQueue>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace tolvane::test {
+
+// Answers queued in advance; every box is recorded as it was shown.
+class ScriptedPrompter : public Prompter
+{
+public:
+    Box::Button ask(const Box &box) override;
+    OpenFilesResult openFiles(const OpenFilesRequest &request) override;
+    QString chooseFolder(QWidget *, const QString &title, const QString &) override;
+    std::optional<QColor> chooseColour(QWidget *, const QColor &initial) override;
+    std::optional<QString> inputText(QWidget *, const QString &caption, const QString &prompt,
+                                     const QString &) override;
+
+    QList<Box> boxes;
+    QQueue<Box::Button> answers;
+    QQueue<OpenFilesResult> files;
+    QQueue<int> typeChanges;     // filter entries chosen while the dialog is open
+    QQueue<QString> folderVisits; // folders entered while the dialog is open
+    QQueue<QString> folders;
+    QQueue<std::optional<QColor>> colours;
+    QQueue<std::optional<QString>> inputs;
+    QStringList inputPrompts;
+    OpenFilesRequest lastRequest;
+
+    Box last() const { return boxes.isEmpty() ? Box() : boxes.last(); }
+};
+
+class FakePlatform : public LinuxPlatform
+{
+public:
+    int colourDepth() override { return depth; }
+    bool openFile(const QString &path) override
+    {
+        opened << path;
+        return openWorks;
+    }
+    bool openFolder(const QString &path) override
+    {
+        opened << path;
+        return true;
+    }
+    QString currentFolder() override { return current.isEmpty() ? LinuxPlatform::currentFolder() : current; }
+    QString systemFontsFolder() override { return fonts.isEmpty() ? LinuxPlatform::systemFontsFolder() : fonts; }
+    int depth = 32;
+    bool openWorks = true;
+    QString current;
+    QString fonts;
+    QStringList opened;
+};
+
+// Real windows, real registry file and folders under a temporary folder, scripted seams.
+struct Harness
+{
+    Harness();
+    ~Harness();
+    // Creates the settings key, as setup would, with the values given.
+    void setUp(const QList<QPair<QString, QVariant>> &values = {});
+    void createWindows();
+    QString path(const QString &name) const { return dir.filePath(name); }
+    // Makes a file of the given size and returns its path.
+    QString file(const QString &name, int size = 10);
+
+    QTemporaryDir dir;
+    FakePlatform platform;
+    Registry registry;
+    SettingsStore settings;
+    ScriptedPrompter prompter;
+    InstantPacer pacer;
+    RecordingSoundPlayer sound;
+    TaskbarIdentity taskbar;
+    FixedClock clock;
+    StringTable strings;
+    Services services;
+    std::unique_ptr<Windows> windows;
+};
+
+} // namespace tolvane::test

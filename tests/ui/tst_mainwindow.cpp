@@ -1,0 +1,508 @@
+#include "FileListModel.h"
+#include "Harness.h"
+#include "MainWindow.h"
+#include "SearchFilter.h"
+#include "StringTableEditor.h"
+#include "TFileLabel.h"
+#include "ToolWindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDialog>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+template <typename T = QWidget> T *child(QWidget &w, const char *name)
+{
+    T *c = w.findChild<T *>(QString::fromLatin1(name));
+    if (!c)
+        qFatal("no child %s", name);
+    return c;
+}
+bool enabled(QWidget &w, const char *name)
+{
+    return child(w, name)->isEnabled();
+}
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstRunState();
+    void startReadsSettingsAndExitWritesFive();
+    void exitWithoutKeyWritesNothing();
+    void loadErrorStopsAtTheBadValue();
+    void listStaysSortedAndCounts();
+    void buttonRulesFollowTheList();
+    void selectAllReportsFirstEmptyFile();
+    void selectAllSingleEmptyEntryClearsList();
+    void invertAndClearItems();
+    void clearAllAsksAboutStringTable();
+    void resIdBanner();
+    void searchFilter();
+    void propertiesLimit();
+    void addFilesDialog();
+    void addFilesExecuteOnLoad();
+    void fontsFolderWarning();
+    void lowColourHidesLamps();
+    void hintsAndTooltips();
+    void toolsSequence();
+    void pathLabelShortens();
+    void mirrorFollowsRecentFolders();
+};
+
+void TestMainWindow::firstRunState()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    ToolWindow &t = h.windows->tool();
+    QCOMPARE(m.windowTitle(), QStringLiteral("Tolvane v3.06b"));
+    QCOMPARE(m.size(), QSize(479, 312));
+    for (const char *name : {"SP1", "SP2", "DEL", "Button4", "Save1", "SX2", "Button2"})
+        QVERIFY2(!enabled(m, name), name);
+    for (const char *name : {"Sp4", "Button1", "Button3"})
+        QVERIFY2(enabled(m, name), name);
+    QCOMPARE(child<QPushButton>(m, "Button2")->text(), QStringLiteral("&Build..."));
+    QCOMPARE(m.headerText(0), QStringLiteral("Filter: (*.*)"));
+    QCOMPARE(m.headerText(1), QString(39, '.'));
+    // The tool window's first-run state.
+    QCOMPARE(child<QCheckBox>(t, "Cx10")->checkState(), Qt::Checked);
+    QVERIFY(!enabled(t, "Cx10"));
+    QVERIFY(!enabled(t, "Cx12") && !child<QCheckBox>(t, "Cx12")->isChecked());
+    QVERIFY(!enabled(t, "Cx13") && !child<QCheckBox>(t, "Cx13")->isChecked());
+    QCOMPARE(t.destinationEntries(), QStringList{h.dir.path() + "/"});
+    QCOMPARE(t.destination(), h.dir.path() + "/");
+    QCOMPARE(t.size(), QSize(373, 477));
+    QVERIFY(!t.isVisible());
+    QVERIFY(h.prompter.boxes.isEmpty());
+}
+
+void TestMainWindow::startReadsSettingsAndExitWritesFive()
+{
+    Harness h;
+    QDir().mkpath(h.path("prog/Projects"));
+    h.setUp({{"Filter Type", QString("(*.ico)")},
+             {"Compiler1", QString("/opt/bin/brcc32")},
+             {"Compiler2", QString("/opt/bin/dcc32")},
+             {"Program Folder", h.path("prog")},
+             {"TempDir1", QString("/art/")},
+             {"TempDir2", QString("/projects/")},
+             {"Main Left", 120},
+             {"Main Top", 80}});
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    QCOMPARE(m.headerText(0), QStringLiteral("Filter: (*.ico)"));
+    QCOMPARE(m.compiler1(), QStringLiteral("/opt/bin/brcc32"));
+    QCOMPARE(m.compiler2(), QStringLiteral("/opt/bin/dcc32"));
+    QCOMPARE(m.programFolder(), h.path("prog"));
+    QCOMPARE(m.recentAddFolder(), QStringLiteral("/art/"));
+    QCOMPARE(m.pos(), QPoint(120, 80));
+    // The tool window's loading stops at its first missing number; the main window got all.
+    bool reported = false;
+    for (const Box &b : h.prompter.boxes)
+        reported = reported || b.text == QLatin1String("Failed to get data for 'Recent Local'");
+    QVERIFY(reported);
+
+    h.windows->tool().move(33, 44);
+    m.move(150, 90);
+    m.setRecentAddFolder("/new/");
+    QVERIFY(m.close());
+    QCOMPARE(h.settings.registry().value(RegRoot::LocalMachine, SettingsStore::settingsKeyPath(), "Main Left")->dword, 150u);
+    QCOMPARE(h.settings.registry().value(RegRoot::LocalMachine, SettingsStore::settingsKeyPath(), "Tool Top")->dword, 44u);
+    QCOMPARE(h.settings.registry().value(RegRoot::LocalMachine, SettingsStore::settingsKeyPath(), "TempDir1")->text,
+             QStringLiteral("/new/"));
+    QCOMPARE(h.settings.registry().valueNames(RegRoot::LocalMachine, SettingsStore::settingsKeyPath()).size(), 8 + 2);
+}
+
+void TestMainWindow::exitWithoutKeyWritesNothing()
+{
+    Harness h;
+    h.createWindows();
+    QVERIFY(h.windows->main().close());
+    QVERIFY(!h.settings.settingsKeyExists());
+    QVERIFY(!QFile::exists(h.path("registry.reg")));
+}
+
+void TestMainWindow::loadErrorStopsAtTheBadValue()
+{
+    Harness h;
+    h.setUp({{"Main Left", 10}, {"Main Top", QString("not a number")}});
+    h.createWindows();
+    const Box first = h.prompter.boxes.first();
+    QCOMPARE(first.text, QStringLiteral("Invalid data type for 'Main Top'"));
+    QCOMPARE(first.icon, Box::Error);
+    QCOMPARE(first.buttons, int(Box::Ok));
+    QCOMPARE(h.windows->main().x(), 10);
+}
+
+void TestMainWindow::listStaysSortedAndCounts()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    for (const QString &p : {"/b/Zeta.ico", "/a/beta.bmp", "/A/alpha.wav", "/c/Beta.BMP"})
+        m.addFile(p);
+    QVERIFY(!m.addFile("/A/ALPHA.WAV")); // the same file in other letters
+    QCOMPARE(m.list().paths(), QStringList({"/A/alpha.wav", "/a/beta.bmp", "/b/Zeta.ico", "/c/Beta.BMP"}));
+    m.setSelected(1, true);
+    m.setSelected(3, true);
+    QCOMPARE(m.headerText(1), QStringLiteral("Objects: 4  Select: 2  Less: 2"));
+    QCOMPARE(m.counter(), QStringLiteral("4"));
+    // Many at once go to their places too.
+    m.list().addMany({"/z.bmp", "/0.bmp", "/m.bmp", "/a.bmp", "/y.bmp", "/x.bmp", "/b.bmp", "/c.bmp"});
+    QStringList sorted = m.list().paths();
+    std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    QCOMPARE(m.list().paths(), sorted);
+}
+
+void TestMainWindow::buttonRulesFollowTheList()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    for (int i = 0; i < 9; ++i)
+        m.addFile(QStringLiteral("/f/%1.bmp").arg(i));
+    QVERIFY(!enabled(m, "SX2"));
+    QVERIFY(enabled(m, "SP1") && enabled(m, "SP2") && enabled(m, "Button4"));
+    QVERIFY(!enabled(m, "Save1") && !enabled(m, "Button2") && !enabled(m, "DEL"));
+    m.addFile("/f/9.bmp");
+    QVERIFY(enabled(m, "SX2"));
+    m.setSelected(0, true);
+    m.setSelected(1, true);
+    QVERIFY(enabled(m, "Save1") && enabled(m, "Button2") && enabled(m, "DEL"));
+    m.clearItems(); // 8 remain
+    QVERIFY(!enabled(m, "SX2"));
+    QCOMPARE(m.headerText(1), QStringLiteral("Objects: 8  Select: 0  Less: 8"));
+}
+
+void TestMainWindow::selectAllReportsFirstEmptyFile()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    ToolWindow &t = h.windows->tool();
+    child<QCheckBox>(t, "Cx10")->setEnabled(true);
+    child<QCheckBox>(t, "Cx10")->setChecked(false);
+    t.setExecuteOnLoad(true);
+    const QString a = h.file("a.bmp", 0), b = h.file("b.bmp", 0), c = h.file("c.bmp", 5);
+    for (const QString &p : {a, b, c})
+        m.addFile(p);
+    m.addFile(h.path("gone.bmp")); // missing: size -1, passed over
+    h.prompter.answers << Box::Yes;
+    m.selectAll();
+    QCOMPARE(h.prompter.boxes.size(), 1);
+    const Box box = h.prompter.last();
+    QCOMPARE(box.caption, QStringLiteral("Warning"));
+    QCOMPARE(box.icon, Box::Warning);
+    QCOMPARE(box.buttons, int(Box::Yes | Box::No));
+    QCOMPARE(box.text, "File \"" + a.toUpper() +
+                           "\",\rcontains zero bytes of data. The compiler cannot accept this file!\rWould you like "
+                           "to remove the file from the File list?");
+    QCOMPARE(m.list().paths(), QStringList({b, c, h.path("gone.bmp")}));
+    QVERIFY(!t.executeOnLoad());
+    QVERIFY(!t.resNameVisible());
+
+    // With scripts only the check is not made.
+    child<QCheckBox>(t, "Cx10")->setChecked(true);
+    m.selectAll();
+    QCOMPARE(h.prompter.boxes.size(), 1);
+}
+
+void TestMainWindow::selectAllSingleEmptyEntryClearsList()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    child<QCheckBox>(h.windows->tool(), "Cx10")->setChecked(false);
+    m.addFile(h.file("only.bmp", 0));
+    h.prompter.answers << Box::Yes;
+    m.selectAll();
+    QCOMPARE(m.list().count(), 0);
+    QCOMPARE(m.counter(), QStringLiteral("0"));
+    QCOMPARE(m.headerText(1), QString(39, '.'));
+    QVERIFY(!enabled(m, "SP1") && !enabled(m, "Button4"));
+}
+
+void TestMainWindow::invertAndClearItems()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    for (int i = 0; i < 5; ++i)
+        m.addFile(QStringLiteral("/f/%1.bmp").arg(i));
+    m.selectRows({0, 2, 4});
+    m.invertSelection();
+    QCOMPARE(m.selectedRows(), QList<int>({1, 3}));
+    QVERIFY(!h.windows->tool().resNameVisible());
+    QVERIFY(child(m, "P3")->isVisible() || !m.isVisible());
+    m.clearItems();
+    QCOMPARE(m.list().paths(), QStringList({"/f/0.bmp", "/f/2.bmp", "/f/4.bmp"}));
+    // Emptying the list asks about a string table that still has text.
+    h.strings.insert("kept");
+    m.selectRows({0, 1, 2});
+    h.prompter.answers << Box::No;
+    m.clearItems();
+    QCOMPARE(h.prompter.last().text, QStringLiteral("The string table still has text...clear contents?"));
+    QCOMPARE(h.strings.count(), 1);
+    QCOMPARE(m.counter(), QStringLiteral("0"));
+    for (const char *name : {"SP1", "SP2", "DEL", "Button2", "Button4", "Save1"})
+        QVERIFY2(!enabled(m, name), name);
+}
+
+void TestMainWindow::clearAllAsksAboutStringTable()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    h.strings.insert("text");
+    h.prompter.answers << Box::Yes;
+    m.clearAll(); // empty list: still asks, changes nothing else
+    QCOMPARE(h.prompter.boxes.size(), 1);
+    QVERIFY(h.strings.isEmpty());
+    QCOMPARE(m.counter(), QStringLiteral("0"));
+    QVERIFY(!enabled(h.windows->editor(), "Export"));
+    m.addFile("/a.bmp");
+    m.addFile("/b.bmp");
+    m.clearAll();
+    QCOMPARE(m.list().count(), 0);
+    QCOMPARE(h.taskbar.title(), QStringLiteral("Ready..."));
+    QCOMPARE(m.headerText(1), QString(39, '.'));
+    QCOMPARE(h.prompter.boxes.size(), 1); // the table is empty now: no second question
+}
+
+void TestMainWindow::resIdBanner()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    QWidget *banner = child(m, "Panel4");
+    m.addFile("/a.bmp");
+    m.addFile("/b.bmp");
+    h.windows->tool().setPrefixPosition(22);
+    h.strings.insert("x");
+    m.selectRows({0, 1});
+    m.updateResIdBanner();
+    QVERIFY(!banner->isHidden());
+    m.selectRows({0});
+    m.updateResIdBanner();
+    QVERIFY(banner->isHidden());
+}
+
+void TestMainWindow::searchFilter()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    for (const QString &p : {"c:/a.ico", "C:/B.ICO", "/x/c.bmp", "/x/d.icon", "/x/e.ico.bmp"})
+        m.addFile(p);
+    m.selectRows({2});
+    SearchFilter &f = h.windows->filter();
+    f.openAt({10, 10});
+    QLineEdit *edit = f.edit();
+    QTest::keyClicks(edit, "ic");
+    QCOMPARE(edit->text(), QStringLiteral("IC"));
+    QVERIFY(!enabled(f, "Button1"));
+    QTest::keyClick(edit, Qt::Key_O);
+    QVERIFY(enabled(f, "Button1"));
+    QTest::mouseClick(child<QPushButton>(f, "Button1"), Qt::LeftButton);
+    QStringList picked;
+    for (int r : m.selectedRows())
+        picked << m.list().at(r);
+    QCOMPARE(picked, QStringList({"c:/a.ico", "C:/B.ICO"}));
+    QVERIFY(f.isHidden());
+}
+
+void TestMainWindow::propertiesLimit()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    QList<int> rows;
+    for (int i = 0; i < 21; ++i) {
+        m.addFile(h.file(QStringLiteral("p%1.bmp").arg(i, 2, 10, QLatin1Char('0'))));
+        rows << i;
+    }
+    m.selectRows(rows);
+    m.showProperties();
+    QCOMPARE(h.prompter.last().text, QStringLiteral("Total number of properties displayed, may not exceed 20"));
+    QCOMPARE(h.prompter.last().buttons, int(Box::Abort));
+    QCOMPARE(m.listView()->findChildren<QDialog *>("PropertiesSheet").size(), 0);
+    rows.removeLast();
+    m.selectRows(rows);
+    m.showProperties();
+    QCOMPARE(m.listView()->findChildren<QDialog *>("PropertiesSheet").size(), 20);
+}
+
+void TestMainWindow::addFilesDialog()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    ToolWindow &t = h.windows->tool();
+    // Choosing the icon type, then cancelling: the drop filter and the header follow all the same.
+    h.prompter.typeChanges << 8;
+    h.prompter.files << OpenFilesResult{false, {}, 8};
+    m.addFiles();
+    QCOMPARE(t.dropFilterPosition(), 7);
+    QCOMPARE(m.headerText(0), QStringLiteral("Filter (*.ico)"));
+    QCOMPARE(h.prompter.lastRequest.filters.size(), 13);
+
+    const QString a = h.file("art/a.ico"), b = h.file("art/b.txt");
+    m.addFile(a.toUpper());
+    h.prompter.files << OpenFilesResult{true, {a, b}, 1};
+    m.addFiles();
+    QCOMPARE(h.prompter.lastRequest.title, QStringLiteral("From directory "));
+    QCOMPARE(h.prompter.lastRequest.filterIndex, 8);
+    QCOMPARE(m.list().count(), 2); // a.ico was there in other letters; the .txt goes in
+    QCOMPARE(m.recentAddFolder(), h.path("art") + "/");
+    QCOMPARE(m.headerText(0), QStringLiteral("Filter (*.*)"));
+    QCOMPARE(m.headerText(1), QStringLiteral("Objects: 2  Select: 0  Less: 2"));
+    h.prompter.files << OpenFilesResult{false, {}, 1};
+    m.addFiles();
+    QCOMPARE(h.prompter.lastRequest.title, "From directory " + h.path("art") + "/");
+}
+
+void TestMainWindow::addFilesExecuteOnLoad()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    h.windows->tool().setExecuteOnLoad(true);
+    int builds = 0;
+    int countAtBuild = -1;
+    QObject::connect(&m, &MainWindow::buildRequested, [&] {
+        ++builds;
+        countAtBuild = m.list().count();
+    });
+    m.addFile(h.file("old1.bmp"));
+    m.addFile(h.file("old2.bmp"));
+    QStringList chosen;
+    for (int i = 0; i < 5; ++i)
+        chosen << h.file(QStringLiteral("new%1.bmp").arg(i));
+    h.prompter.files << OpenFilesResult{true, chosen, 1};
+    m.addFiles();
+    // The test after every file: five chosen and five in the list after the third new one.
+    QCOMPARE(builds, 1);
+    QCOMPARE(countAtBuild, 5);
+    QCOMPARE(m.list().count(), 7);
+}
+
+void TestMainWindow::fontsFolderWarning()
+{
+    Harness h;
+    h.platform.fonts = h.path("fonts");
+    QDir().mkpath(h.path("fonts"));
+    h.createWindows();
+    h.prompter.folderVisits << h.path("fonts") << h.path("other");
+    h.windows->main().addFiles();
+    QCOMPARE(h.prompter.boxes.size(), 1);
+    QCOMPARE(h.prompter.last().caption, QStringLiteral("Tolvane v3.06\u00a9"));
+    QVERIFY(h.prompter.last().text.endsWith("some fonts are used by system!\r"));
+}
+
+void TestMainWindow::lowColourHidesLamps()
+{
+    Harness h;
+    h.platform.depth = 8;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    m.show();
+    h.windows->tool().setExecuteOnLoad(true);
+    child<QCheckBox>(h.windows->tool(), "Rfx")->setChecked(true);
+    for (const char *name : {"CLR", "GRN", "Image4", "YEL"})
+        QVERIFY2(!child(m, name)->isVisible(), name);
+
+    Harness hi;
+    hi.createWindows();
+    hi.windows->main().show();
+    hi.windows->tool().setExecuteOnLoad(true);
+    QVERIFY(child(hi.windows->main(), "GRN")->isVisible());
+    hi.windows->tool().setExecuteOnLoad(false);
+    QVERIFY(!child(hi.windows->main(), "GRN")->isVisible());
+}
+
+void TestMainWindow::hintsAndTooltips()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    child<QCheckBox>(h.windows->tool(), "Cx6")->setChecked(false);
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(child(m, "Button1"), &enter);
+    QVERIFY(m.statusText().startsWith("(Alt+P) Setup the program's command line"));
+    QCOMPARE(child(m, "Button1")->toolTip(), QStringLiteral("Compilers off line "));
+    QCOMPARE(m.toolTipDisplayTime(), 8000);
+    QApplication::sendEvent(child(m, "SP1"), &enter); // hints off: the text stays
+    QVERIFY(m.statusText().startsWith("(Alt+P)"));
+    child<QCheckBox>(h.windows->tool(), "Cx6")->setChecked(true);
+    QApplication::sendEvent(child(m, "SP1"), &enter);
+    QCOMPARE(m.statusText(), QStringLiteral("(Alt+A) Selects && auto-scrolls all files in the list..."));
+    QApplication::sendEvent(child(m, "Button4"), &enter);
+    QCOMPARE(child(m, "Button4")->toolTip(), QStringLiteral("Dragons be gone... "));
+    QCOMPARE(m.toolTipDisplayTime(), 5000);
+    QApplication::sendEvent(child(m, "Button2"), &enter);
+    QCOMPARE(child(m, "Button2")->toolTip(), "To: " + h.windows->tool().destination());
+    QCOMPARE(m.toolTipDisplayTime(), 7000);
+}
+
+void TestMainWindow::toolsSequence()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    ToolWindow &t = h.windows->tool();
+    m.showTools();
+    QVERIFY(t.isVisible());
+    QVERIFY(!enabled(t, "Button1")); // no manual
+    QVERIFY(!enabled(t, "Rad2"));    // no settings key: no quick save
+    QVERIFY(t.diskLabel().startsWith("Available space on drive '/"));
+    QVERIFY(t.diskLabel().endsWith(" Bytes"));
+    QVERIFY(t.closeWindow());
+    QVERIFY(!t.isVisible());
+    QCOMPARE(h.taskbar.title(), QStringLiteral("Tolvane v3.06"));
+}
+
+void TestMainWindow::pathLabelShortens()
+{
+    TFileLabel label;
+    label.setSeparator("\\");
+    label.resize(2000, 20);
+    label.show();
+    const QString path = QStringLiteral("C:\\Program Files\\Tools\\Bin\\BRCC32.EXE");
+    label.setFileName(path);
+    QCOMPARE(label.text(), path);
+    const int layouts = label.layouts();
+    label.setFileName(path);
+    QCOMPARE(label.layouts(), layouts); // an equal text changes nothing
+    const QFontMetrics fm(label.font());
+    label.resize(fm.horizontalAdvance("C:\\...\\Tools\\Bin\\BRCC32.EXE") + label.contentsMargins().left() +
+                     label.contentsMargins().right() + 2,
+                 20);
+    QCOMPARE(label.text(), QStringLiteral("C:\\...\\Tools\\Bin\\BRCC32.EXE"));
+}
+
+void TestMainWindow::mirrorFollowsRecentFolders()
+{
+    Harness h;
+    h.setUp();
+    h.createWindows();
+    h.windows->main().setRecentProjectFolder("/projects/x/");
+    QCOMPARE(h.registry.value(RegRoot::LocalMachine, SettingsStore::mirrorKeyPath(), "TempDir2")->text,
+             QStringLiteral("/projects/x/"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,361 @@
+#include "Harness.h"
+#include "MainWindow.h"
+#include "ToolWindow.h"
+
+#include <QCheckBox>
+#include <QListView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+template <typename T = QWidget> T *child(QWidget &w, const char *name)
+{
+    T *c = w.findChild<T *>(QString::fromLatin1(name));
+    if (!c)
+        qFatal("no child %s", name);
+    return c;
+}
+QVariant stored(Harness &h, const QString &name)
+{
+    const auto v = h.registry.value(RegRoot::LocalMachine, SettingsStore::settingsKeyPath(), name);
+    if (!v)
+        return {};
+    return v->type == RegValue::Text ? QVariant(v->text) : QVariant(v->dword);
+}
+// Every value the tool window reads, as setup writes them for a fresh installation.
+QList<QPair<QString, QVariant>> freshValues(const QString &program)
+{
+    QList<QPair<QString, QVariant>> v;
+    for (const SettingRow &row : SettingsRecord::rows()) {
+        QVariant value = row.fresh;
+        if (!value.isValid())
+            value = row.type == ValueType::Text ? QVariant(QString()) : QVariant(0);
+        if (row.type == ValueType::Flag)
+            value = value.toBool() ? 1 : 0;
+        if (row.type == ValueType::Colour)
+            value = value.toUInt();
+        v << qMakePair(row.name, value);
+    }
+    v << qMakePair(QStringLiteral("Program Folder"), QVariant(program));
+    return v;
+}
+} // namespace
+
+class TestToolWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loadsEveryValue();
+    void closeSavesInOrder();
+    void closeWithoutKeySavesNothing();
+    void greyedBoxesStoreZero();
+    void scriptNameBlank();
+    void libraryNames_data();
+    void libraryNames();
+    void resNameBlank();
+    void destinationSelection();
+    void bankFull();
+    void removeAll();
+    void colourButtons();
+    void browseAddsShortForm();
+    void dropFilterFollows();
+    void hintsLine();
+    void manualArea();
+};
+
+void TestToolWindow::loadsEveryValue()
+{
+    Harness h;
+    auto values = freshValues(h.path("prog"));
+    values << qMakePair(QString("Script Name"), QVariant(QString("Icons")))
+           << qMakePair(QString("Prompt Res ID"), QVariant(22))
+           << qMakePair(QString("Script Type"), QVariant(7))
+           << qMakePair(QString("Prompt Compile"), QVariant(0))
+           << qMakePair(QString("Prompt Drag"), QVariant(1))
+           << qMakePair(QString("Prompt Auto Sort"), QVariant(1))
+           << qMakePair(QString("Recent Local"), QVariant(1))
+           << qMakePair(QString("Color"), QVariant(0x00FF0000u))
+           << qMakePair(QString("Tool Left"), QVariant(40))
+           << qMakePair(QString("Tool Top"), QVariant(60));
+    h.setUp(values);
+    QDir().mkpath(h.path("d0"));
+    QDir().mkpath(h.path("d1"));
+    h.settings.saveHistory({h.path("d0"), h.path("d1")});
+    h.createWindows();
+    ToolWindow &t = h.windows->tool();
+    QVERIFY2(h.prompter.boxes.isEmpty(), qPrintable(h.prompter.last().text));
+    QCOMPARE(t.scriptName(), QStringLiteral("Icons"));
+    QCOMPARE(t.prefixPosition(), 22);
+    QCOMPARE(t.dropFilterPosition(), 7);
+    QVERIFY(!t.scriptsOnly());
+    QCOMPARE(child<QPushButton>(h.windows->main(), "Button2")->text(), QStringLiteral("&Build All..."));
+    QVERIFY(t.executeOnLoad());
+    QCOMPARE(child<QCheckBox>(t, "AutoX")->checkState(), Qt::PartiallyChecked); // greyed while executing
+    QCOMPARE(t.destination(), h.path("d1"));
+    QCOMPARE(t.entryBackground(), QColor(0, 0, 255)); // 0x00BBGGRR
+    QCOMPARE(t.pos(), QPoint(40, 60));
+    // "Filter Type" is empty after setup; loading the drop filter position puts its mask up.
+    QCOMPARE(h.windows->main().headerText(0), QStringLiteral("Filter: (*.ico)"));
+}
+
+void TestToolWindow::closeSavesInOrder()
+{
+    Harness h;
+    h.setUp(freshValues(h.path("prog")));
+    h.createWindows();
+    ToolWindow &t = h.windows->tool();
+    // Start from an empty key, so the order of the writes shows.
+    h.registry.deleteKeyTree(RegRoot::LocalMachine, SettingsStore::settingsKeyPath());
+    h.settings.createSettingsKey();
+    t.setScriptName(QString());
+    t.setDropFilterPosition(12);
+    QVERIFY(t.closeWindow());
+    QStringList expected;
+    for (const SequenceItem &item : sequences::toolWindowSave())
+        expected << item.name;
+    QCOMPARE(h.registry.valueNames(RegRoot::LocalMachine, SettingsStore::settingsKeyPath()), expected);
+    QCOMPARE(stored(h, "Script Name").toString(), QStringLiteral("Untitled"));
+    QCOMPARE(stored(h, "Filter Type").toString(), QStringLiteral("(*.wav)"));
+    QCOMPARE(stored(h, "Script Type").toUInt(), 12u);
+    QCOMPARE(stored(h, "Color").toUInt(), 2147483653u);
+    QCOMPARE(stored(h, "hColor").toUInt(), 2147483663u);
+    QCOMPARE(stored(h, "Recent Folder").toString(), t.destination());
+    QCOMPARE(h.settings.loadHistory(), t.destinationEntries());
+}
+
+void TestToolWindow::closeWithoutKeySavesNothing()
+{
+    Harness h;
+    h.createWindows();
+    h.windows->main().setEnabled(false);
+    QVERIFY(h.windows->tool().closeWindow());
+    QVERIFY(h.windows->main().isEnabled());
+    QVERIFY(!QFile::exists(h.path("registry.reg")));
+}
+
+void TestToolWindow::greyedBoxesStoreZero()
+{
+    Harness h;
+    h.setUp(freshValues(h.path("prog")));
+    h.createWindows();
+    ToolWindow &t = h.windows->tool();
+    child<QCheckBox>(t, "Cx10")->setChecked(false);
+    child<QCheckBox>(t, "Cx12")->setChecked(true);
+    child<QCheckBox>(t, "AutoX")->setChecked(true);
+    child<QCheckBox>(t, "Cx10")->setChecked(true); // greys the project copy box
+    t.setExecuteOnLoad(true);                      // greys auto sort
+    QCOMPARE(child<QCheckBox>(t, "Cx12")->checkState(), Qt::PartiallyChecked);
+    QVERIFY(!child<QCheckBox>(t, "Cx1")->isEnabled());
+    QVERIFY(!child<QLineEdit>(t, "Edit3")->isEnabled());
+    QTest::mouseClick(child<QCheckBox>(t, "Cx12"), Qt::LeftButton);
+    QCOMPARE(child<QCheckBox>(t, "Cx12")->checkState(), Qt::PartiallyChecked);
+    QVERIFY(t.closeWindow());
+    QCOMPARE(stored(h, "Prompt Position").toUInt(), 0u);
+    QCOMPARE(stored(h, "Prompt Auto Sort").toUInt(), 0u);
+    QCOMPARE(stored(h, "Prompt Drag").toUInt(), 1u);
+}
+
+void TestToolWindow::scriptNameBlank()
+{
+    Harness h;
+    h.createWindows();
+    ToolWindow &t = h.windows->tool();
+    QTest::keyClicks(child<QLineEdit>(t, "Edit1"), " ");
+    QCOMPARE(h.prompter.last().caption, QStringLiteral("Tolvane v3.06b \u00a9"));
+    QCOMPARE(h.prompter.last().text, QStringLiteral("Please do not use blank spaces while assigning script's name!"));
+    QCOMPARE(h.prompter.last().icon, Box::Warning);
+    QCOMPARE(t.scriptName(), QString());
+    QCOMPARE(h.sound.played, QStringList{"A2"}); // whatever the sounds option says
+    QCOMPARE(h.taskbar.title(), QStringLiteral("Tolvane v3.06"));
+}
+
+void TestToolWindow::libraryNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("123") << "123" << true;
+    QTest::newRow("$1F") << "$1F" << true;
+    QTest::newRow("+7") << "+7" << true;
+    QTest::newRow("1abc") << "1abc" << false;
+    QTest::newRow("-1") << "-1" << false;
+    QTest::newRow("-$1F") << "-$1F" << false;
+    QTest::newRow("beyond 32 bits") << "99999999999" << false;
+    QTest::newRow("ResLib") << "ResLib" << false;
+}
+
+void TestToolWindow::libraryNames()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, refused);
+    Harness h;
+    h.createWindows();
+    ToolWindow &t = h.windows->tool();
+    child<QCheckBox>(t, "Cx10")->setChecked(false);
+    t.setLibraryName(name);
+    QCOMPARE(t.libraryName().isEmpty(), refused);
+    if (refused) {
+        QCOMPARE(h.prompter.last().caption, QStringLiteral("Tolvane v3.06..."));
+        QCOMPARE(h.prompter.last().text,
+                 QStringLiteral("Compiler cannot process numeric values, as a first character in dll's name!"));
+        QCOMPARE(h.prompter.last().icon, Box::Error);
+    } else {
+        QVERIFY(h.prompter.boxes.isEmpty());
+    }
+}
+
+void TestToolWindow::resNameBlank()
+{
+    Harness h;
+    h.createWindows();
+    ToolWindow &t = h.windows->tool();
+    t.setResName("My Res");
+    QCOMPARE(h.prompter.last().text, QStringLiteral("Please do not use blank spaces in this field!"));
+    QCOMPARE(h.prompter.last().caption, QStringLiteral("Tolvane v3.06 illegal typecast..."));
+    QCOMPARE(t.resName(), QString());
+    QVERIFY(t.isEnabled());
+}
+
+void TestToolWindow::destinationSelection()
+{
+    Harness h;
+    h.createWindows();
+    ToolWindow &t = h.windows->tool();
+    QComboBox *list = child<QComboBox>(t, "Edit2");
+    QDir().mkpath(h.path("keep"));
+    list->addItem(h.path("keep"));
+    list->addItem(h.path("gone"));
+    list->setCurrentIndex(2);
+    emit list->activated(2);
+    QCOMPARE(t.destinationEntries(), QStringList({h.dir.path() + "/", h.path("keep")}));
+    QCOMPARE(list->currentIndex(), 0);
+    QVERIFY(h.prompter.boxes.isEmpty());
+    list->setCurrentIndex(1);
+    emit list->activated(1);
+    QVERIFY(t.diskLabel().startsWith("Available space on drive '/"));
+    QVERIFY(t.diskLabel().endsWith(" bytes"));
+    QCOMPARE(child(h.windows->main(), "Button2")->toolTip(), "To: " + h.path("keep"));
+}
+
+void TestToolWindow::bankFull()
+{
+    for (bool key : {true, false}) {
+        Harness h;
+        if (key)
+            h.setUp(freshValues(h.path("prog")));
+        h.createWindows();
+        ToolWindow &t = h.windows->tool();
+        QComboBox *list = child<QComboBox>(t, "Edit2");
+        list->clear();
+        for (int i = 0; i < 21; ++i) {
+            QDir().mkpath(h.path(QStringLiteral("d%1").arg(i, 2, 10, QLatin1Char('0'))));
+            list->addItem(h.path(QStringLiteral("d%1").arg(i, 2, 10, QLatin1Char('0'))));
+        }
+        list->setCurrentIndex(5);
+        emit list->activated(5);
+        if (key) {
+            QCOMPARE(h.prompter.last().caption, QStringLiteral("Bank Full..!"));
+            QCOMPARE(h.prompter.last().text,
+                     QStringLiteral("The Maximum amount of favorites have been reached....removing 1 item !"));
+            QCOMPARE(list->count(), 20);
+            QVERIFY(!t.destinationEntries().contains(h.path("d05")));
+            QCOMPARE(list->currentIndex(), 0);
+        } else {
+            QCOMPARE(list->count(), 21);
+        }
+    }
+}
+
+void TestToolWindow::removeAll()
+{
+    Harness h;
+    h.setUp(freshValues(h.path("prog")));
+    h.settings.saveHistory({"/a", "/b"});
+    h.createWindows();
+    ToolWindow &t = h.windows->tool();
+    QAction *remove = t.findChild<QAction *>("RemoveAll");
+    QVERIFY(!remove->isEnabled());
+    emit child(t, "Edit2")->customContextMenuRequested({1, 1});
+    QVERIFY(remove->isEnabled());
+    h.prompter.answers << Box::No;
+    remove->trigger();
+    QCOMPARE(t.destinationEntries().size(), 2);
+    h.prompter.answers << Box::Yes;
+    remove->trigger();
+    QCOMPARE(h.prompter.boxes.at(h.prompter.boxes.size() - 2).text,
+             QStringLiteral("Are you sure you want to delete' all saved directories from the program?"));
+    QCOMPARE(h.prompter.last().text, QStringLiteral("Application needs to be restarted, for changes to take affect."));
+    QVERIFY(t.destinationEntries().isEmpty());
+    QVERIFY(!h.registry.keyExists(RegRoot::CurrentUser, "Tolvane"));
+    QVERIFY(!remove->isEnabled());
+}
+
+void TestToolWindow::colourButtons()
+{
+    Harness h;
+    h.setUp(freshValues(h.path("prog")));
+    h.createWindows();
+    ToolWindow &t = h.windows->tool();
+    h.prompter.colours << QColor(10, 20, 30);
+    QTest::mouseClick(child<QPushButton>(t, "SpeedButton1"), Qt::LeftButton);
+    QCOMPARE(t.entryBackground(), QColor(10, 20, 30));
+    QCOMPARE(h.windows->main().listView()->palette().color(QPalette::Base), QColor(10, 20, 30));
+    QVERIFY(t.closeWindow());
+    QCOMPARE(stored(h, "Color").toUInt(), 0x001E140Au);
+}
+
+void TestToolWindow::browseAddsShortForm()
+{
+    Harness h;
+    h.createWindows();
+    ToolWindow &t = h.windows->tool();
+    QDir().mkpath(h.path("My Dest"));
+    h.prompter.folders << h.path("My Dest");
+    QTest::mouseClick(child(t, "Spx"), Qt::LeftButton);
+    QVERIFY(t.destinationEntries().contains(h.path("My Dest"))); // no separator appended
+}
+
+void TestToolWindow::dropFilterFollows()
+{
+    Harness h;
+    h.createWindows();
+    h.windows->tool().setDropFilterPosition(1);
+    QCOMPARE(h.windows->main().headerText(0), QStringLiteral("Filter: (*.ani)"));
+    QCOMPARE(h.windows->main().addFilterIndex(), 2);
+}
+
+void TestToolWindow::hintsLine()
+{
+    Harness h;
+    h.createWindows();
+    ToolWindow &t = h.windows->tool();
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(child(t, "Cx8"), &enter);
+    QCOMPARE(t.hintLine(), QStringLiteral("Inserts the file sizes and dates of each file into the script"));
+    child<QCheckBox>(t, "Cx6")->setChecked(false);
+    QVERIFY(child(t, "Label4")->isHidden());
+    QApplication::sendEvent(child(t, "Cx11"), &enter); // hints off: unchanged
+    QCOMPARE(t.hintLine(), QStringLiteral("Inserts the file sizes and dates of each file into the script"));
+    QApplication::sendEvent(child(t, "Button2"), &enter); // always
+    QCOMPARE(t.hintLine(), QStringLiteral(".......Close Tool Window........"));
+    QApplication::sendEvent(child(t, "Rfx"), &enter);
+    QCOMPARE(t.toolTipDisplayTime(), 50000);
+}
+
+void TestToolWindow::manualArea()
+{
+    Harness h;
+    h.createWindows();
+    ToolWindow &t = h.windows->tool();
+    QTest::mouseClick(child(t, "Label2"), Qt::RightButton);
+    QCOMPARE(h.prompter.last().text, QStringLiteral("Manual not available! Press the Paths button to install..."));
+}
+
+QTEST_MAIN(TestToolWindow)
+#include "tst_toolwindow.moc"

@@ -1,0 +1,32 @@
+#include "Windows.h"
+#include "MainWindow.h"
+#include "SearchFilter.h"
+#include "StringTableEditor.h"
+#include "ToolWindow.h"
+
+namespace tolvane {
+
+Windows::Windows(Services &services)
+{
+    // Each window reads its own settings as it is created, in this order.
+    m_main = std::make_unique<MainWindow>(services);
+    m_tool = std::make_unique<ToolWindow>(services, *m_main);
+    m_editor = std::make_unique<StringTableEditor>(services, *m_tool);
+    m_filter = std::make_unique<SearchFilter>(*m_main);
+    m_tool->setEditor(m_editor.get());
+    m_main->connectWindows(m_tool.get(), nullptr, m_editor.get(), m_filter.get());
+    m_main->start();
+    m_tool->start();
+    m_editor->start();
+}
+
+Windows::~Windows()
+{
+    // The search filter and the editor refer to the main and tool windows: they go first.
+    m_filter.reset();
+    m_editor.reset();
+    m_tool.reset();
+    m_main.reset();
+}
+
+} // namespace tolvane

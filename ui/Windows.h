@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Services.h"
+
+#include <memory>
+
+namespace tolvane {
+
+class MainWindow;
+class ToolWindow;
+class StringTableEditor;
+class SearchFilter;
+
+// The program's windows, created once in their fixed order and wired to each other.
+class Windows
+{
+public:
+    explicit Windows(Services &services);
+    ~Windows();
+
+    MainWindow &main() { return *m_main; }
+    ToolWindow &tool() { return *m_tool; }
+    StringTableEditor &editor() { return *m_editor; }
+    SearchFilter &filter() { return *m_filter; }
+
+private:
+    std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<ToolWindow> m_tool;
+    std::unique_ptr<StringTableEditor> m_editor;
+    std::unique_ptr<SearchFilter> m_filter;
+};
+
+} // namespace tolvane
