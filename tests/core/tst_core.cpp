@@ -1,4 +1,7 @@
+#include "FileList.h"
 #include "FileTexts.h"
+#include "NameChecks.h"
+#include "PathLayout.h"
 #include "Identifiers.h"
 #include "LibraryProjectWriter.h"
 #include "LinuxPlatform.h"
@@ -84,6 +87,10 @@ class TestCore : public QObject
     void projectFileParse();
     void projectFileRefusesLineBreaks();
     void outputNames();
+    void pathLayout_data();
+    void pathLayout();
+    void fileListRules();
+    void numericNames();
 };
 
 void TestCore::kinds_data()
@@ -510,6 +517,61 @@ void TestCore::outputNames()
     n = OutputNames::form("/prog/", "/tmp/", "/dest/", "S", "L", false);
     QCOMPARE(n.workingScript, QStringLiteral("/tmp/S.rc"));
     QCOMPARE(n.workingResource, QStringLiteral("/prog/S.res"));
+}
+
+void TestCore::pathLayout_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QString>("shown");
+    const QString p = "C:\\Program Files\\Tools\\Bin\\BRCC32.EXE"; // 37 characters
+    QTest::newRow("fits") << p << 37 << 0 << p;
+    QTest::newRow("no separator, fits") << "BRCC32.EXE" << 20 << 0 << "BRCC32.EXE";
+    QTest::newRow("no separator, too wide") << "BRCC32.EXE" << 5 << 0 << "BRCC32.EXE";
+    QTest::newRow("one folder too many, from left") << p << 30 << 0 << "C:\\...\\Tools\\Bin\\BRCC32.EXE";
+    QTest::newRow("one folder too many, from right") << p << 34 << 1 << "C:\\Program Files\\...\\BRCC32.EXE";
+    QTest::newRow("only drive and name fit") << p << 18 << 0 << "C:\\...\\BRCC32.EXE";
+    QTest::newRow("name alone") << p << 12 << 0 << "BRCC32.EXE";
+    QTest::newRow("network path has no drive") << "\\\\server\\share\\dir\\f.ico" << 20 << 0
+                                              << "...\\share\\dir\\f.ico";
+    QTest::newRow("first folder that does not fit ends it")
+        << "C:\\a\\very-long-folder\\b\\x.ico" << 20 << 0 << "C:\\...\\b\\x.ico";
+}
+
+void TestCore::pathLayout()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(int, direction);
+    QFETCH(QString, shown);
+    const auto chars = [](const QString &s) { return int(s.size()); };
+    QCOMPARE(PathLayout::layout(text, "\\", PathLayout::Direction(direction), width, chars), shown);
+    QCOMPARE(PathLayout::split("\\a\\", "\\"), QStringList({"", "a", ""}));
+}
+
+void TestCore::fileListRules()
+{
+    QCOMPARE(FileList::countsBanner(12, 5), QStringLiteral("Objects: 12  Select: 5  Less: 7"));
+    const QStringList sorted = {"/a.bmp", "/B.bmp", "/c.bmp"};
+    QCOMPARE(FileList::insertPosition(sorted, "/b.ICO"), 2);
+    QCOMPARE(FileList::insertPosition(sorted, "/A.bmp"), 1); // after the equal one
+    QVERIFY(FileList::containsNoCase(sorted, "/b.BMP"));
+    QVERIFY(!FileList::containsNoCase(sorted, "/b.bm"));
+    const FileList::Buttons nine = FileList::buttonsFor(9, 0);
+    QVERIFY(!nine.filter && !nine.build && nine.clearAll);
+    QVERIFY(FileList::buttonsFor(10, 1).filter && FileList::buttonsFor(10, 1).save);
+    QVERIFY(FileList::hasExtension("c:/x/A.Ico", "ICO"));
+    QVERIFY(!FileList::hasExtension("c:/x/A.icon", "ICO"));
+}
+
+void TestCore::numericNames()
+{
+    for (const QString &refused : {"123", "$1F", "+7", "  42", "0"})
+        QVERIFY2(NameChecks::isNumericName(refused), qPrintable(refused));
+    for (const QString &kept : {"1abc", "-1", "-$1F", "$", "+", "99999999999", "Lib", ""})
+        QVERIFY2(!NameChecks::isNumericName(kept), qPrintable(kept));
+    QCOMPARE(NameChecks::diskLabel("D:\\", 1234), QStringLiteral("Available space on drive 'D:\\' 1234 Bytes"));
 }
 
 QTEST_GUILESS_MAIN(TestCore)

@@ -80,18 +80,28 @@ void FileListModel::removeAt(int row)
 
 void FileListModel::removeRows(const QList<int> &rows)
 {
-    // From the last run to the first, so the rows still to go keep their numbers.
-    int i = int(rows.size()) - 1;
-    while (i >= 0) {
-        int last = rows.at(i);
-        int first = last;
-        while (i > 0 && rows.at(i - 1) == first - 1)
-            first = rows.at(--i);
-        --i;
-        beginRemoveRows(QModelIndex(), first, last);
-        m_paths.remove(first, last - first + 1);
+    if (rows.isEmpty())
+        return;
+    if (rows.last() - rows.first() + 1 == rows.size()) {
+        beginRemoveRows(QModelIndex(), rows.first(), rows.last());
+        m_paths.remove(rows.first(), rows.size());
         endRemoveRows();
+        return;
     }
+    // Scattered rows: one pass over the list, not one removal (and one view update) each.
+    QStringList kept;
+    kept.reserve(m_paths.size() - rows.size());
+    int next = 0;
+    for (int i = 0; i < m_paths.size(); ++i) {
+        if (next < rows.size() && rows.at(next) == i) {
+            ++next;
+            continue;
+        }
+        kept << m_paths.at(i);
+    }
+    beginResetModel();
+    m_paths = kept;
+    endResetModel();
 }
 
 void FileListModel::clear()

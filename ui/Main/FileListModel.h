@@ -29,7 +29,7 @@ public:
     void addMany(const QStringList &paths);
     bool containsNoCase(const QString &path) const;
     void removeAt(int row);
-    // Rows must be sorted ascending; removes runs in one step each.
+    // Rows must be sorted ascending.
     void removeRows(const QList<int> &rows);
     void clear();
 

@@ -502,18 +502,30 @@ void MainWindow::setHeaderText(int section, const QString &text)
     m_headerModel->setHeaderData(section, Qt::Horizontal, text);
 }
 
-int MainWindow::selectedCount() const
-{
-    return int(m_list->selectionModel()->selectedRows().size());
-}
-
+// Read from the selection's ranges: asking the model row by row grows with the square of a
+// scattered selection.
 QList<int> MainWindow::selectedRows() const
 {
+    const int count = m_model->count();
+    std::vector<bool> marked(size_t(count), false);
+    for (const QItemSelectionRange &range : m_list->selectionModel()->selection())
+        for (int r = qMax(0, range.top()); r <= range.bottom() && r < count; ++r)
+            marked[size_t(r)] = true;
     QList<int> rows;
-    for (const QModelIndex &i : m_list->selectionModel()->selectedRows())
-        rows << i.row();
-    std::sort(rows.begin(), rows.end());
+    for (int r = 0; r < count; ++r)
+        if (marked[size_t(r)])
+            rows << r;
     return rows;
+}
+
+int MainWindow::selectedCount() const
+{
+    const QItemSelection selection = m_list->selectionModel()->selection();
+    if (selection.isEmpty())
+        return 0;
+    if (selection.size() == 1)
+        return selection.first().height();
+    return int(selectedRows().size());
 }
 
 bool MainWindow::isSelected(int row) const
