@@ -63,6 +63,8 @@ App::App(const QString &registryFile)
     : m(std::make_unique<Parts>(registryFile.isEmpty() ? defaultRegistryFile() : registryFile))
 {
     initResources();
+    // One look on every desktop: the layouts are drawn to fixed sizes.
+    QApplication::setStyle(QStringLiteral("Fusion"));
     QGuiApplication::setApplicationName(QStringLiteral("Tolvane"));
     m->taskbar.set(QStringLiteral("Tolvane v3.06b"), QStringLiteral("logo"));
     m->windows = std::make_unique<Windows>(m->services);

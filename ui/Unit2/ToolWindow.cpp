@@ -71,6 +71,32 @@ QLabel *picture(QWidget *parent, const QString &name, const QColor &colour, cons
     return l;
 }
 
+// A group box whose frame reads clearly on every style: a settings window is read by its sections.
+class Section : public QGroupBox
+{
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        const QFontMetrics fm(font());
+        const int top = title().isEmpty() ? 1 : fm.height() / 2;
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(palette().color(QPalette::Dark), 1));
+        p.drawRoundedRect(QRectF(0.5, top + 0.5, width() - 1, height() - top - 1), 3, 3);
+        if (title().isEmpty())
+            return;
+        QString text = title();
+        text.replace(QStringLiteral("&&"), QStringLiteral("&"));
+        const QRect r(8, 0, fm.horizontalAdvance(text) + 6, fm.height());
+        p.fillRect(r, palette().color(QPalette::Window));
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+        p.drawText(r, Qt::AlignCenter, text);
+    }
+};
+
 } // namespace
 
 QStringList ToolWindow::dropFilters()
@@ -105,19 +131,19 @@ void ToolWindow::buildLayout()
     frame->setGeometry(rect());
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    m_scriptGroup = new QGroupBox(QStringLiteral("Script Properties"), this);
-    m_scriptGroup->setGeometry(4, 2, 365, 114);
+    m_scriptGroup = new Section(QStringLiteral("Script Properties"), this);
+    m_scriptGroup->setGeometry(4, 0, 365, 119);
     QWidget *g = m_scriptGroup;
-    m_label1 = label(g, QStringLiteral("Label1"), QStringLiteral("Enter name for script file (max 20 characters)"), {8, 14, 290, 14});
+    m_label1 = label(g, QStringLiteral("Label1"), QStringLiteral("Enter name for script file (max 20 characters)"), {8, 18, 290, 14});
     m_edit1 = new QLineEdit(QStringLiteral("Untitled"), g);
     m_edit1->setObjectName(QStringLiteral("Edit1"));
     m_edit1->setMaxLength(20);
-    m_edit1->setGeometry(8, 28, 150, 21);
+    m_edit1->setGeometry(8, 33, 150, 21);
     m_panel3 = new QFrame(g);
     m_panel3->setObjectName(QStringLiteral("Panel3"));
     m_panel3->setFrameShape(QFrame::Panel);
     m_panel3->setFrameShadow(QFrame::Sunken);
-    m_panel3->setGeometry(166, 28, 130, 21);
+    m_panel3->setGeometry(166, 33, 130, 21);
     auto *brand = new QLabel(QStringLiteral("Kelvadore\u00ae"), m_panel3);
     brand->setGeometry(2, 2, 126, 17);
     brand->setAlignment(Qt::AlignCenter);
@@ -125,46 +151,46 @@ void ToolWindow::buildLayout()
     m_edit4 = new QLineEdit(QStringLiteral("Untitled"), g);
     m_edit4->setObjectName(QStringLiteral("Edit4"));
     m_edit4->setMaxLength(20);
-    m_edit4->setGeometry(166, 28, 130, 21);
+    m_edit4->setGeometry(166, 33, 130, 21);
     m_idx1 = new QComboBox(g);
     m_idx1->setObjectName(QStringLiteral("Idx1"));
     m_idx1->addItems(Identifiers::items());
     m_idx1->setCurrentIndex(0);
     m_idx1->setCursor(Qt::PointingHandCursor);
-    m_idx1->setGeometry(302, 28, 56, 21);
+    m_idx1->setGeometry(302, 33, 56, 21);
     m_label2 = label(g, QStringLiteral("Label2"),
                      QStringLiteral("Enter a name here if processing a single file only.This field is void if using multiple files."),
-                     {8, 50, 236, 26});
+                     {8, 55, 236, 26});
     m_label2->setWordWrap(true);
     m_label2->setCursor(Qt::WhatsThisCursor);
     QFont small = m_label2->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     m_label2->setFont(small);
-    m_panel2 = label(g, QStringLiteral("Panel2"), QStringLiteral("ResName              ResId"), {246, 54, 112, 16});
+    m_panel2 = label(g, QStringLiteral("Panel2"), QStringLiteral("ResName              ResId"), {246, 59, 112, 16});
     m_panel2->setFrameShape(QFrame::Panel);
     m_panel2->setAlignment(Qt::AlignCenter);
     m_panel2->setCursor(Qt::WhatsThisCursor);
     m_panel2->setFont(small);
-    m_label3 = label(g, QStringLiteral("Label3"), QStringLiteral("Destination directory:"), {8, 74, 200, 14});
+    m_label3 = label(g, QStringLiteral("Label3"), QStringLiteral("Destination directory:"), {8, 79, 200, 14});
     m_edit2 = new QComboBox(g);
     m_edit2->setObjectName(QStringLiteral("Edit2"));
     m_edit2->setEditable(true);
     m_edit2->setInsertPolicy(QComboBox::NoInsert);
     m_edit2->setMaxVisibleItems(25);
-    m_edit2->setGeometry(8, 88, 314, 22);
+    m_edit2->setGeometry(8, 93, 314, 22);
     m_edit2->setContextMenuPolicy(Qt::CustomContextMenu);
     m_spx = new QToolButton(g);
     m_spx->setObjectName(QStringLiteral("Spx"));
     m_spx->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
     m_spx->setCursor(Qt::PointingHandCursor);
-    m_spx->setGeometry(326, 88, 32, 22);
+    m_spx->setGeometry(326, 93, 32, 22);
     m_spx->setContextMenuPolicy(Qt::CustomContextMenu);
     m_destMenu = new QMenu(this);
     m_removeAll = m_destMenu->addAction(QStringLiteral("Remove All"));
     m_removeAll->setObjectName(QStringLiteral("RemoveAll"));
     m_removeAll->setEnabled(false);
 
-    m_label9 = label(this, QStringLiteral("Label9"), QString(), {4, 117, 365, 16});
+    m_label9 = label(this, QStringLiteral("Label9"), QString(), {4, 119, 365, 16});
     m_label9->setAlignment(Qt::AlignCenter);
 
     // Options panel, and the progress panel in the same place.
@@ -180,15 +206,15 @@ void ToolWindow::buildLayout()
     m_label4->setFrameShadow(QFrame::Sunken);
     m_label4->setAlignment(Qt::AlignCenter);
     m_label4->setAutoFillBackground(true);
-    m_options = new QGroupBox(p);
+    m_options = new Section(p);
     m_options->setObjectName(QStringLiteral("OptionsGroup"));
     m_options->setGeometry(6, 20, 361, 184);
-    m_cx8 = check(p, QStringLiteral("Cx8"), QStringLiteral("Include file info..."), {14, 28, 170, 18}, false);
-    m_cx11 = check(p, QStringLiteral("Cx11"), QStringLiteral("Enable sounds..."), {14, 46, 170, 18}, false);
-    m_dx1 = check(p, QStringLiteral("Dx1"), QStringLiteral("Execute on load..."), {14, 64, 170, 18}, false);
-    m_cx14 = check(p, QStringLiteral("Cx14"), QStringLiteral("Repair project files..."), {14, 82, 170, 18}, false);
-    m_autoX = check(p, QStringLiteral("AutoX"), QStringLiteral("Auto Sort file list contents..."), {14, 100, 178, 18}, false);
-    m_saveGroup = new QGroupBox(QStringLiteral("When saving projects:"), p);
+    m_cx8 = check(p, QStringLiteral("Cx8"), QStringLiteral("Include file info..."), {12, 28, 168, 18}, false);
+    m_cx11 = check(p, QStringLiteral("Cx11"), QStringLiteral("Enable sounds..."), {12, 46, 168, 18}, false);
+    m_dx1 = check(p, QStringLiteral("Dx1"), QStringLiteral("Execute on load..."), {12, 64, 168, 18}, false);
+    m_cx14 = check(p, QStringLiteral("Cx14"), QStringLiteral("Repair project files..."), {12, 82, 168, 18}, false);
+    m_autoX = check(p, QStringLiteral("AutoX"), QStringLiteral("Auto Sort file list contents..."), {12, 100, 168, 18}, false);
+    m_saveGroup = new Section(QStringLiteral("When saving projects:"), p);
     m_saveGroup->setGeometry(12, 118, 172, 48);
     m_rad1 = new QRadioButton(QStringLiteral("Prompt for name..."), m_saveGroup);
     m_rad1->setObjectName(QStringLiteral("Rad1"));
@@ -204,15 +230,15 @@ void ToolWindow::buildLayout()
     m_resBox->setCurrentIndex(0);
     m_resBox->setCursor(Qt::PointingHandCursor);
     m_resBox->setGeometry(12, 181, 172, 21);
-    m_cx12 = check(p, QStringLiteral("Cx12"), QStringLiteral("Save copy (. DPR) file to disk"), {190, 28, 170, 18}, false, true);
-    m_cx13 = check(p, QStringLiteral("Cx13"), QStringLiteral("Display file summary on exit"), {190, 46, 170, 18}, true, true);
-    m_cx10 = check(p, QStringLiteral("Cx10"), QStringLiteral("Disable build (scripts only)"), {190, 64, 170, 18}, false, true);
-    m_cx6 = check(p, QStringLiteral("Cx6"), QStringLiteral("Show status bar hints"), {190, 82, 170, 18}, true, true);
-    m_rx2 = check(p, QStringLiteral("Rx2"), QStringLiteral("Hide window on build "), {190, 100, 170, 18}, false, true);
+    m_cx12 = check(p, QStringLiteral("Cx12"), QStringLiteral("Save copy (. DPR) file to disk"), {180, 28, 182, 18}, false, true);
+    m_cx13 = check(p, QStringLiteral("Cx13"), QStringLiteral("Display file summary on exit"), {180, 46, 182, 18}, true, true);
+    m_cx10 = check(p, QStringLiteral("Cx10"), QStringLiteral("Disable build (scripts only)"), {180, 64, 182, 18}, false, true);
+    m_cx6 = check(p, QStringLiteral("Cx6"), QStringLiteral("Show status bar hints"), {180, 82, 182, 18}, true, true);
+    m_rx2 = check(p, QStringLiteral("Rx2"), QStringLiteral("Hide window on build "), {180, 100, 182, 18}, false, true);
     m_rfx = check(p, QStringLiteral("Rfx"), QStringLiteral("Recurse folders"), {212, 118, 148, 18}, false, true);
     m_image2 = picture(p, QStringLiteral("Image2"), QColor(250, 210, 40), {194, 119, 18, 16});
     m_image4 = picture(p, QStringLiteral("Image4"), QColor(225, 225, 225), {194, 119, 18, 16});
-    m_colourGroup = new QGroupBox(QStringLiteral("Window && font Colors"), p);
+    m_colourGroup = new Section(QStringLiteral("Window && font Colors"), p);
     m_colourGroup->setGeometry(190, 138, 172, 64);
     auto flat = [&](const QString &name, const QString &text, const QRect &r) {
         auto *b = new QPushButton(text, m_colourGroup);
@@ -261,7 +287,7 @@ void ToolWindow::buildLayout()
     m_closeF->hide();
     m_showF->hide();
 
-    m_units = new QGroupBox(QStringLiteral("Units"), this);
+    m_units = new Section(QStringLiteral("Units"), this);
     m_units->setObjectName(QStringLiteral("Units"));
     m_units->setGeometry(4, 343, 365, 80);
     m_label8 = label(m_units, QStringLiteral("Label8"), QStringLiteral("Check the units to add to DLL's uses section."), {8, 16, 300, 14});

@@ -1,0 +1,77 @@
+// Renders each window as a user sees it, first run and set up, into PNG files.
+// Usage: shoot OUTPUT_FOLDER   (run under Xvfb or offscreen)
+#include "Harness.h"
+#include "MainWindow.h"
+#include "SearchFilter.h"
+#include "StringTableEditor.h"
+#include "ToolWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTimer>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+static void save(QWidget &w, const QString &file)
+{
+    w.show();
+    w.raise();
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    w.grab().save(file);
+}
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(out);
+    {
+        Harness h;
+        h.createWindows();
+        save(h.windows->main(), out + "/main-first-run.png");
+        h.windows->main().showTools();
+        save(h.windows->tool(), out + "/tool-first-run.png");
+    }
+    {
+        Harness h;
+        QDir().mkpath(h.path("prog/Projects"));
+        h.setUp({{"Program Folder", h.path("prog")}});
+        h.settings.saveHistory({h.path("prog")});
+        h.createWindows();
+        MainWindow &m = h.windows->main();
+        const QStringList names = {"app.ico", "busy.ani", "click.wav", "intro.avi", "logo.bmp",
+                                   "hand.cur", "photo.jpg", "spin.gif", "setup.cab"};
+        for (const QString &n : names)
+            m.addFile(h.file("art/" + n, 2048));
+        m.selectRows({0, 2, 3, 5, 8});
+        save(m, out + "/main-set-up.png");
+        m.showTools();
+        save(h.windows->tool(), out + "/tool-set-up.png");
+        h.windows->tool().optionsPanel()->hide();
+        h.windows->tool().progressPanel()->show();
+        h.windows->tool().msg2()->setText(". . .Writing: 4 script lines. . .");
+        h.windows->tool().msg3()->setText("PHOTO.JPG");
+        h.windows->tool().msg4()->setText("....Porting Data (Brcc32)....");
+        h.windows->tool().bar1()->setValue(60);
+        h.windows->tool().bar1()->show();
+        save(h.windows->tool(), out + "/tool-progress.png");
+        h.windows->main().insertStringTable();
+        StringTableEditor &e = h.windows->editor();
+        for (const QString &v : {"Hello, world!", "Files copied: %d", "Ready"}) {
+            e.field()->setText(v);
+            e.insert();
+        }
+        save(e, out + "/string-table.png");
+        h.windows->filter().openAt({0, 0});
+        h.windows->filter().edit()->setText("ICO");
+        save(h.windows->filter(), out + "/search-filter.png");
+    }
+    return 0;
+}
