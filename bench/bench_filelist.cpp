@@ -18,12 +18,13 @@ using namespace tolvane;
 namespace {
 class QuietPrompter : public Prompter
 {
-public:
+  public:
     Box::Button ask(const Box &) override { return Box::No; }
     OpenFilesResult openFiles(const OpenFilesRequest &) override { return {}; }
     QString chooseFolder(QWidget *, const QString &, const QString &) override { return {}; }
     std::optional<QColor> chooseColour(QWidget *, const QColor &) override { return std::nullopt; }
-    std::optional<QString> inputText(QWidget *, const QString &, const QString &, const QString &) override
+    std::optional<QString> inputText(QWidget *, const QString &, const QString &,
+                                     const QString &) override
     {
         return std::nullopt;
     }
@@ -40,8 +41,8 @@ int main(int argc, char **argv)
     if (sizes.isEmpty())
         sizes = {5000, 10000, 20000};
 
-    std::printf("%8s %10s %10s %10s %10s %10s %10s\n", "entries", "add 1by1", "add all", "select", "invert",
-                "clear sel", "clear all");
+    std::printf("%8s %10s %10s %10s %10s %10s %10s\n", "entries", "add 1by1", "add all", "select",
+                "invert", "clear sel", "clear all");
     for (int n : sizes) {
         QTemporaryDir dir;
         LinuxPlatform platform;
@@ -59,7 +60,9 @@ int main(int argc, char **argv)
         m.show();
         QStringList paths;
         for (int i = 0; i < n; ++i) // shuffled order, so every insertion lands somewhere new
-            paths << QStringLiteral("/res/%1/file%2.bmp").arg((i * 7919) % n, 6, 10, QLatin1Char('0')).arg(i);
+            paths << QStringLiteral("/res/%1/file%2.bmp")
+                         .arg((i * 7919) % n, 6, 10, QLatin1Char('0'))
+                         .arg(i);
         QElapsedTimer t;
         t.start();
         for (const QString &p : paths)
@@ -92,8 +95,8 @@ int main(int argc, char **argv)
         m.clearAll();
         QApplication::processEvents();
         const double clearAll = t.nsecsElapsed() / 1e6;
-        std::printf("%8d %9.1fms %9.1fms %9.1fms %9.1fms %9.1fms %9.1fms\n", n, add, addAll, select, invert,
-                    clearSel, clearAll);
+        std::printf("%8d %9.1fms %9.1fms %9.1fms %9.1fms %9.1fms %9.1fms\n", n, add, addAll, select,
+                    invert, clearSel, clearAll);
         std::fflush(stdout);
     }
     return 0;

@@ -23,7 +23,10 @@ bool FileList::containsNoCase(const QStringList &sorted, const QString &text)
 
 QString FileList::countsBanner(int count, int selected)
 {
-    return QStringLiteral("Objects: %1  Select: %2  Less: %3").arg(count).arg(selected).arg(count - selected);
+    return QStringLiteral("Objects: %1  Select: %2  Less: %3")
+        .arg(count)
+        .arg(selected)
+        .arg(count - selected);
 }
 
 FileList::Buttons FileList::buttonsFor(int count, int selected)

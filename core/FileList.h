@@ -9,7 +9,7 @@ namespace tolvane {
 // its buttons take.
 class FileList
 {
-public:
+  public:
     // Ascending without regard to case; equal texts keep their arrival order.
     static bool lessThan(const QString &a, const QString &b);
     // Where a text goes in a sorted list (after any equal ones).
@@ -20,9 +20,9 @@ public:
 
     struct Buttons
     {
-        bool filter = false;  // search filter button SX2
-        bool save = false;    // Save1
-        bool build = false;   // Button2
+        bool filter = false;     // search filter button SX2
+        bool save = false;       // Save1
+        bool build = false;      // Button2
         bool clearItems = false; // DEL
         bool clearAll = false;   // Button4
         bool selectAll = false;  // SP1

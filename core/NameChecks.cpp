@@ -15,14 +15,16 @@ bool NameChecks::isNumericName(const QString &text)
     qint64 value = 0;
     if (t.startsWith(QLatin1Char('$'))) {
         const QString digits = t.mid(1);
-        if (digits.isEmpty() || digits.startsWith(QLatin1Char('+')) || digits.startsWith(QLatin1Char('-')))
+        if (digits.isEmpty() || digits.startsWith(QLatin1Char('+')) ||
+            digits.startsWith(QLatin1Char('-')))
             return false;
         const quint64 u = digits.toULongLong(&ok, 16);
         if (!ok || u > 0xFFFFFFFFull)
             return false;
         value = qint32(quint32(u));
     } else {
-        const QString digits = (t.startsWith(QLatin1Char('+')) || t.startsWith(QLatin1Char('-'))) ? t.mid(1) : t;
+        const QString digits =
+            (t.startsWith(QLatin1Char('+')) || t.startsWith(QLatin1Char('-'))) ? t.mid(1) : t;
         if (digits.isEmpty())
             return false;
         for (QChar c : digits)
@@ -38,7 +40,8 @@ bool NameChecks::isNumericName(const QString &text)
 QString NameChecks::diskLabel(const QString &root, qint64 freeBytes, bool lowerBytes)
 {
     return QStringLiteral("Available space on drive '") + root + QStringLiteral("' ") +
-           QString::number(freeBytes) + (lowerBytes ? QStringLiteral(" bytes") : QStringLiteral(" Bytes"));
+           QString::number(freeBytes) +
+           (lowerBytes ? QStringLiteral(" bytes") : QStringLiteral(" Bytes"));
 }
 
 } // namespace tolvane

@@ -6,7 +6,7 @@ namespace tolvane {
 
 class NameChecks
 {
-public:
+  public:
     // True when the whole text reads as a 32-bit integer other than -1: leading blanks, then
     // decimal digits with an optional sign, or "$" and hexadecimal digits. Such a library name
     // is refused, as the library compiler cannot take a name that starts with a digit.

@@ -10,8 +10,12 @@ namespace tolvane {
 // and the file name. Widths come from the caller, so the rule runs without a screen.
 class PathLayout
 {
-public:
-    enum Direction { FromLeft, FromRight };
+  public:
+    enum Direction
+    {
+        FromLeft,
+        FromRight
+    };
     using Measure = std::function<int(const QString &)>;
 
     // Splits at every separator; empty parts are kept.

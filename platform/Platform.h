@@ -56,6 +56,11 @@ class Platform
     // Bits per pixel of the screen; the windows layer knows the screen, this layer does not.
     virtual int colourDepth() { return 32; }
 
+    // The program a configured path names: the path itself when it exists, else a file in the same
+    // folder whose name matches without regard to case, with or without ".exe" ("BRCC32.EXE"
+    // finds brcc32). Empty when there is none.
+    static QString resolveExecutable(const QString &path);
+
     // "" stays "", a folder gets one trailing separator.
     static QString folderWithSeparator(const QString &folder);
     static bool endsWithSeparator(const QString &text);

@@ -23,7 +23,7 @@ namespace {
 // The screen knows the colour depth; the platform layer does not link the GUI.
 class DesktopPlatform : public LinuxPlatform
 {
-public:
+  public:
     int colourDepth() override
     {
         QScreen *screen = QGuiApplication::primaryScreen();
@@ -42,8 +42,8 @@ QString defaultRegistryFile()
 struct App::Parts
 {
     explicit Parts(const QString &file)
-        : registry(file), settings(registry),
-          services{platform, settings, prompter, pacer, sound, taskbar, clock, strings}
+        : registry(file), settings(registry), services{platform, settings, prompter, pacer,
+                                                       sound,    taskbar,  clock,    strings}
     {
     }
     DesktopPlatform platform;
@@ -72,7 +72,10 @@ App::App(const QString &registryFile)
 
 App::~App() = default;
 
-MainWindow &App::main() { return m->windows->main(); }
+MainWindow &App::main()
+{
+    return m->windows->main();
+}
 
 int App::run()
 {

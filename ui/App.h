@@ -11,7 +11,7 @@ class MainWindow;
 // tool window, the setup wizard, the string table editor and the search file filter.
 class App
 {
-public:
+  public:
     // The real services; the registry lives in the user's configuration folder unless a file is
     // given.
     explicit App(const QString &registryFile = QString());
@@ -20,7 +20,7 @@ public:
 
     MainWindow &main();
 
-private:
+  private:
     struct Parts;
     std::unique_ptr<Parts> m;
 };

@@ -1,4 +1,5 @@
 #include "Windows.h"
+#include "BuildRunner.h"
 #include "MainWindow.h"
 #include "SearchFilter.h"
 #include "StringTableEditor.h"
@@ -15,6 +16,8 @@ Windows::Windows(Services &services)
     m_filter = std::make_unique<SearchFilter>(*m_main);
     m_tool->setEditor(m_editor.get());
     m_main->connectWindows(m_tool.get(), nullptr, m_editor.get(), m_filter.get());
+    m_build = std::make_unique<BuildRunner>(services, *m_main, *m_tool);
+    QObject::connect(m_main.get(), &MainWindow::buildRequested, m_build.get(), &BuildRunner::run);
     m_main->start();
     m_tool->start();
     m_editor->start();
@@ -23,6 +26,7 @@ Windows::Windows(Services &services)
 Windows::~Windows()
 {
     // The search filter and the editor refer to the main and tool windows: they go first.
+    m_build.reset();
     m_filter.reset();
     m_editor.reset();
     m_tool.reset();

@@ -10,11 +10,12 @@ class MainWindow;
 class ToolWindow;
 class StringTableEditor;
 class SearchFilter;
+class BuildRunner;
 
 // The program's windows, created once in their fixed order and wired to each other.
 class Windows
 {
-public:
+  public:
     explicit Windows(Services &services);
     ~Windows();
 
@@ -22,12 +23,14 @@ public:
     ToolWindow &tool() { return *m_tool; }
     StringTableEditor &editor() { return *m_editor; }
     SearchFilter &filter() { return *m_filter; }
+    BuildRunner &build() { return *m_build; }
 
-private:
+  private:
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<ToolWindow> m_tool;
     std::unique_ptr<StringTableEditor> m_editor;
     std::unique_ptr<SearchFilter> m_filter;
+    std::unique_ptr<BuildRunner> m_build;
 };
 
 } // namespace tolvane

@@ -1,11 +1,11 @@
 #include "FileList.h"
 #include "FileTexts.h"
-#include "NameChecks.h"
-#include "PathLayout.h"
 #include "Identifiers.h"
 #include "LibraryProjectWriter.h"
 #include "LinuxPlatform.h"
+#include "NameChecks.h"
 #include "OutputNames.h"
+#include "PathLayout.h"
 #include "Product.h"
 #include "ProjectFile.h"
 #include "ResourceKinds.h"
@@ -529,12 +529,14 @@ void TestCore::pathLayout_data()
     QTest::newRow("fits") << p << 37 << 0 << p;
     QTest::newRow("no separator, fits") << "BRCC32.EXE" << 20 << 0 << "BRCC32.EXE";
     QTest::newRow("no separator, too wide") << "BRCC32.EXE" << 5 << 0 << "BRCC32.EXE";
-    QTest::newRow("one folder too many, from left") << p << 30 << 0 << "C:\\...\\Tools\\Bin\\BRCC32.EXE";
-    QTest::newRow("one folder too many, from right") << p << 34 << 1 << "C:\\Program Files\\...\\BRCC32.EXE";
+    QTest::newRow("one folder too many, from left")
+        << p << 30 << 0 << "C:\\...\\Tools\\Bin\\BRCC32.EXE";
+    QTest::newRow("one folder too many, from right")
+        << p << 34 << 1 << "C:\\Program Files\\...\\BRCC32.EXE";
     QTest::newRow("only drive and name fit") << p << 18 << 0 << "C:\\...\\BRCC32.EXE";
     QTest::newRow("name alone") << p << 12 << 0 << "BRCC32.EXE";
-    QTest::newRow("network path has no drive") << "\\\\server\\share\\dir\\f.ico" << 20 << 0
-                                              << "...\\share\\dir\\f.ico";
+    QTest::newRow("network path has no drive")
+        << "\\\\server\\share\\dir\\f.ico" << 20 << 0 << "...\\share\\dir\\f.ico";
     QTest::newRow("first folder that does not fit ends it")
         << "C:\\a\\very-long-folder\\b\\x.ico" << 20 << 0 << "C:\\...\\b\\x.ico";
 }
@@ -571,7 +573,8 @@ void TestCore::numericNames()
         QVERIFY2(NameChecks::isNumericName(refused), qPrintable(refused));
     for (const QString &kept : {"1abc", "-1", "-$1F", "$", "+", "99999999999", "Lib", ""})
         QVERIFY2(!NameChecks::isNumericName(kept), qPrintable(kept));
-    QCOMPARE(NameChecks::diskLabel("D:\\", 1234), QStringLiteral("Available space on drive 'D:\\' 1234 Bytes"));
+    QCOMPARE(NameChecks::diskLabel("D:\\", 1234),
+             QStringLiteral("Available space on drive 'D:\\' 1234 Bytes"));
 }
 
 QTEST_GUILESS_MAIN(TestCore)

@@ -352,6 +352,8 @@ void TestTools::dcc32FindsResourcesWithoutRegardToCase()
     const Run r = run(bin + "/dcc32", {dir.filePath("My Lib.dpr")});
     QVERIFY2(r.code == 0, qPrintable(r.output));
     QVERIFY(resourceTree(dir.filePath("My Lib.dll")).contains("Name: A1"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
+             QStringList({"My Lib.dll", "My Lib.dpr", "ding.wav", "icons.rc", "icons.res"}));
 }
 
 void TestTools::extractCabinet()

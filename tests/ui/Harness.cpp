@@ -38,8 +38,8 @@ std::optional<QColor> ScriptedPrompter::chooseColour(QWidget *, const QColor &)
     return colours.isEmpty() ? std::nullopt : colours.dequeue();
 }
 
-std::optional<QString> ScriptedPrompter::inputText(QWidget *, const QString &caption, const QString &prompt,
-                                                   const QString &)
+std::optional<QString> ScriptedPrompter::inputText(QWidget *, const QString &caption,
+                                                   const QString &prompt, const QString &)
 {
     inputPrompts << caption + QLatin1Char('|') + prompt;
     return inputs.isEmpty() ? std::nullopt : inputs.dequeue();
@@ -47,8 +47,9 @@ std::optional<QString> ScriptedPrompter::inputText(QWidget *, const QString &cap
 
 Harness::Harness()
     : registry(dir.filePath(QStringLiteral("registry.reg"))), settings(registry),
-      clock(QDateTime(QDate(2026, 12, 8), QTime(10, 0))),
-      services{platform, settings, prompter, pacer, sound, taskbar, clock, strings}
+      clock(QDateTime(QDate(2026, 12, 8), QTime(10, 0))), services{platform, settings, prompter,
+                                                                   pacer,    sound,    taskbar,
+                                                                   clock,    strings}
 {
     platform.current = dir.path();
 }
@@ -69,6 +70,23 @@ void Harness::setUp(const QList<QPair<QString, QVariant>> &values)
         else
             settings.writeInteger(v.first, v.second.toInt());
     }
+}
+
+void Harness::setUpFresh(const QString &programFolder, const QList<QPair<QString, QVariant>> &extra)
+{
+    QList<QPair<QString, QVariant>> v;
+    for (const SettingRow &row : SettingsRecord::rows()) {
+        QVariant value = row.fresh;
+        if (!value.isValid())
+            value = row.type == ValueType::Text ? QVariant(QString()) : QVariant(0);
+        if (row.type == ValueType::Flag)
+            value = value.toBool() ? 1 : 0;
+        if (row.type == ValueType::Colour)
+            value = value.toUInt();
+        v << qMakePair(row.name, value);
+    }
+    v << qMakePair(QStringLiteral("Program Folder"), QVariant(programFolder)) << extra;
+    setUp(v);
 }
 
 void Harness::createWindows()

@@ -18,7 +18,7 @@ namespace tolvane::test {
 // Answers queued in advance; every box is recorded as it was shown.
 class ScriptedPrompter : public Prompter
 {
-public:
+  public:
     Box::Button ask(const Box &box) override;
     OpenFilesResult openFiles(const OpenFilesRequest &request) override;
     QString chooseFolder(QWidget *, const QString &title, const QString &) override;
@@ -29,7 +29,7 @@ public:
     QList<Box> boxes;
     QQueue<Box::Button> answers;
     QQueue<OpenFilesResult> files;
-    QQueue<int> typeChanges;     // filter entries chosen while the dialog is open
+    QQueue<int> typeChanges;      // filter entries chosen while the dialog is open
     QQueue<QString> folderVisits; // folders entered while the dialog is open
     QQueue<QString> folders;
     QQueue<std::optional<QColor>> colours;
@@ -42,7 +42,7 @@ public:
 
 class FakePlatform : public LinuxPlatform
 {
-public:
+  public:
     int colourDepth() override { return depth; }
     bool openFile(const QString &path) override
     {
@@ -54,8 +54,14 @@ public:
         opened << path;
         return true;
     }
-    QString currentFolder() override { return current.isEmpty() ? LinuxPlatform::currentFolder() : current; }
-    QString systemFontsFolder() override { return fonts.isEmpty() ? LinuxPlatform::systemFontsFolder() : fonts; }
+    QString currentFolder() override
+    {
+        return current.isEmpty() ? LinuxPlatform::currentFolder() : current;
+    }
+    QString systemFontsFolder() override
+    {
+        return fonts.isEmpty() ? LinuxPlatform::systemFontsFolder() : fonts;
+    }
     int depth = 32;
     bool openWorks = true;
     QString current;
@@ -70,6 +76,9 @@ struct Harness
     ~Harness();
     // Creates the settings key, as setup would, with the values given.
     void setUp(const QList<QPair<QString, QVariant>> &values = {});
+    // Every value of the settings record with its fresh-installation value, then the extras.
+    void setUpFresh(const QString &programFolder,
+                    const QList<QPair<QString, QVariant>> &extra = {});
     void createWindows();
     QString path(const QString &name) const { return dir.filePath(name); }
     // Makes a file of the given size and returns its path.

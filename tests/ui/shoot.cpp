@@ -46,8 +46,8 @@ int main(int argc, char **argv)
         h.settings.saveHistory({h.path("prog")});
         h.createWindows();
         MainWindow &m = h.windows->main();
-        const QStringList names = {"app.ico", "busy.ani", "click.wav", "intro.avi", "logo.bmp",
-                                   "hand.cur", "photo.jpg", "spin.gif", "setup.cab"};
+        const QStringList names = {"app.ico",  "busy.ani",  "click.wav", "intro.avi", "logo.bmp",
+                                   "hand.cur", "photo.jpg", "spin.gif",  "setup.cab"};
         for (const QString &n : names)
             m.addFile(h.file("art/" + n, 2048));
         m.selectRows({0, 2, 3, 5, 8});

@@ -8,8 +8,8 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDialog>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -37,7 +37,7 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void firstRunState();
     void startReadsSettingsAndExitWritesFive();
     void exitWithoutKeyWritesNothing();
@@ -118,11 +118,22 @@ void TestMainWindow::startReadsSettingsAndExitWritesFive()
     m.move(150, 90);
     m.setRecentAddFolder("/new/");
     QVERIFY(m.close());
-    QCOMPARE(h.settings.registry().value(RegRoot::LocalMachine, SettingsStore::settingsKeyPath(), "Main Left")->dword, 150u);
-    QCOMPARE(h.settings.registry().value(RegRoot::LocalMachine, SettingsStore::settingsKeyPath(), "Tool Top")->dword, 44u);
-    QCOMPARE(h.settings.registry().value(RegRoot::LocalMachine, SettingsStore::settingsKeyPath(), "TempDir1")->text,
+    QCOMPARE(h.settings.registry()
+                 .value(RegRoot::LocalMachine, SettingsStore::settingsKeyPath(), "Main Left")
+                 ->dword,
+             150u);
+    QCOMPARE(h.settings.registry()
+                 .value(RegRoot::LocalMachine, SettingsStore::settingsKeyPath(), "Tool Top")
+                 ->dword,
+             44u);
+    QCOMPARE(h.settings.registry()
+                 .value(RegRoot::LocalMachine, SettingsStore::settingsKeyPath(), "TempDir1")
+                 ->text,
              QStringLiteral("/new/"));
-    QCOMPARE(h.settings.registry().valueNames(RegRoot::LocalMachine, SettingsStore::settingsKeyPath()).size(), 8 + 2);
+    QCOMPARE(h.settings.registry()
+                 .valueNames(RegRoot::LocalMachine, SettingsStore::settingsKeyPath())
+                 .size(),
+             8 + 2);
 }
 
 void TestMainWindow::exitWithoutKeyWritesNothing()
@@ -154,13 +165,15 @@ void TestMainWindow::listStaysSortedAndCounts()
     for (const QString &p : {"/b/Zeta.ico", "/a/beta.bmp", "/A/alpha.wav", "/c/Beta.BMP"})
         m.addFile(p);
     QVERIFY(!m.addFile("/A/ALPHA.WAV")); // the same file in other letters
-    QCOMPARE(m.list().paths(), QStringList({"/A/alpha.wav", "/a/beta.bmp", "/b/Zeta.ico", "/c/Beta.BMP"}));
+    QCOMPARE(m.list().paths(),
+             QStringList({"/A/alpha.wav", "/a/beta.bmp", "/b/Zeta.ico", "/c/Beta.BMP"}));
     m.setSelected(1, true);
     m.setSelected(3, true);
     QCOMPARE(m.headerText(1), QStringLiteral("Objects: 4  Select: 2  Less: 2"));
     QCOMPARE(m.counter(), QStringLiteral("4"));
     // Many at once go to their places too.
-    m.list().addMany({"/z.bmp", "/0.bmp", "/m.bmp", "/a.bmp", "/y.bmp", "/x.bmp", "/b.bmp", "/c.bmp"});
+    m.list().addMany(
+        {"/z.bmp", "/0.bmp", "/m.bmp", "/a.bmp", "/y.bmp", "/x.bmp", "/b.bmp", "/c.bmp"});
     QStringList sorted = m.list().paths();
     std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
@@ -209,7 +222,8 @@ void TestMainWindow::selectAllReportsFirstEmptyFile()
     QCOMPARE(box.icon, Box::Warning);
     QCOMPARE(box.buttons, int(Box::Yes | Box::No));
     QCOMPARE(box.text, "File \"" + a.toUpper() +
-                           "\",\rcontains zero bytes of data. The compiler cannot accept this file!\rWould you like "
+                           "\",\rcontains zero bytes of data. The compiler cannot accept this "
+                           "file!\rWould you like "
                            "to remove the file from the File list?");
     QCOMPARE(m.list().paths(), QStringList({b, c, h.path("gone.bmp")}));
     QVERIFY(!t.executeOnLoad());
@@ -255,7 +269,8 @@ void TestMainWindow::invertAndClearItems()
     m.selectRows({0, 1, 2});
     h.prompter.answers << Box::No;
     m.clearItems();
-    QCOMPARE(h.prompter.last().text, QStringLiteral("The string table still has text...clear contents?"));
+    QCOMPARE(h.prompter.last().text,
+             QStringLiteral("The string table still has text...clear contents?"));
     QCOMPARE(h.strings.count(), 1);
     QCOMPARE(m.counter(), QStringLiteral("0"));
     for (const char *name : {"SP1", "SP2", "DEL", "Button2", "Button4", "Save1"})
@@ -337,7 +352,8 @@ void TestMainWindow::propertiesLimit()
     }
     m.selectRows(rows);
     m.showProperties();
-    QCOMPARE(h.prompter.last().text, QStringLiteral("Total number of properties displayed, may not exceed 20"));
+    QCOMPARE(h.prompter.last().text,
+             QStringLiteral("Total number of properties displayed, may not exceed 20"));
     QCOMPARE(h.prompter.last().buttons, int(Box::Abort));
     QCOMPARE(m.listView()->findChildren<QDialog *>("PropertiesSheet").size(), 0);
     rows.removeLast();
@@ -449,7 +465,8 @@ void TestMainWindow::hintsAndTooltips()
     QVERIFY(m.statusText().startsWith("(Alt+P)"));
     child<QCheckBox>(h.windows->tool(), "Cx6")->setChecked(true);
     QApplication::sendEvent(child(m, "SP1"), &enter);
-    QCOMPARE(m.statusText(), QStringLiteral("(Alt+A) Selects && auto-scrolls all files in the list..."));
+    QCOMPARE(m.statusText(),
+             QStringLiteral("(Alt+A) Selects && auto-scrolls all files in the list..."));
     QApplication::sendEvent(child(m, "Button4"), &enter);
     QCOMPARE(child(m, "Button4")->toolTip(), QStringLiteral("Dragons be gone... "));
     QCOMPARE(m.toolTipDisplayTime(), 5000);
@@ -488,8 +505,8 @@ void TestMainWindow::pathLabelShortens()
     label.setFileName(path);
     QCOMPARE(label.layouts(), layouts); // an equal text changes nothing
     const QFontMetrics fm(label.font());
-    label.resize(fm.horizontalAdvance("C:\\...\\Tools\\Bin\\BRCC32.EXE") + label.contentsMargins().left() +
-                     label.contentsMargins().right() + 2,
+    label.resize(fm.horizontalAdvance("C:\\...\\Tools\\Bin\\BRCC32.EXE") +
+                     label.contentsMargins().left() + label.contentsMargins().right() + 2,
                  20);
     QCOMPARE(label.text(), QStringLiteral("C:\\...\\Tools\\Bin\\BRCC32.EXE"));
 }
@@ -500,8 +517,9 @@ void TestMainWindow::mirrorFollowsRecentFolders()
     h.setUp();
     h.createWindows();
     h.windows->main().setRecentProjectFolder("/projects/x/");
-    QCOMPARE(h.registry.value(RegRoot::LocalMachine, SettingsStore::mirrorKeyPath(), "TempDir2")->text,
-             QStringLiteral("/projects/x/"));
+    QCOMPARE(
+        h.registry.value(RegRoot::LocalMachine, SettingsStore::mirrorKeyPath(), "TempDir2")->text,
+        QStringLiteral("/projects/x/"));
 }
 
 QTEST_MAIN(TestMainWindow)

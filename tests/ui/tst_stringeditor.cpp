@@ -39,7 +39,7 @@ class TestStringEditor : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void createdHidden();
     void numberingNeverRepeats();
     void refusedInput_data();
@@ -104,13 +104,28 @@ void TestStringEditor::refusedInput_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("! first") << "!" << "Exclamation marks not allowed as the first character for string values !" << "";
-    QTest::newRow(", first") << "," << "Comma's are not allowed as the first character for string values !" << "";
-    QTest::newRow("quote") << "say \"x" << "Invalid typecast or illegal character. Please try again!" << "";
-    QTest::newRow("colon") << "Value:" << "Invalid typecast or illegal character. Please try again!" << "";
-    QTest::newRow("at sign") << "a@b" << "Invalid typecast or illegal character. Please try again!" << "";
-    QTest::newRow("later ! and , pass") << "Hello, world!" << "" << "Hello, world!";
-    QTest::newRow("backslash") << "C\\x" << "Invalid typecast or illegal character. Please try again!" << "";
+    QTest::newRow("! first")
+        << "!"
+        << "Exclamation marks not allowed as the first character for string values !"
+        << "";
+    QTest::newRow(", first") << ","
+                             << "Comma's are not allowed as the first character for string values !"
+                             << "";
+    QTest::newRow("quote") << "say \"x"
+                           << "Invalid typecast or illegal character. Please try again!"
+                           << "";
+    QTest::newRow("colon") << "Value:"
+                           << "Invalid typecast or illegal character. Please try again!"
+                           << "";
+    QTest::newRow("at sign") << "a@b"
+                             << "Invalid typecast or illegal character. Please try again!"
+                             << "";
+    QTest::newRow("later ! and , pass") << "Hello, world!"
+                                        << ""
+                                        << "Hello, world!";
+    QTest::newRow("backslash") << "C\\x"
+                               << "Invalid typecast or illegal character. Please try again!"
+                               << "";
 }
 
 void TestStringEditor::refusedInput()
@@ -162,7 +177,8 @@ void TestStringEditor::exportFile()
     e.insert();
     h.prompter.inputs << QString("Strings");
     e.exportTable();
-    QCOMPARE(h.prompter.inputPrompts.last(), "Enter a name for string table...|Saving To: " + h.dir.path());
+    QCOMPARE(h.prompter.inputPrompts.last(),
+             "Enter a name for string table...|Saving To: " + h.dir.path());
     QFile f(h.path("Strings.rc"));
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray first = f.readAll();
@@ -209,7 +225,8 @@ void TestStringEditor::cancelEmptiesTable()
     ScriptWriter writer(h.platform, h.clock);
     ScriptSettings s;
     s.scriptName = "S";
-    const QStringList script = writer.lines({{"/a.bmp", true}, {"/b.bmp", true}}, h.strings.lines(), s);
+    const QStringList script =
+        writer.lines({{"/a.bmp", true}, {"/b.bmp", true}}, h.strings.lines(), s);
     QVERIFY(!script.contains("STRINGTABLE"));
 }
 

@@ -3,9 +3,9 @@
 #include "ToolWindow.h"
 
 #include <QCheckBox>
-#include <QListView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -28,30 +28,13 @@ QVariant stored(Harness &h, const QString &name)
         return {};
     return v->type == RegValue::Text ? QVariant(v->text) : QVariant(v->dword);
 }
-// Every value the tool window reads, as setup writes them for a fresh installation.
-QList<QPair<QString, QVariant>> freshValues(const QString &program)
-{
-    QList<QPair<QString, QVariant>> v;
-    for (const SettingRow &row : SettingsRecord::rows()) {
-        QVariant value = row.fresh;
-        if (!value.isValid())
-            value = row.type == ValueType::Text ? QVariant(QString()) : QVariant(0);
-        if (row.type == ValueType::Flag)
-            value = value.toBool() ? 1 : 0;
-        if (row.type == ValueType::Colour)
-            value = value.toUInt();
-        v << qMakePair(row.name, value);
-    }
-    v << qMakePair(QStringLiteral("Program Folder"), QVariant(program));
-    return v;
-}
 } // namespace
 
 class TestToolWindow : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void loadsEveryValue();
     void closeSavesInOrder();
     void closeWithoutKeySavesNothing();
@@ -73,7 +56,7 @@ private slots:
 void TestToolWindow::loadsEveryValue()
 {
     Harness h;
-    auto values = freshValues(h.path("prog"));
+    QList<QPair<QString, QVariant>> values;
     values << qMakePair(QString("Script Name"), QVariant(QString("Icons")))
            << qMakePair(QString("Prompt Res ID"), QVariant(22))
            << qMakePair(QString("Script Type"), QVariant(7))
@@ -84,7 +67,7 @@ void TestToolWindow::loadsEveryValue()
            << qMakePair(QString("Color"), QVariant(0x00FF0000u))
            << qMakePair(QString("Tool Left"), QVariant(40))
            << qMakePair(QString("Tool Top"), QVariant(60));
-    h.setUp(values);
+    h.setUpFresh(h.path("prog"), values);
     QDir().mkpath(h.path("d0"));
     QDir().mkpath(h.path("d1"));
     h.settings.saveHistory({h.path("d0"), h.path("d1")});
@@ -95,9 +78,11 @@ void TestToolWindow::loadsEveryValue()
     QCOMPARE(t.prefixPosition(), 22);
     QCOMPARE(t.dropFilterPosition(), 7);
     QVERIFY(!t.scriptsOnly());
-    QCOMPARE(child<QPushButton>(h.windows->main(), "Button2")->text(), QStringLiteral("&Build All..."));
+    QCOMPARE(child<QPushButton>(h.windows->main(), "Button2")->text(),
+             QStringLiteral("&Build All..."));
     QVERIFY(t.executeOnLoad());
-    QCOMPARE(child<QCheckBox>(t, "AutoX")->checkState(), Qt::PartiallyChecked); // greyed while executing
+    QCOMPARE(child<QCheckBox>(t, "AutoX")->checkState(),
+             Qt::PartiallyChecked); // greyed while executing
     QCOMPARE(t.destination(), h.path("d1"));
     QCOMPARE(t.entryBackground(), QColor(0, 0, 255)); // 0x00BBGGRR
     QCOMPARE(t.pos(), QPoint(40, 60));
@@ -108,7 +93,7 @@ void TestToolWindow::loadsEveryValue()
 void TestToolWindow::closeSavesInOrder()
 {
     Harness h;
-    h.setUp(freshValues(h.path("prog")));
+    h.setUpFresh(h.path("prog"));
     h.createWindows();
     ToolWindow &t = h.windows->tool();
     // Start from an empty key, so the order of the writes shows.
@@ -120,7 +105,8 @@ void TestToolWindow::closeSavesInOrder()
     QStringList expected;
     for (const SequenceItem &item : sequences::toolWindowSave())
         expected << item.name;
-    QCOMPARE(h.registry.valueNames(RegRoot::LocalMachine, SettingsStore::settingsKeyPath()), expected);
+    QCOMPARE(h.registry.valueNames(RegRoot::LocalMachine, SettingsStore::settingsKeyPath()),
+             expected);
     QCOMPARE(stored(h, "Script Name").toString(), QStringLiteral("Untitled"));
     QCOMPARE(stored(h, "Filter Type").toString(), QStringLiteral("(*.wav)"));
     QCOMPARE(stored(h, "Script Type").toUInt(), 12u);
@@ -143,7 +129,7 @@ void TestToolWindow::closeWithoutKeySavesNothing()
 void TestToolWindow::greyedBoxesStoreZero()
 {
     Harness h;
-    h.setUp(freshValues(h.path("prog")));
+    h.setUpFresh(h.path("prog"));
     h.createWindows();
     ToolWindow &t = h.windows->tool();
     child<QCheckBox>(t, "Cx10")->setChecked(false);
@@ -169,7 +155,8 @@ void TestToolWindow::scriptNameBlank()
     ToolWindow &t = h.windows->tool();
     QTest::keyClicks(child<QLineEdit>(t, "Edit1"), " ");
     QCOMPARE(h.prompter.last().caption, QStringLiteral("Tolvane v3.06b \u00a9"));
-    QCOMPARE(h.prompter.last().text, QStringLiteral("Please do not use blank spaces while assigning script's name!"));
+    QCOMPARE(h.prompter.last().text,
+             QStringLiteral("Please do not use blank spaces while assigning script's name!"));
     QCOMPARE(h.prompter.last().icon, Box::Warning);
     QCOMPARE(t.scriptName(), QString());
     QCOMPARE(h.sound.played, QStringList{"A2"}); // whatever the sounds option says
@@ -202,8 +189,10 @@ void TestToolWindow::libraryNames()
     QCOMPARE(t.libraryName().isEmpty(), refused);
     if (refused) {
         QCOMPARE(h.prompter.last().caption, QStringLiteral("Tolvane v3.06..."));
-        QCOMPARE(h.prompter.last().text,
-                 QStringLiteral("Compiler cannot process numeric values, as a first character in dll's name!"));
+        QCOMPARE(
+            h.prompter.last().text,
+            QStringLiteral(
+                "Compiler cannot process numeric values, as a first character in dll's name!"));
         QCOMPARE(h.prompter.last().icon, Box::Error);
     } else {
         QVERIFY(h.prompter.boxes.isEmpty());
@@ -216,7 +205,8 @@ void TestToolWindow::resNameBlank()
     h.createWindows();
     ToolWindow &t = h.windows->tool();
     t.setResName("My Res");
-    QCOMPARE(h.prompter.last().text, QStringLiteral("Please do not use blank spaces in this field!"));
+    QCOMPARE(h.prompter.last().text,
+             QStringLiteral("Please do not use blank spaces in this field!"));
     QCOMPARE(h.prompter.last().caption, QStringLiteral("Tolvane v3.06 illegal typecast..."));
     QCOMPARE(t.resName(), QString());
     QVERIFY(t.isEnabled());
@@ -248,7 +238,7 @@ void TestToolWindow::bankFull()
     for (bool key : {true, false}) {
         Harness h;
         if (key)
-            h.setUp(freshValues(h.path("prog")));
+            h.setUpFresh(h.path("prog"));
         h.createWindows();
         ToolWindow &t = h.windows->tool();
         QComboBox *list = child<QComboBox>(t, "Edit2");
@@ -262,7 +252,8 @@ void TestToolWindow::bankFull()
         if (key) {
             QCOMPARE(h.prompter.last().caption, QStringLiteral("Bank Full..!"));
             QCOMPARE(h.prompter.last().text,
-                     QStringLiteral("The Maximum amount of favorites have been reached....removing 1 item !"));
+                     QStringLiteral(
+                         "The Maximum amount of favorites have been reached....removing 1 item !"));
             QCOMPARE(list->count(), 20);
             QVERIFY(!t.destinationEntries().contains(h.path("d05")));
             QCOMPARE(list->currentIndex(), 0);
@@ -275,7 +266,7 @@ void TestToolWindow::bankFull()
 void TestToolWindow::removeAll()
 {
     Harness h;
-    h.setUp(freshValues(h.path("prog")));
+    h.setUpFresh(h.path("prog"));
     h.settings.saveHistory({"/a", "/b"});
     h.createWindows();
     ToolWindow &t = h.windows->tool();
@@ -288,9 +279,11 @@ void TestToolWindow::removeAll()
     QCOMPARE(t.destinationEntries().size(), 2);
     h.prompter.answers << Box::Yes;
     remove->trigger();
-    QCOMPARE(h.prompter.boxes.at(h.prompter.boxes.size() - 2).text,
-             QStringLiteral("Are you sure you want to delete' all saved directories from the program?"));
-    QCOMPARE(h.prompter.last().text, QStringLiteral("Application needs to be restarted, for changes to take affect."));
+    QCOMPARE(
+        h.prompter.boxes.at(h.prompter.boxes.size() - 2).text,
+        QStringLiteral("Are you sure you want to delete' all saved directories from the program?"));
+    QCOMPARE(h.prompter.last().text,
+             QStringLiteral("Application needs to be restarted, for changes to take affect."));
     QVERIFY(t.destinationEntries().isEmpty());
     QVERIFY(!h.registry.keyExists(RegRoot::CurrentUser, "Tolvane"));
     QVERIFY(!remove->isEnabled());
@@ -299,7 +292,7 @@ void TestToolWindow::removeAll()
 void TestToolWindow::colourButtons()
 {
     Harness h;
-    h.setUp(freshValues(h.path("prog")));
+    h.setUpFresh(h.path("prog"));
     h.createWindows();
     ToolWindow &t = h.windows->tool();
     h.prompter.colours << QColor(10, 20, 30);
@@ -337,11 +330,13 @@ void TestToolWindow::hintsLine()
     ToolWindow &t = h.windows->tool();
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(child(t, "Cx8"), &enter);
-    QCOMPARE(t.hintLine(), QStringLiteral("Inserts the file sizes and dates of each file into the script"));
+    QCOMPARE(t.hintLine(),
+             QStringLiteral("Inserts the file sizes and dates of each file into the script"));
     child<QCheckBox>(t, "Cx6")->setChecked(false);
     QVERIFY(child(t, "Label4")->isHidden());
     QApplication::sendEvent(child(t, "Cx11"), &enter); // hints off: unchanged
-    QCOMPARE(t.hintLine(), QStringLiteral("Inserts the file sizes and dates of each file into the script"));
+    QCOMPARE(t.hintLine(),
+             QStringLiteral("Inserts the file sizes and dates of each file into the script"));
     QApplication::sendEvent(child(t, "Button2"), &enter); // always
     QCOMPARE(t.hintLine(), QStringLiteral(".......Close Tool Window........"));
     QApplication::sendEvent(child(t, "Rfx"), &enter);
@@ -354,7 +349,8 @@ void TestToolWindow::manualArea()
     h.createWindows();
     ToolWindow &t = h.windows->tool();
     QTest::mouseClick(child(t, "Label2"), Qt::RightButton);
-    QCOMPARE(h.prompter.last().text, QStringLiteral("Manual not available! Press the Paths button to install..."));
+    QCOMPARE(h.prompter.last().text,
+             QStringLiteral("Manual not available! Press the Paths button to install..."));
 }
 
 QTEST_MAIN(TestToolWindow)

@@ -71,7 +71,7 @@ int main(int argc, char **argv)
         QString file = r.file;
         if (file.startsWith(QLatin1String("*.")))
             file = info.completeBaseName() + file.mid(1);
-        const QString path = findBeside(info.dir(), file);
+        const QString path = findBeside(info.absoluteDir(), file);
         if (path.isEmpty()) {
             say(QStringLiteral("%1(%2) Error: File not found: '%3'")
                     .arg(shownName)
@@ -127,14 +127,16 @@ int main(int argc, char **argv)
         return 1;
     }
     // Linked beside the target under a passing name and renamed into place when whole.
-    const QString target = info.dir().filePath(info.completeBaseName() + QStringLiteral(".dll"));
+    const QString target =
+        info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral(".dll"));
     const QString built =
         target + QStringLiteral(".partial-%1").arg(QCoreApplication::applicationPid());
-    QStringList linkArgs = {QStringLiteral("/dll"),
-                            QStringLiteral("/noentry"),
-                            QStringLiteral("/machine:x86"),
-                            QStringLiteral("/nodefaultlib"),
+    QStringList linkArgs = {QStringLiteral("/dll"), QStringLiteral("/noentry"),
+                            QStringLiteral("/machine:x86"), QStringLiteral("/nodefaultlib"),
                             QStringLiteral("/Brepro"),
+                            // The import library stays in the work folder: a resource-only
+                            // library exports nothing, and the project's folder gets the DLL alone.
+                            QStringLiteral("/implib:import.lib"),
                             QStringLiteral("/out:") + QDir(work.path()).relativeFilePath(built)};
     linkArgs << inputs;
     QString output;

@@ -12,7 +12,7 @@ class TFileLabel : public QLabel
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TFileLabel(QWidget *parent = nullptr);
 
     QString fileName() const { return m_fileName; }
@@ -24,11 +24,11 @@ public:
     // How many times the text was laid out; a repeated equal text does not count.
     int layouts() const { return m_layouts; }
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
 
-private:
+  private:
     void relayout();
 
     QString m_fileName;

@@ -14,7 +14,7 @@ class FileListModel : public QAbstractListModel
 {
     Q_OBJECT
 
-public:
+  public:
     using QAbstractListModel::QAbstractListModel;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -33,7 +33,7 @@ public:
     void removeRows(const QList<int> &rows);
     void clear();
 
-private:
+  private:
     QIcon iconFor(const QString &path) const;
 
     QStringList m_paths;

@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "BuildTexts.h"
 #include "ClipPlayer.h"
 #include "FileList.h"
 #include "FileListModel.h"
@@ -36,13 +37,14 @@ const QString productTitle = QStringLiteral("Tolvane v3.06b");
 // Rows of 16 pixels: the file's icon at 2, its text at 22.
 class RowDelegate : public QStyledItemDelegate
 {
-public:
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override
     {
         return {200, 16};
     }
-    void paint(QPainter *p, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    void paint(QPainter *p, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
     {
         const bool selected = option.state & QStyle::State_Selected;
         const QPalette &pal = option.palette;
@@ -82,8 +84,8 @@ QLabel *lamp(QWidget *parent, const QString &name, const QColor &colour, const Q
     return l;
 }
 
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
-                    bool enabled = true)
+QPushButton *button(QWidget *parent, const QString &name, const QString &caption,
+                    const QRect &geometry, bool enabled = true)
 {
     auto *b = new QPushButton(caption, parent);
     b->setObjectName(name);
@@ -112,7 +114,8 @@ QLabel *hiddenLabel(QWidget *parent, const QString &name, const QString &text = 
 
 QStringList MainWindow::addFilters()
 {
-    return {QStringLiteral("All Files (*.*) (*.gif *.jpg *.avi *.bmp *.ico *.cab *.cur *.exe *.wav *.ttf *.fon *.ani)"),
+    return {QStringLiteral("All Files (*.*) (*.gif *.jpg *.avi *.bmp *.ico *.cab *.cur *.exe *.wav "
+                           "*.ttf *.fon *.ani)"),
             QStringLiteral("Animated Cursor (*.ani)"),
             QStringLiteral("Audio Video Interleaved (*.avi)"),
             QStringLiteral("Bitmap Image (*.bmp)"),
@@ -134,7 +137,8 @@ QString MainWindow::addFilterText()
         "Animated Cursor (*.ani)|*.ani|Audio Video Interleaved (*.avi)|*.avi|Bitmap Image "
         "(*.bmp)|*.bmp|Cabinet File (*.cab)|*.cab|Cursor Image (*.cur)|*.cur|Executable "
         "(*.exe)|*.exe|Icon Image (*.ico)|*.ico|JPEG Image (*.jpg)|*.jpg|GIF Image "
-        "(*.gif)|*.gif|Font File (*.fon)|*.fon|True Type Font (*.ttf)|*.ttf|Wave Sound (*.wav)|*.wav");
+        "(*.gif)|*.gif|Font File (*.fon)|*.fon|True Type Font (*.ttf)|*.ttf|Wave Sound "
+        "(*.wav)|*.wav");
 }
 
 MainWindow::MainWindow(Services &services, QWidget *parent) : QWidget(parent), m_s(services)
@@ -255,7 +259,8 @@ void MainWindow::buildLayout()
     auto *warnIcon = new QLabel(m_panel4);
     warnIcon->setPixmap(TaskbarIdentity::icon(QStringLiteral("warning")).pixmap(16, 16));
     warnIcon->setGeometry(4, 2, 16, 16);
-    auto *warnText = new QLabel(QStringLiteral("        String Table constants conflict with ResId setting!"), m_panel4);
+    auto *warnText = new QLabel(
+        QStringLiteral("        String Table constants conflict with ResId setting!"), m_panel4);
     warnText->setObjectName(QStringLiteral("Panel4Text"));
     warnText->setGeometry(20, 1, 440, 18);
     m_panel4->hide();
@@ -285,28 +290,40 @@ void MainWindow::buildLayout()
     m_panel3->hide();
 
     const int row1 = 250, row2 = 282, w = 88, h = 26;
-    m_selectAll = button(this, QStringLiteral("SP1"), QStringLiteral("Select &All"), {8, row1, w, h}, false);
-    m_invert = button(this, QStringLiteral("SP2"), QStringLiteral("In&vert Selection"), {100, row1, w + 4, h}, false);
-    m_del = button(this, QStringLiteral("DEL"), QStringLiteral("Clear It&em(s)"), {196, row1, w, h}, false);
-    m_clearAll = button(this, QStringLiteral("Button4"), QStringLiteral("&Clear All"), {288, row1, w, h}, false);
-    m_save = button(this, QStringLiteral("Save1"), QStringLiteral("Save &List..."), {383, row1, w, h}, false);
+    m_selectAll =
+        button(this, QStringLiteral("SP1"), QStringLiteral("Select &All"), {8, row1, w, h}, false);
+    m_invert = button(this, QStringLiteral("SP2"), QStringLiteral("In&vert Selection"),
+                      {100, row1, w + 4, h}, false);
+    m_del = button(this, QStringLiteral("DEL"), QStringLiteral("Clear It&em(s)"), {196, row1, w, h},
+                   false);
+    m_clearAll = button(this, QStringLiteral("Button4"), QStringLiteral("&Clear All"),
+                        {288, row1, w, h}, false);
+    m_save = button(this, QStringLiteral("Save1"), QStringLiteral("Save &List..."),
+                    {383, row1, w, h}, false);
     m_sx2 = new QToolButton(this);
     m_sx2->setObjectName(QStringLiteral("SX2"));
     m_sx2->setText(QStringLiteral("\u2315"));
     m_sx2->setToolTip(QStringLiteral(" File-List filter...  "));
     m_sx2->setGeometry(60, row2 + 1, 24, 24);
     m_sx2->setEnabled(false);
-    m_tools = button(this, QStringLiteral("Sp4"), QStringLiteral("&Tools..."), {100, row2, w + 4, h});
-    m_paths = button(this, QStringLiteral("Button1"), QStringLiteral("&Paths..."), {196, row2, w, h});
-    m_build = button(this, QStringLiteral("Button2"), QStringLiteral("&Build..."), {288, row2, w, h}, false);
+    m_tools =
+        button(this, QStringLiteral("Sp4"), QStringLiteral("&Tools..."), {100, row2, w + 4, h});
+    m_paths =
+        button(this, QStringLiteral("Button1"), QStringLiteral("&Paths..."), {196, row2, w, h});
+    m_build = button(this, QStringLiteral("Button2"), QStringLiteral("&Build..."),
+                     {288, row2, w, h}, false);
     m_exit = button(this, QStringLiteral("Button3"), QStringLiteral("E&xit"), {383, row2, w, h});
     m_exit->setToolTip(QStringLiteral("--Go home--"));
     m_paths->setContextMenuPolicy(Qt::CustomContextMenu);
 
-    m_clr = lamp(this, QStringLiteral("CLR"), QColor(235, 235, 235), QStringLiteral("Execute-on-Load (Off)"));
-    m_grn = lamp(this, QStringLiteral("GRN"), QColor(40, 200, 60), QStringLiteral("Execute on-Load (On)"));
-    m_image4 = lamp(this, QStringLiteral("Image4"), QColor(235, 235, 235), QStringLiteral("Folder Recursing (Off)"));
-    m_yel = lamp(this, QStringLiteral("YEL"), QColor(250, 210, 40), QStringLiteral("Folder Recursing (On)"));
+    m_clr = lamp(this, QStringLiteral("CLR"), QColor(235, 235, 235),
+                 QStringLiteral("Execute-on-Load (Off)"));
+    m_grn = lamp(this, QStringLiteral("GRN"), QColor(40, 200, 60),
+                 QStringLiteral("Execute on-Load (On)"));
+    m_image4 = lamp(this, QStringLiteral("Image4"), QColor(235, 235, 235),
+                    QStringLiteral("Folder Recursing (Off)"));
+    m_yel = lamp(this, QStringLiteral("YEL"), QColor(250, 210, 40),
+                 QStringLiteral("Folder Recursing (On)"));
     m_clr->move(17, 276 + 10);
     m_grn->move(17, 276 + 10);
     m_image4->move(37, 276 + 10);
@@ -325,8 +342,10 @@ void MainWindow::buildLayout()
     m_static3 = hiddenLabel(this, QStringLiteral("StaticText3"));
     m_static4 = hiddenLabel(this, QStringLiteral("StaticText4"));
     m_static5 = hiddenLabel(this, QStringLiteral("StaticText5"));
-    connect(m_edit4, &QLineEdit::textChanged, this, [this](const QString &t) { mirror(QStringLiteral("TempDir1"), t); });
-    connect(m_edit5, &QLineEdit::textChanged, this, [this](const QString &t) { mirror(QStringLiteral("TempDir2"), t); });
+    connect(m_edit4, &QLineEdit::textChanged, this,
+            [this](const QString &t) { mirror(QStringLiteral("TempDir1"), t); });
+    connect(m_edit5, &QLineEdit::textChanged, this,
+            [this](const QString &t) { mirror(QStringLiteral("TempDir2"), t); });
 
     connect(m_selectAll, &QPushButton::clicked, this, &MainWindow::selectAll);
     connect(m_invert, &QPushButton::clicked, this, &MainWindow::invertSelection);
@@ -339,7 +358,8 @@ void MainWindow::buildLayout()
             Box b;
             b.owner = this;
             b.caption = QStringLiteral("Tolvane v3.06b \u00a9");
-            b.text = QStringLiteral("Cannot open destination directory' check Tool Window settings.");
+            b.text =
+                QStringLiteral("Cannot open destination directory' check Tool Window settings.");
             b.icon = Box::Error;
             m_s.prompter.ask(b);
         }
@@ -348,8 +368,9 @@ void MainWindow::buildLayout()
     connect(m_build, &QPushButton::clicked, this, &MainWindow::build);
     connect(m_sx2, &QToolButton::clicked, this, &MainWindow::openSearchFilter);
 
-    for (QWidget *w : std::initializer_list<QWidget *>{m_selectAll, m_invert, m_del, m_clearAll, m_save, m_tools,
-                                                       m_paths, m_build, m_clr, m_grn, m_yel, m_list, m_exit})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{m_selectAll, m_invert, m_del, m_clearAll, m_save, m_tools,
+                                          m_paths, m_build, m_clr, m_grn, m_yel, m_list, m_exit})
         w->installEventFilter(this);
     m_list->viewport()->setAttribute(Qt::WA_Hover);
 }
@@ -366,19 +387,25 @@ void MainWindow::buildMenu()
         addAction(a);
         return a;
     };
-    m_load1 = add(QStringLiteral("Load1"), QStringLiteral("&Add Files..."), QKeySequence(QStringLiteral("Ctrl+A")));
+    m_load1 = add(QStringLiteral("Load1"), QStringLiteral("&Add Files..."),
+                  QKeySequence(QStringLiteral("Ctrl+A")));
     m_menu->setDefaultAction(m_load1);
-    m_load2 = add(QStringLiteral("Load2"), QStringLiteral("&Load Projects Files..."), QKeySequence(QStringLiteral("Ctrl+L")));
+    m_load2 = add(QStringLiteral("Load2"), QStringLiteral("&Load Projects Files..."),
+                  QKeySequence(QStringLiteral("Ctrl+L")));
     m_menu->addSeparator();
-    m_explorer = add(QStringLiteral("Explorer1"), QStringLiteral("Open &Explorer"), QKeySequence(QStringLiteral("Ctrl+E")));
+    m_explorer = add(QStringLiteral("Explorer1"), QStringLiteral("Open &Explorer"),
+                     QKeySequence(QStringLiteral("Ctrl+E")));
     m_menu->addSeparator();
-    m_prop = add(QStringLiteral("Prop1"), QStringLiteral("P&roperties"), QKeySequence(QStringLiteral("Ctrl+R")));
+    m_prop = add(QStringLiteral("Prop1"), QStringLiteral("P&roperties"),
+                 QKeySequence(QStringLiteral("Ctrl+R")));
     m_prop->setEnabled(false);
     m_menu->addSeparator();
-    m_addTable = add(QStringLiteral("AddStringTable1"), QStringLiteral("&Insert String Table"), QKeySequence(QStringLiteral("Ctrl+I")));
+    m_addTable = add(QStringLiteral("AddStringTable1"), QStringLiteral("&Insert String Table"),
+                     QKeySequence(QStringLiteral("Ctrl+I")));
     m_n4 = m_menu->addSeparator();
     m_n4->setObjectName(QStringLiteral("N4"));
-    m_manual = add(QStringLiteral("Manual1"), QStringLiteral("&Manual"), QKeySequence(QStringLiteral("Ctrl+M")));
+    m_manual = add(QStringLiteral("Manual1"), QStringLiteral("&Manual"),
+                   QKeySequence(QStringLiteral("Ctrl+M")));
 
     connect(m_load1, &QAction::triggered, this, &MainWindow::addFiles);
     connect(m_explorer, &QAction::triggered, this, &MainWindow::openExplorer);
@@ -394,7 +421,8 @@ void MainWindow::buildMenu()
     });
 }
 
-void MainWindow::connectWindows(ToolWindow *tool, QWidget *setup, StringTableEditor *editor, SearchFilter *filter)
+void MainWindow::connectWindows(ToolWindow *tool, QWidget *setup, StringTableEditor *editor,
+                                SearchFilter *filter)
 {
     m_tool = tool;
     m_setup = setup;
@@ -471,21 +499,52 @@ void MainWindow::mirror(const QString &name, const QString &text)
     if (!m_s.settings.settingsKeyExists())
         return;
     if (!m_s.settings.writeMirror(name, text))
-        m_s.prompter.ask(Prompter::dialog(Box::Error, QStringLiteral("Could not save ") + text +
-                                                          QStringLiteral(" to regfile file..!"),
+        m_s.prompter.ask(Prompter::dialog(Box::Error,
+                                          QStringLiteral("Could not save ") + text +
+                                              QStringLiteral(" to regfile file..!"),
                                           Box::Ok));
 }
 
-QString MainWindow::compiler1() const { return m_edit1->text(); }
-QString MainWindow::compiler2() const { return m_edit2->text(); }
-QString MainWindow::programFolder() const { return m_edit3->text(); }
-QString MainWindow::recentAddFolder() const { return m_edit4->text(); }
-QString MainWindow::recentProjectFolder() const { return m_edit5->text(); }
-void MainWindow::setRecentAddFolder(const QString &folder) { m_edit4->setText(folder); }
-void MainWindow::setRecentProjectFolder(const QString &folder) { m_edit5->setText(folder); }
-QString MainWindow::tempFolder() const { return m_label4->text(); }
-QString MainWindow::counter() const { return m_fc->text(); }
-QString MainWindow::statusText() const { return m_msg->property("raw").toString(); }
+QString MainWindow::compiler1() const
+{
+    return m_edit1->text();
+}
+QString MainWindow::compiler2() const
+{
+    return m_edit2->text();
+}
+QString MainWindow::programFolder() const
+{
+    return m_edit3->text();
+}
+QString MainWindow::recentAddFolder() const
+{
+    return m_edit4->text();
+}
+QString MainWindow::recentProjectFolder() const
+{
+    return m_edit5->text();
+}
+void MainWindow::setRecentAddFolder(const QString &folder)
+{
+    m_edit4->setText(folder);
+}
+void MainWindow::setRecentProjectFolder(const QString &folder)
+{
+    m_edit5->setText(folder);
+}
+QString MainWindow::tempFolder() const
+{
+    return m_label4->text();
+}
+QString MainWindow::counter() const
+{
+    return m_fc->text();
+}
+QString MainWindow::statusText() const
+{
+    return m_msg->property("raw").toString();
+}
 
 QString MainWindow::manualPath() const
 {
@@ -535,8 +594,8 @@ bool MainWindow::isSelected(int row) const
 
 void MainWindow::setSelected(int row, bool on)
 {
-    m_list->selectionModel()->select(m_model->index(row),
-                                     on ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
+    m_list->selectionModel()->select(m_model->index(row), on ? QItemSelectionModel::Select
+                                                             : QItemSelectionModel::Deselect);
 }
 
 void MainWindow::selectRows(const QList<int> &rows)
@@ -609,8 +668,9 @@ void MainWindow::refreshListState()
 
 void MainWindow::updateResIdBanner()
 {
-    const bool conflict = m_tool && Identifiers::resIdConflict(m_tool->prefixPosition(), selectedCount(),
-                                                                m_s.strings.count());
+    const bool conflict =
+        m_tool &&
+        Identifiers::resIdConflict(m_tool->prefixPosition(), selectedCount(), m_s.strings.count());
     m_panel4->setVisible(conflict);
 }
 
@@ -620,9 +680,56 @@ void MainWindow::updateResNameVisibility()
         m_tool->setResNameVisible(selectedCount() <= 1);
 }
 
+void MainWindow::hideResIdBanner()
+{
+    m_panel4->hide();
+}
+
+void MainWindow::setFilterButtonEnabled(bool enabled)
+{
+    m_sx2->setEnabled(enabled);
+}
+
+void MainWindow::resetAfterResourceError()
+{
+    m_model->clear();
+    m_label1->setFileName(QString());
+    m_label2->setFileName(QString());
+    setHeaderText(0, FileList::dots(13));
+    setHeaderText(1, QString());
+    setListButtonsDisabled();
+}
+
+void MainWindow::removeUnselected()
+{
+    const QList<int> selected = selectedRows();
+    QList<int> unselected;
+    int next = 0;
+    for (int r = 0; r < m_model->count(); ++r) {
+        if (next < selected.size() && selected.at(next) == r)
+            ++next;
+        else
+            unselected << r;
+    }
+    if (unselected.isEmpty())
+        return;
+    const QStringList keep = [&] {
+        QStringList k;
+        for (int r : selected)
+            k << m_model->at(r);
+        return k;
+    }();
+    m_model->removeRows(unselected);
+    QList<int> all;
+    for (int i = 0; i < keep.size(); ++i)
+        all << i;
+    selectRows(all); // what is left is what was selected
+}
+
 void MainWindow::setListButtonsDisabled()
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{m_selectAll, m_invert, m_del, m_build, m_clearAll, m_save})
+    for (QWidget *w : std::initializer_list<QWidget *>{m_selectAll, m_invert, m_del, m_build,
+                                                       m_clearAll, m_save})
         w->setEnabled(false);
 }
 
@@ -631,7 +738,8 @@ bool MainWindow::askClearStringTable()
     if (m_s.strings.isEmpty())
         return false;
     const Box::Button answer = m_s.prompter.ask(Prompter::dialog(
-        Box::Warning, QStringLiteral("The string table still has text...clear contents?"), Box::Yes | Box::No));
+        Box::Warning, QStringLiteral("The string table still has text...clear contents?"),
+        Box::Yes | Box::No));
     if (answer != Box::Yes)
         return false;
     if (m_editor)
@@ -660,10 +768,9 @@ void MainWindow::selectAll()
             continue;
         if (m_tool)
             m_tool->setExecuteOnLoad(false);
-        const QString text = QStringLiteral("File \"") + m_model->at(i).toUpper() + QStringLiteral("\",") +
-                             QStringLiteral("\rcontains zero bytes of data. The compiler cannot accept this file!") +
-                             QStringLiteral("\rWould you like to remove the file from the File list?");
-        if (m_s.prompter.ask(Prompter::dialog(Box::Warning, text, Box::Yes | Box::No)) == Box::Yes) {
+        const QString text = buildtexts::zeroByteQuestion(m_model->at(i));
+        if (m_s.prompter.ask(Prompter::dialog(Box::Warning, text, Box::Yes | Box::No)) ==
+            Box::Yes) {
             if (m_model->count() < 2)
                 clearItems();
             else
@@ -687,8 +794,9 @@ void MainWindow::invertSelection()
             m_label2->setFileName(QStringLiteral("Excluding file: ") + last);
         else
             m_label1->setFileName(QStringLiteral("Selecting file: ") + last);
-        m_list->selectionModel()->select(QItemSelection(m_model->index(0), m_model->index(count - 1)),
-                                         QItemSelectionModel::Toggle);
+        m_list->selectionModel()->select(
+            QItemSelection(m_model->index(0), m_model->index(count - 1)),
+            QItemSelectionModel::Toggle);
     }
     m_label1->setFileName(QString());
     m_label2->setFileName(QString());
@@ -752,7 +860,8 @@ void MainWindow::showTools()
     m_tool->setManualEnabled(m_s.platform.fileExists(manualPath()));
     m_tool->showOptions();
     const bool key = m_s.settings.settingsKeyExists();
-    if (!key || !m_s.platform.folderExists(Platform::folderWithSeparator(programFolder()) + QStringLiteral("Projects")))
+    if (!key || !m_s.platform.folderExists(Platform::folderWithSeparator(programFolder()) +
+                                           QStringLiteral("Projects")))
         m_tool->setQuickSaveEnabled(false);
     m_tool->activateWindow();
     m_tool->setFocus();
@@ -763,7 +872,8 @@ void MainWindow::showTools()
             m_tool->setDiskLabel(NameChecks::diskLabel(root, *free));
     }
     if (m_tool->destinationEntries().isEmpty())
-        m_tool->setSingleDestination(Platform::folderWithSeparator(m_s.platform.shortPath(m_s.platform.currentFolder())));
+        m_tool->setSingleDestination(
+            Platform::folderWithSeparator(m_s.platform.shortPath(m_s.platform.currentFolder())));
 }
 
 void MainWindow::openPaths()
@@ -811,7 +921,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::openExplorer()
 {
     m_s.taskbar.set(QStringLiteral("Load From Explorer..."), QStringLiteral("explorer"));
-    m_s.platform.openFolder(programFolder().isEmpty() ? m_s.platform.currentFolder() : programFolder());
+    m_s.platform.openFolder(programFolder().isEmpty() ? m_s.platform.currentFolder()
+                                                      : programFolder());
 }
 
 void MainWindow::openManual()
@@ -848,33 +959,40 @@ void MainWindow::addFiles()
     };
     r.folderChanged = [this](const QString &folder) {
         const QString p = QFileInfo(folder).absoluteFilePath().toUpper();
-        const QString fonts = QFileInfo(m_s.platform.systemFontsFolder()).absoluteFilePath().toUpper();
+        const QString fonts =
+            QFileInfo(m_s.platform.systemFontsFolder()).absoluteFilePath().toUpper();
         if (p == fonts) {
             Box b;
             b.caption = QStringLiteral("Tolvane v3.06\u00a9");
             b.icon = Box::Warning;
-            b.text = QStringLiteral(
-                "Cannot access the windows fonts folder from a dialog. To load fonts,\ropen the Windows "
-                "Explorer and drag the \"Complete fonts folder\" onto\rtolvane, or copy-paste the fonts "
-                "from the Windows Fonts folder to a\rnew folder. There you have access to load them! "
-                "Never drag individual\rfonts from the \"Windows Fonts\" folder some fonts are used by "
-                "system!\r");
+            b.text = QStringLiteral("Cannot access the windows fonts folder from a dialog. To load "
+                                    "fonts,\ropen the Windows "
+                                    "Explorer and drag the \"Complete fonts folder\" "
+                                    "onto\rtolvane, or copy-paste the fonts "
+                                    "from the Windows Fonts folder to a\rnew folder. There you "
+                                    "have access to load them! "
+                                    "Never drag individual\rfonts from the \"Windows Fonts\" "
+                                    "folder some fonts are used by "
+                                    "system!\r");
             m_s.prompter.ask(b);
         }
     };
     const OpenFilesResult result = m_s.prompter.openFiles(r);
     // Closed: the header names the type that was chosen, whether or not files were.
-    static const QStringList masks = {"*.*", "*.ani", "*.avi", "*.bmp", "*.cab", "*.cur", "*.exe",
+    static const QStringList masks = {"*.*",   "*.ani", "*.avi", "*.bmp", "*.cab", "*.cur", "*.exe",
                                       "*.ico", "*.jpg", "*.gif", "*.fon", "*.ttf", "*.wav"};
     if (result.filterIndex >= 1 && result.filterIndex <= 13) {
         m_addFilterIndex = result.filterIndex;
         if (m_tool)
             m_tool->setDropFilterPosition(result.filterIndex - 1);
-        setHeaderText(0, QStringLiteral("Filter (") + masks.at(result.filterIndex - 1) + QLatin1Char(')'));
+        setHeaderText(0, QStringLiteral("Filter (") + masks.at(result.filterIndex - 1) +
+                             QLatin1Char(')'));
     }
     if (!result.accepted || result.files.isEmpty())
         return;
-    const QString folder = Platform::folderWithSeparator(QFileInfo(result.files.first()).absolutePath());
+    const QString folder =
+        Platform::folderWithSeparator(QFileInfo(result.files.first()).absolutePath());
+    m_lastAdded = result.files.last();
     setRecentAddFolder(folder);
     m_label2->show();
     m_msg->hide();
@@ -911,9 +1029,9 @@ void MainWindow::showProperties()
 {
     const QList<int> rows = selectedRows();
     if (rows.size() > 20) {
-        m_s.prompter.ask(Prompter::dialog(Box::Warning,
-                                          QStringLiteral("Total number of properties displayed, may not exceed 20"),
-                                          Box::Abort));
+        m_s.prompter.ask(Prompter::dialog(
+            Box::Warning, QStringLiteral("Total number of properties displayed, may not exceed 20"),
+            Box::Abort));
         return;
     }
     int offset = 0;
@@ -980,9 +1098,10 @@ void MainWindow::mouseMoveEvent(QMouseEvent *event)
     m_fc->setText(QString::number(m_model->count()));
     updateResIdBanner();
     m_msg->show();
-    setHint(m_model->count() == 0 ? QString()
-                                  : QStringLiteral("Click on individual files to show file's property.\rHold-down "
-                                                   "CTRL-KEY and click on items to deselect."));
+    setHint(m_model->count() == 0
+                ? QString()
+                : QStringLiteral("Click on individual files to show file's property.\rHold-down "
+                                 "CTRL-KEY and click on items to deselect."));
     QWidget::mouseMoveEvent(event);
 }
 
@@ -1000,46 +1119,58 @@ void MainWindow::hover(QObject *w)
         setHint(QStringLiteral("(Alt+T) Displays program's Tool Window..."));
     else if (w == m_clearAll) {
         if (hints)
-            setHint(QStringLiteral("(Alt+C) Removes all items from list at one time!\r(Resets) all items in the files list."));
+            setHint(QStringLiteral("(Alt+C) Removes all items from list at one time!\r(Resets) all "
+                                   "items in the files list."));
         m_clearAll->setToolTip(QStringLiteral("Dragons be gone... "));
         setToolTipTime(m_clearAll, 5000);
     } else if (w == m_paths) {
         if (!key)
-            setHint(QStringLiteral("(Alt+P) Setup the program's command line to interface\rwith the Borland family of "
-                                   "command line compilers, press here\rto open the setup dialog for command line "
-                                   "parameters (Optional)."));
+            setHint(QStringLiteral(
+                "(Alt+P) Setup the program's command line to interface\rwith the Borland family of "
+                "command line compilers, press here\rto open the setup dialog for command line "
+                "parameters (Optional)."));
         else if (hints)
-            setHint(QStringLiteral("(Alt+P) Displays the directory of Brcc32/Dcc32 compilers.\rRight-click to open "
-                                   "current destination folder via Tools Window.\rOpen setup dialog for program "
-                                   "uninstallation and or modifications."));
-        m_paths->setToolTip(key ? QStringLiteral("Compilers on line ") : QStringLiteral("Compilers off line "));
+            setHint(QStringLiteral(
+                "(Alt+P) Displays the directory of Brcc32/Dcc32 compilers.\rRight-click to open "
+                "current destination folder via Tools Window.\rOpen setup dialog for program "
+                "uninstallation and or modifications."));
+        m_paths->setToolTip(key ? QStringLiteral("Compilers on line ")
+                                : QStringLiteral("Compilers off line "));
         setToolTipTime(m_paths, 8000);
     } else if (w == m_build) {
         if (hints)
-            setHint(QStringLiteral("(Alt+B)...Executes program...(Dual function)\rdiplays multiple hint messages "
-                                   "pending Tool window settings."));
+            setHint(QStringLiteral(
+                "(Alt+B)...Executes program...(Dual function)\rdiplays multiple hint messages "
+                "pending Tool window settings."));
         m_build->setToolTip(QStringLiteral("To: ") + (m_tool ? m_tool->destination() : QString()));
         if (hints)
             setToolTipTime(m_build, 7000);
     } else if (w == m_save) {
         const bool quick = m_tool && m_tool->quickSave();
         if (hints)
-            setHint(quick ? QStringLiteral("(Alt+L) When file(s) are loaded into the program, use this\rbutton to "
-                                           "save the(Selected) list as a favorite. Current mode\rwill stored file "
-                                           "to the projects folder as a(.tpf) file.")
-                          : QStringLiteral("(Alt+L) When file(s) are loaded into the program, use this\rbutton to "
-                                           "save the(Selected) list as a favorite. Current mode\rwill use the Save "
-                                           "dialog box, to name and store file anywhere."));
+            setHint(
+                quick
+                    ? QStringLiteral(
+                          "(Alt+L) When file(s) are loaded into the program, use this\rbutton to "
+                          "save the(Selected) list as a favorite. Current mode\rwill stored file "
+                          "to the projects folder as a(.tpf) file.")
+                    : QStringLiteral(
+                          "(Alt+L) When file(s) are loaded into the program, use this\rbutton to "
+                          "save the(Selected) list as a favorite. Current mode\rwill use the Save "
+                          "dialog box, to name and store file anywhere."));
         if (m_tool && m_tool->saveModesDiffer())
             m_saveTipOff = true;
         m_save->setToolTip(m_saveTipOff ? QString()
-                                        : quick ? QStringLiteral("Will create unique file name for project file ")
-                                                : QStringLiteral("Will prompt for name of project file"));
+                           : quick
+                               ? QStringLiteral("Will create unique file name for project file ")
+                               : QStringLiteral("Will prompt for name of project file"));
     } else if (w == m_list || w == m_list->viewport()) {
         if (hints && m_model->count() == 0)
-            setHint(QStringLiteral("Drag file(s) or folders from anywhere to auto load, or use the\rdrop down menu "
-                                   "to load both Resource type && project(.tpf) files.\rDrag files types (.pas),(.dpr) "
-                                   "and (.rc) to program to copy as text."));
+            setHint(QStringLiteral(
+                "Drag file(s) or folders from anywhere to auto load, or use the\rdrop down menu "
+                "to load both Resource type && project(.tpf) files.\rDrag files types "
+                "(.pas),(.dpr) "
+                "and (.rc) to program to copy as text."));
         updateResIdBanner();
     } else if (w == m_clr) {
         setHint(QStringLiteral("Displays Execute-on-drop status, Green active' Clear inactive."));

@@ -31,12 +31,13 @@ class MainWindow : public QWidget, public SettingsTarget
 {
     Q_OBJECT
 
-public:
+  public:
     explicit MainWindow(Services &services, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // The other windows, handed over once all exist.
-    void connectWindows(ToolWindow *tool, QWidget *setup, StringTableEditor *editor, SearchFilter *filter);
+    void connectWindows(ToolWindow *tool, QWidget *setup, StringTableEditor *editor,
+                        SearchFilter *filter);
     // Reads the settings when the key exists, or centres the window on a fresh installation.
     void start();
 
@@ -77,6 +78,21 @@ public:
     bool highColour() const { return m_highColour; }
     QPushButton *buildButton() const { return m_build; }
 
+    // Run values the build reads: the last file chosen in the add-files dialog (or project
+    // loaded), whether files were dropped, and a drop filter put aside while a project was dropped.
+    QString lastAddedPath() const { return m_lastAdded; }
+    void setLastAddedPath(const QString &path) { m_lastAdded = path; }
+    bool dropFlag() const { return m_dropped; }
+    void setDropFlag(bool dropped) { m_dropped = dropped; }
+    QString rememberedFilter() const { return m_rememberedFilter; }
+    void setRememberedFilter(const QString &index) { m_rememberedFilter = index; }
+    void hideResIdBanner();
+    void setFilterButtonEnabled(bool enabled);
+    // What a failed resource compile leaves: an empty list whose buttons are off.
+    void resetAfterResourceError();
+    void removeUnselected();
+    bool isBuilding() const { return m_building; }
+
     // Tooltip display time that the hints set for the whole application.
     int toolTipDisplayTime() const { return m_toolTipTime; }
 
@@ -87,7 +103,7 @@ public:
     static QStringList addFilters();
     static QString addFilterText();
 
-public slots:
+  public slots:
     void selectAll();
     void invertSelection();
     void clearItems();
@@ -103,16 +119,16 @@ public slots:
     void openSearchFilter();
     void build();
 
-signals:
+  signals:
     void buildRequested();
     void pathsRequested();
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
-private:
+  private:
     void buildLayout();
     void buildMenu();
     void hover(QObject *watched);
@@ -161,6 +177,9 @@ private:
     int m_toolTipTime = 5000;
     int m_addFilterIndex = 1;
     QString m_addDialogName;
+    QString m_lastAdded;
+    QString m_rememberedFilter;
+    bool m_dropped = false;
     QString m_saveDialogName;
 };
 

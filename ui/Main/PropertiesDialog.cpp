@@ -25,9 +25,11 @@ PropertiesDialog::PropertiesDialog(const QString &path, Platform &platform, QWid
     };
     add(QStringLiteral("Name:"), info.fileName());
     add(QStringLiteral("Folder:"), info.absolutePath());
-    add(QStringLiteral("Type:"), ResourceKinds::keyword(path).value_or(ResourceKinds::extensionOf(path)));
+    add(QStringLiteral("Type:"),
+        ResourceKinds::keyword(path).value_or(ResourceKinds::extensionOf(path)));
     const qint64 size = platform.fileSize(path);
-    add(QStringLiteral("Size:"), size < 0 ? QStringLiteral("(missing)") : FileTexts::totalSizeText(size));
+    add(QStringLiteral("Size:"),
+        size < 0 ? QStringLiteral("(missing)") : FileTexts::totalSizeText(size));
     add(QStringLiteral("Modified:"), FileTexts::dateText(path));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);

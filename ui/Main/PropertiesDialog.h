@@ -12,7 +12,7 @@ class PropertiesDialog : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     PropertiesDialog(const QString &path, Platform &platform, QWidget *parent = nullptr);
 };
 

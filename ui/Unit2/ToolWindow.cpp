@@ -34,8 +34,8 @@ bool on(const QCheckBox *box)
     return box->checkState() == Qt::Checked; // a greyed box counts as off
 }
 
-QCheckBox *check(QWidget *parent, const QString &name, const QString &text, const QRect &g, bool checked,
-                 bool textLeft = false)
+QCheckBox *check(QWidget *parent, const QString &name, const QString &text, const QRect &g,
+                 bool checked, bool textLeft = false)
 {
     auto *c = new QCheckBox(text, parent);
     c->setObjectName(name);
@@ -74,10 +74,10 @@ QLabel *picture(QWidget *parent, const QString &name, const QColor &colour, cons
 // A group box whose frame reads clearly on every style: a settings window is read by its sections.
 class Section : public QGroupBox
 {
-public:
+  public:
     using QGroupBox::QGroupBox;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
@@ -92,7 +92,8 @@ protected:
         text.replace(QStringLiteral("&&"), QStringLiteral("&"));
         const QRect r(8, 0, fm.horizontalAdvance(text) + 6, fm.height());
         p.fillRect(r, palette().color(QPalette::Window));
-        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                 QPalette::WindowText));
         p.drawText(r, Qt::AlignCenter, text);
     }
 };
@@ -134,7 +135,9 @@ void ToolWindow::buildLayout()
     m_scriptGroup = new Section(QStringLiteral("Script Properties"), this);
     m_scriptGroup->setGeometry(4, 0, 365, 119);
     QWidget *g = m_scriptGroup;
-    m_label1 = label(g, QStringLiteral("Label1"), QStringLiteral("Enter name for script file (max 20 characters)"), {8, 18, 290, 14});
+    m_label1 =
+        label(g, QStringLiteral("Label1"),
+              QStringLiteral("Enter name for script file (max 20 characters)"), {8, 18, 290, 14});
     m_edit1 = new QLineEdit(QStringLiteral("Untitled"), g);
     m_edit1->setObjectName(QStringLiteral("Edit1"));
     m_edit1->setMaxLength(20);
@@ -159,19 +162,22 @@ void ToolWindow::buildLayout()
     m_idx1->setCursor(Qt::PointingHandCursor);
     m_idx1->setGeometry(302, 33, 56, 21);
     m_label2 = label(g, QStringLiteral("Label2"),
-                     QStringLiteral("Enter a name here if processing a single file only.This field is void if using multiple files."),
+                     QStringLiteral("Enter a name here if processing a single file only.This field "
+                                    "is void if using multiple files."),
                      {8, 55, 236, 26});
     m_label2->setWordWrap(true);
     m_label2->setCursor(Qt::WhatsThisCursor);
     QFont small = m_label2->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     m_label2->setFont(small);
-    m_panel2 = label(g, QStringLiteral("Panel2"), QStringLiteral("ResName              ResId"), {246, 59, 112, 16});
+    m_panel2 = label(g, QStringLiteral("Panel2"), QStringLiteral("ResName              ResId"),
+                     {246, 59, 112, 16});
     m_panel2->setFrameShape(QFrame::Panel);
     m_panel2->setAlignment(Qt::AlignCenter);
     m_panel2->setCursor(Qt::WhatsThisCursor);
     m_panel2->setFont(small);
-    m_label3 = label(g, QStringLiteral("Label3"), QStringLiteral("Destination directory:"), {8, 79, 200, 14});
+    m_label3 = label(g, QStringLiteral("Label3"), QStringLiteral("Destination directory:"),
+                     {8, 79, 200, 14});
     m_edit2 = new QComboBox(g);
     m_edit2->setObjectName(QStringLiteral("Edit2"));
     m_edit2->setEditable(true);
@@ -209,11 +215,16 @@ void ToolWindow::buildLayout()
     m_options = new Section(p);
     m_options->setObjectName(QStringLiteral("OptionsGroup"));
     m_options->setGeometry(6, 20, 361, 184);
-    m_cx8 = check(p, QStringLiteral("Cx8"), QStringLiteral("Include file info..."), {12, 28, 168, 18}, false);
-    m_cx11 = check(p, QStringLiteral("Cx11"), QStringLiteral("Enable sounds..."), {12, 46, 168, 18}, false);
-    m_dx1 = check(p, QStringLiteral("Dx1"), QStringLiteral("Execute on load..."), {12, 64, 168, 18}, false);
-    m_cx14 = check(p, QStringLiteral("Cx14"), QStringLiteral("Repair project files..."), {12, 82, 168, 18}, false);
-    m_autoX = check(p, QStringLiteral("AutoX"), QStringLiteral("Auto Sort file list contents..."), {12, 100, 168, 18}, false);
+    m_cx8 = check(p, QStringLiteral("Cx8"), QStringLiteral("Include file info..."),
+                  {12, 28, 168, 18}, false);
+    m_cx11 = check(p, QStringLiteral("Cx11"), QStringLiteral("Enable sounds..."), {12, 46, 168, 18},
+                   false);
+    m_dx1 = check(p, QStringLiteral("Dx1"), QStringLiteral("Execute on load..."), {12, 64, 168, 18},
+                  false);
+    m_cx14 = check(p, QStringLiteral("Cx14"), QStringLiteral("Repair project files..."),
+                   {12, 82, 168, 18}, false);
+    m_autoX = check(p, QStringLiteral("AutoX"), QStringLiteral("Auto Sort file list contents..."),
+                    {12, 100, 168, 18}, false);
     m_saveGroup = new Section(QStringLiteral("When saving projects:"), p);
     m_saveGroup->setGeometry(12, 118, 172, 48);
     m_rad1 = new QRadioButton(QStringLiteral("Prompt for name..."), m_saveGroup);
@@ -223,19 +234,26 @@ void ToolWindow::buildLayout()
     m_rad2 = new QRadioButton(QStringLiteral("Use Quick save... "), m_saveGroup);
     m_rad2->setObjectName(QStringLiteral("Rad2"));
     m_rad2->setGeometry(8, 30, 156, 16);
-    m_label12 = label(p, QStringLiteral("Label12"), QStringLiteral("Load Files of Type"), {14, 168, 170, 14});
+    m_label12 = label(p, QStringLiteral("Label12"), QStringLiteral("Load Files of Type"),
+                      {14, 168, 170, 14});
     m_resBox = new QComboBox(p);
     m_resBox->setObjectName(QStringLiteral("ResBox"));
     m_resBox->addItems(dropFilters());
     m_resBox->setCurrentIndex(0);
     m_resBox->setCursor(Qt::PointingHandCursor);
     m_resBox->setGeometry(12, 181, 172, 21);
-    m_cx12 = check(p, QStringLiteral("Cx12"), QStringLiteral("Save copy (. DPR) file to disk"), {180, 28, 182, 18}, false, true);
-    m_cx13 = check(p, QStringLiteral("Cx13"), QStringLiteral("Display file summary on exit"), {180, 46, 182, 18}, true, true);
-    m_cx10 = check(p, QStringLiteral("Cx10"), QStringLiteral("Disable build (scripts only)"), {180, 64, 182, 18}, false, true);
-    m_cx6 = check(p, QStringLiteral("Cx6"), QStringLiteral("Show status bar hints"), {180, 82, 182, 18}, true, true);
-    m_rx2 = check(p, QStringLiteral("Rx2"), QStringLiteral("Hide window on build "), {180, 100, 182, 18}, false, true);
-    m_rfx = check(p, QStringLiteral("Rfx"), QStringLiteral("Recurse folders"), {212, 118, 148, 18}, false, true);
+    m_cx12 = check(p, QStringLiteral("Cx12"), QStringLiteral("Save copy (. DPR) file to disk"),
+                   {180, 28, 182, 18}, false, true);
+    m_cx13 = check(p, QStringLiteral("Cx13"), QStringLiteral("Display file summary on exit"),
+                   {180, 46, 182, 18}, true, true);
+    m_cx10 = check(p, QStringLiteral("Cx10"), QStringLiteral("Disable build (scripts only)"),
+                   {180, 64, 182, 18}, false, true);
+    m_cx6 = check(p, QStringLiteral("Cx6"), QStringLiteral("Show status bar hints"),
+                  {180, 82, 182, 18}, true, true);
+    m_rx2 = check(p, QStringLiteral("Rx2"), QStringLiteral("Hide window on build "),
+                  {180, 100, 182, 18}, false, true);
+    m_rfx = check(p, QStringLiteral("Rfx"), QStringLiteral("Recurse folders"), {212, 118, 148, 18},
+                  false, true);
     m_image2 = picture(p, QStringLiteral("Image2"), QColor(250, 210, 40), {194, 119, 18, 16});
     m_image4 = picture(p, QStringLiteral("Image4"), QColor(225, 225, 225), {194, 119, 18, 16});
     m_colourGroup = new Section(QStringLiteral("Window && font Colors"), p);
@@ -290,16 +308,23 @@ void ToolWindow::buildLayout()
     m_units = new Section(QStringLiteral("Units"), this);
     m_units->setObjectName(QStringLiteral("Units"));
     m_units->setGeometry(4, 343, 365, 80);
-    m_label8 = label(m_units, QStringLiteral("Label8"), QStringLiteral("Check the units to add to DLL's uses section."), {8, 16, 300, 14});
-    m_cx1 = check(m_units, QStringLiteral("Cx1"), QStringLiteral("Classes..."), {8, 32, 100, 18}, true);
-    m_cx2 = check(m_units, QStringLiteral("Cx2"), QStringLiteral("Windows..."), {112, 32, 100, 18}, true);
-    m_cx3 = check(m_units, QStringLiteral("Cx3"), QStringLiteral("Dialogs..."), {216, 32, 100, 18}, false);
+    m_label8 =
+        label(m_units, QStringLiteral("Label8"),
+              QStringLiteral("Check the units to add to DLL's uses section."), {8, 16, 300, 14});
+    m_cx1 =
+        check(m_units, QStringLiteral("Cx1"), QStringLiteral("Classes..."), {8, 32, 100, 18}, true);
+    m_cx2 = check(m_units, QStringLiteral("Cx2"), QStringLiteral("Windows..."), {112, 32, 100, 18},
+                  true);
+    m_cx3 = check(m_units, QStringLiteral("Cx3"), QStringLiteral("Dialogs..."), {216, 32, 100, 18},
+                  false);
     m_image1 = label(m_units, QStringLiteral("Image1"), QString(), {330, 14, 24, 24});
     m_image1->setPixmap(style()->standardIcon(QStyle::SP_DriveHDIcon).pixmap(24, 24));
     m_edit3 = new QLineEdit(QStringLiteral("Untitled"), m_units);
     m_edit3->setObjectName(QStringLiteral("Edit3"));
     m_edit3->setGeometry(8, 52, 150, 21);
-    m_label6 = label(m_units, QStringLiteral("Label6"), QStringLiteral("Use caution not to enter reserved words when naming the DLL"), {164, 50, 194, 28});
+    m_label6 = label(m_units, QStringLiteral("Label6"),
+                     QStringLiteral("Use caution not to enter reserved words when naming the DLL"),
+                     {164, 50, 194, 28});
     m_label6->setWordWrap(true);
     m_label6->setFont(small);
 
@@ -311,7 +336,8 @@ void ToolWindow::buildLayout()
     m_logo2 = label(this, QStringLiteral("Logo2"), QStringLiteral("Tolvane"), {32, 426, 150, 26});
     QFont logoFont(QStringLiteral("Tahoma"), 14, QFont::Bold);
     m_logo2->setFont(logoFont);
-    m_caption = label(this, QStringLiteral("ToolCaption"), QStringLiteral("Tool Window"), {10, 456, 120, 16});
+    m_caption = label(this, QStringLiteral("ToolCaption"), QStringLiteral("Tool Window"),
+                      {10, 456, 120, 16});
     QPalette cp = m_caption->palette();
     cp.setColor(QPalette::WindowText, Qt::gray);
     m_caption->setPalette(cp);
@@ -326,9 +352,10 @@ void ToolWindow::buildLayout()
     m_close->setDefault(true);
 
     for (QWidget *w : std::initializer_list<QWidget *>{
-             m_label1, m_edit1, m_label2, m_panel2, m_label3, m_edit2, m_spx, m_label4, m_options, m_cx8, m_cx11,
-             m_dx1, m_cx14, m_autoX, m_rad1, m_rad2, m_label12, m_cx12, m_cx13, m_cx10, m_cx6, m_rx2, m_rfx, m_hbx2,
-             m_hbx3, m_sb1, m_sb2, m_units, m_label8, m_edit3, m_clr, m_close})
+             m_label1,  m_edit1, m_label2, m_panel2, m_label3, m_edit2, m_spx,  m_label4,
+             m_options, m_cx8,   m_cx11,   m_dx1,    m_cx14,   m_autoX, m_rad1, m_rad2,
+             m_label12, m_cx12,  m_cx13,   m_cx10,   m_cx6,    m_rx2,   m_rfx,  m_hbx2,
+             m_hbx3,    m_sb1,   m_sb2,    m_units,  m_label8, m_edit3, m_clr,  m_close})
         w->installEventFilter(this);
 }
 
@@ -357,7 +384,8 @@ void ToolWindow::connectReactions()
             }
         } else {
             m_image1->hide();
-            for (QWidget *w : std::initializer_list<QWidget *>{m_cx1, m_cx2, m_cx3, m_label6, m_label8, m_edit3})
+            for (QWidget *w :
+                 std::initializer_list<QWidget *>{m_cx1, m_cx2, m_cx3, m_label6, m_label8, m_edit3})
                 w->setEnabled(false);
             m_cx12->setCheckState(Qt::PartiallyChecked);
             m_main.buildButton()->setText(QStringLiteral("&Build..."));
@@ -444,9 +472,11 @@ void ToolWindow::start()
         for (QWidget *w : std::initializer_list<QWidget *>{m_image2, m_image4, m_clr, m_red})
             w->hide();
     m_manual->setEnabled(m_s.platform.fileExists(manualPath()));
-    if (!m_s.platform.folderExists(Platform::folderWithSeparator(m_main.programFolder()) + QStringLiteral("Projects")))
+    if (!m_s.platform.folderExists(Platform::folderWithSeparator(m_main.programFolder()) +
+                                   QStringLiteral("Projects")))
         m_rad2->setEnabled(false);
-    m_main.buildButton()->setText(on(m_cx10) ? QStringLiteral("&Build...") : QStringLiteral("&Build All..."));
+    m_main.buildButton()->setText(on(m_cx10) ? QStringLiteral("&Build...")
+                                             : QStringLiteral("&Build All..."));
     if (keyExists()) {
         m_cx10->setEnabled(true);
         m_cx13->setEnabled(true);
@@ -460,7 +490,8 @@ void ToolWindow::start()
         const QString error = m_s.settings.load(sequences::toolWindowLoad(), *this);
         if (!error.isEmpty()) {
             Box b;
-            b.caption = m_s.taskbar.title().isEmpty() ? QStringLiteral("Tolvane v3.06b") : m_s.taskbar.title();
+            b.caption = m_s.taskbar.title().isEmpty() ? QStringLiteral("Tolvane v3.06b")
+                                                      : m_s.taskbar.title();
             b.text = error;
             b.icon = Box::Error;
             m_s.prompter.ask(b);
@@ -477,49 +508,164 @@ void ToolWindow::start()
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     m_main.setHeaderText(0, QStringLiteral("Filter: ") + dropFilterMask());
-    setSingleDestination(Platform::folderWithSeparator(m_s.platform.shortPath(m_s.platform.currentFolder())));
+    setSingleDestination(
+        Platform::folderWithSeparator(m_s.platform.shortPath(m_s.platform.currentFolder())));
 }
 
 // Accessors ---------------------------------------------------------------------------------
 
-QString ToolWindow::scriptName() const { return m_edit1->text(); }
-void ToolWindow::setScriptName(const QString &name) { m_edit1->setText(name); }
-QString ToolWindow::libraryName() const { return m_edit3->text(); }
-void ToolWindow::setLibraryName(const QString &name) { m_edit3->setText(name); }
-QString ToolWindow::resName() const { return m_edit4->text(); }
-void ToolWindow::setResName(const QString &name) { m_edit4->setText(name); }
-void ToolWindow::setResNameVisible(bool visible) { m_edit4->setVisible(visible); }
-bool ToolWindow::resNameVisible() const { return !m_edit4->isHidden(); }
-int ToolWindow::prefixPosition() const { return m_idx1->currentIndex(); }
-void ToolWindow::setPrefixPosition(int position) { m_idx1->setCurrentIndex(position >= 0 && position < 24 ? position : -1); }
-QString ToolWindow::destination() const { return m_edit2->currentText(); }
-int ToolWindow::dropFilterPosition() const { return m_resBox->currentIndex(); }
-void ToolWindow::setDropFilterPosition(int position) { m_resBox->setCurrentIndex(position); }
-bool ToolWindow::hintsOn() const { return on(m_cx6); }
-bool ToolWindow::soundsOn() const { return on(m_cx11); }
-bool ToolWindow::executeOnLoad() const { return on(m_dx1); }
-void ToolWindow::setExecuteOnLoad(bool value) { m_dx1->setChecked(value); }
-bool ToolWindow::recurse() const { return on(m_rfx); }
-bool ToolWindow::scriptsOnly() const { return on(m_cx10); }
-bool ToolWindow::autoSort() const { return on(m_autoX); }
-bool ToolWindow::fileInfo() const { return on(m_cx8); }
-bool ToolWindow::hideOnBuild() const { return on(m_rx2); }
-bool ToolWindow::summary() const { return on(m_cx13); }
-bool ToolWindow::keepProject() const { return on(m_cx12); }
-bool ToolWindow::repairProjects() const { return on(m_cx14); }
-bool ToolWindow::classes() const { return on(m_cx1); }
-bool ToolWindow::windowsUnit() const { return on(m_cx2); }
-bool ToolWindow::dialogs() const { return on(m_cx3); }
-bool ToolWindow::promptedSave() const { return m_rad1->isChecked(); }
-bool ToolWindow::quickSave() const { return m_rad2->isChecked(); }
-bool ToolWindow::saveModesDiffer() const { return m_rad1->isEnabled() != m_rad2->isEnabled(); }
-void ToolWindow::setQuickSaveEnabled(bool enabled) { m_rad2->setEnabled(enabled); }
-void ToolWindow::setManualEnabled(bool enabled) { m_manual->setEnabled(enabled); }
-void ToolWindow::setDiskLabel(const QString &text) { m_label9->setText(text); }
-QString ToolWindow::diskLabel() const { return m_label9->text(); }
-QString ToolWindow::hintLine() const { return m_label4->fileName(); }
-QColor ToolWindow::entryBackground() const { return m_edit1->palette().color(QPalette::Base); }
-QColor ToolWindow::entryText() const { return m_edit1->palette().color(QPalette::Text); }
+QString ToolWindow::scriptName() const
+{
+    return m_edit1->text();
+}
+void ToolWindow::setScriptName(const QString &name)
+{
+    m_edit1->setText(name);
+}
+QString ToolWindow::libraryName() const
+{
+    return m_edit3->text();
+}
+void ToolWindow::setLibraryName(const QString &name)
+{
+    m_edit3->setText(name);
+}
+QString ToolWindow::resName() const
+{
+    return m_edit4->text();
+}
+void ToolWindow::setResName(const QString &name)
+{
+    m_edit4->setText(name);
+}
+void ToolWindow::setResNameVisible(bool visible)
+{
+    m_edit4->setVisible(visible);
+}
+bool ToolWindow::resNameVisible() const
+{
+    return !m_edit4->isHidden();
+}
+int ToolWindow::prefixPosition() const
+{
+    return m_idx1->currentIndex();
+}
+void ToolWindow::setPrefixPosition(int position)
+{
+    m_idx1->setCurrentIndex(position >= 0 && position < 24 ? position : -1);
+}
+QString ToolWindow::destination() const
+{
+    return m_edit2->currentText();
+}
+int ToolWindow::dropFilterPosition() const
+{
+    return m_resBox->currentIndex();
+}
+void ToolWindow::setDropFilterPosition(int position)
+{
+    m_resBox->setCurrentIndex(position);
+}
+bool ToolWindow::hintsOn() const
+{
+    return on(m_cx6);
+}
+bool ToolWindow::soundsOn() const
+{
+    return on(m_cx11);
+}
+bool ToolWindow::executeOnLoad() const
+{
+    return on(m_dx1);
+}
+void ToolWindow::setExecuteOnLoad(bool value)
+{
+    m_dx1->setChecked(value);
+}
+bool ToolWindow::recurse() const
+{
+    return on(m_rfx);
+}
+bool ToolWindow::scriptsOnly() const
+{
+    return on(m_cx10);
+}
+bool ToolWindow::autoSort() const
+{
+    return on(m_autoX);
+}
+bool ToolWindow::fileInfo() const
+{
+    return on(m_cx8);
+}
+bool ToolWindow::hideOnBuild() const
+{
+    return on(m_rx2);
+}
+bool ToolWindow::summary() const
+{
+    return on(m_cx13);
+}
+bool ToolWindow::keepProject() const
+{
+    return on(m_cx12);
+}
+bool ToolWindow::repairProjects() const
+{
+    return on(m_cx14);
+}
+bool ToolWindow::classes() const
+{
+    return on(m_cx1);
+}
+bool ToolWindow::windowsUnit() const
+{
+    return on(m_cx2);
+}
+bool ToolWindow::dialogs() const
+{
+    return on(m_cx3);
+}
+bool ToolWindow::promptedSave() const
+{
+    return m_rad1->isChecked();
+}
+bool ToolWindow::quickSave() const
+{
+    return m_rad2->isChecked();
+}
+bool ToolWindow::saveModesDiffer() const
+{
+    return m_rad1->isEnabled() != m_rad2->isEnabled();
+}
+void ToolWindow::setQuickSaveEnabled(bool enabled)
+{
+    m_rad2->setEnabled(enabled);
+}
+void ToolWindow::setManualEnabled(bool enabled)
+{
+    m_manual->setEnabled(enabled);
+}
+void ToolWindow::setDiskLabel(const QString &text)
+{
+    m_label9->setText(text);
+}
+QString ToolWindow::diskLabel() const
+{
+    return m_label9->text();
+}
+QString ToolWindow::hintLine() const
+{
+    return m_label4->fileName();
+}
+QColor ToolWindow::entryBackground() const
+{
+    return m_edit1->palette().color(QPalette::Base);
+}
+QColor ToolWindow::entryText() const
+{
+    return m_edit1->palette().color(QPalette::Text);
+}
 
 QStringList ToolWindow::destinationEntries() const
 {
@@ -582,8 +728,8 @@ quint32 ToolWindow::colourValue(const QColor &c)
     return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
 }
 
-void ToolWindow::setColours(QWidget *w, const QColor *background, const QColor *text, quint32 bgValue,
-                            quint32 fgValue)
+void ToolWindow::setColours(QWidget *w, const QColor *background, const QColor *text,
+                            quint32 bgValue, quint32 fgValue)
 {
     if (!w)
         return;
@@ -612,7 +758,8 @@ QWidget *ToolWindow::targetNamed(const QString &name) const
 
 QList<QWidget *> ToolWindow::colourTargets() const
 {
-    QList<QWidget *> targets = {m_idx1, m_edit1, m_edit2, m_edit3, m_edit4, m_resBox, m_main.listView()};
+    QList<QWidget *> targets = {m_idx1,  m_edit1,  m_edit2,          m_edit3,
+                                m_edit4, m_resBox, m_main.listView()};
     if (m_editor)
         targets << m_editor->colourTargets();
     return targets;
@@ -625,7 +772,8 @@ void ToolWindow::colourButton(int which, bool rightPress)
     if (rightPress) {
         const QColor face = palette().color(QPalette::Button);
         if (which == 0) {
-            const QList<QWidget *> targets = {m_edit1, m_edit2, m_idx1, m_edit4, m_edit3, m_main.listView(), m_resBox};
+            const QList<QWidget *> targets = {m_edit1, m_edit2,           m_idx1,  m_edit4,
+                                              m_edit3, m_main.listView(), m_resBox};
             for (QWidget *w : targets)
                 setColours(w, &face, nullptr, 0x80000000u + 15, 0);
         } else if (which == 2) {
@@ -633,7 +781,9 @@ void ToolWindow::colourButton(int which, bool rightPress)
         }
         return;
     }
-    QColor initial = which == 0 ? QColor(Qt::white) : which == 1 ? QColor(Qt::black) : m_lastHintColour;
+    QColor initial = which == 0   ? QColor(Qt::white)
+                     : which == 1 ? QColor(Qt::black)
+                                  : m_lastHintColour;
     const auto chosen = m_s.prompter.chooseColour(this, initial);
     if (!chosen)
         return;
@@ -765,10 +915,10 @@ QVariant ToolWindow::current(const SequenceItem &item) const
     if (n == QLatin1String("Prompt Res ID"))
         return m_idx1->currentIndex();
     static const QHash<QString, QString> boxes = {
-        {"Prompt Recurse", "Rfx"},   {"Prompt FileInfo", "Cx8"},  {"Prompt Drag", "Dx1"},
-        {"Prompt Close", "Rx2"},     {"Prompt Sound", "Cx11"},    {"Prompt Auto Sort", "AutoX"},
-        {"Prompt ReName", "Cx14"},   {"Prompt Summary", "Cx13"},  {"Prompt Compile", "Cx10"},
-        {"Prompt Position", "Cx12"}, {"Prompt sHint", "Cx6"},     {"Prompt Class", "Cx1"},
+        {"Prompt Recurse", "Rfx"},   {"Prompt FileInfo", "Cx8"}, {"Prompt Drag", "Dx1"},
+        {"Prompt Close", "Rx2"},     {"Prompt Sound", "Cx11"},   {"Prompt Auto Sort", "AutoX"},
+        {"Prompt ReName", "Cx14"},   {"Prompt Summary", "Cx13"}, {"Prompt Compile", "Cx10"},
+        {"Prompt Position", "Cx12"}, {"Prompt sHint", "Cx6"},    {"Prompt Class", "Cx1"},
         {"Prompt Window", "Cx2"},    {"Prompt Dialog", "Cx3"}};
     if (boxes.contains(n))
         return on(findChild<QCheckBox *>(boxes.value(n)));
@@ -783,16 +933,21 @@ QVariant ToolWindow::current(const SequenceItem &item) const
         return colourValue(w->palette().color(role));
     };
     if (n == QLatin1String("Color"))
-        return m_edit1->property("colourValue").isValid() ? stored(m_edit1, "colourValue", QPalette::Base)
-                                                          : QVariant(0x80000005u);
+        return m_edit1->property("colourValue").isValid()
+                   ? stored(m_edit1, "colourValue", QPalette::Base)
+                   : QVariant(0x80000005u);
     if (n == QLatin1String("Font"))
-        return m_edit1->property("fontValue").isValid() ? stored(m_edit1, "fontValue", QPalette::Text) : QVariant(0u);
+        return m_edit1->property("fontValue").isValid()
+                   ? stored(m_edit1, "fontValue", QPalette::Text)
+                   : QVariant(0u);
     if (n == QLatin1String("hColor"))
-        return m_label4->property("colourValue").isValid() ? stored(m_label4, "colourValue", QPalette::Window)
-                                                           : QVariant(0x8000000Fu);
+        return m_label4->property("colourValue").isValid()
+                   ? stored(m_label4, "colourValue", QPalette::Window)
+                   : QVariant(0x8000000Fu);
     if (n == QLatin1String("hFColor"))
-        return m_label4->property("fontValue").isValid() ? stored(m_label4, "fontValue", QPalette::WindowText)
-                                                         : QVariant(0u);
+        return m_label4->property("fontValue").isValid()
+                   ? stored(m_label4, "fontValue", QPalette::WindowText)
+                   : QVariant(0u);
     if (n == QLatin1String("Tool Left"))
         return x();
     if (n == QLatin1String("Tool Top"))
@@ -825,7 +980,8 @@ void ToolWindow::checkLibraryName()
     if (text.contains(QLatin1Char(' ')))
         message = QStringLiteral("Please do not use blank spaces while entering Dll's name!");
     else if (!text.isEmpty() && NameChecks::isNumericName(text))
-        message = QStringLiteral("Compiler cannot process numeric values, as a first character in dll's name!");
+        message = QStringLiteral(
+            "Compiler cannot process numeric values, as a first character in dll's name!");
     if (message.isEmpty())
         return;
     m_s.taskbar.set(QStringLiteral("Rename DLL"), QStringLiteral("warning"));
@@ -871,7 +1027,8 @@ void ToolWindow::destinationChosen()
     if (keyExists() && m_edit2->count() > 20) {
         Box b;
         b.caption = QStringLiteral("Bank Full..!");
-        b.text = QStringLiteral("The Maximum amount of favorites have been reached....removing 1 item !");
+        b.text = QStringLiteral(
+            "The Maximum amount of favorites have been reached....removing 1 item !");
         b.icon = Box::Warning;
         m_s.prompter.ask(b);
         m_edit2->removeItem(m_edit2->currentIndex());
@@ -881,7 +1038,8 @@ void ToolWindow::destinationChosen()
 
 void ToolWindow::browse()
 {
-    const QString chosen = m_s.prompter.chooseFolder(this, QStringLiteral("Pick a target folder:"), destination());
+    const QString chosen =
+        m_s.prompter.chooseFolder(this, QStringLiteral("Pick a target folder:"), destination());
     if (chosen.isEmpty())
         return;
     addDestination(m_s.platform.shortPath(chosen), false);
@@ -902,7 +1060,8 @@ void ToolWindow::openDestination()
     Box b;
     b.caption = QStringLiteral("Tolvane v3.06");
     b.icon = Box::Error;
-    b.text = QStringLiteral("The directory specified : ") + text + QStringLiteral(" \" does not exist, or has been removed!");
+    b.text = QStringLiteral("The directory specified : ") + text +
+             QStringLiteral(" \" does not exist, or has been removed!");
     m_s.prompter.ask(b);
 }
 
@@ -911,7 +1070,8 @@ void ToolWindow::removeAll()
     Box b;
     b.owner = this;
     b.caption = QStringLiteral("Tolvane v3.06b");
-    b.text = QStringLiteral("Are you sure you want to delete' all saved directories from the program?");
+    b.text =
+        QStringLiteral("Are you sure you want to delete' all saved directories from the program?");
     b.icon = Box::Warning;
     b.buttons = Box::Yes | Box::No;
     if (m_s.prompter.ask(b) != Box::Yes)
@@ -919,7 +1079,8 @@ void ToolWindow::removeAll()
     m_s.settings.removeHistory();
     m_edit2->clear();
     m_removeAll->setEnabled(false);
-    m_s.prompter.ask(Prompter::plain(QStringLiteral("Application needs to be restarted, for changes to take affect.")));
+    m_s.prompter.ask(Prompter::plain(
+        QStringLiteral("Application needs to be restarted, for changes to take affect.")));
 }
 
 // Manual, showing and closing -----------------------------------------------------------------
@@ -929,7 +1090,8 @@ void ToolWindow::openManual(bool rightPress, bool fromHelpArea)
     const QString path = manualPath();
     if (fromHelpArea) {
         if (!m_s.platform.fileExists(path)) {
-            m_s.prompter.ask(Prompter::plain(QStringLiteral("Manual not available! Press the Paths button to install...")));
+            m_s.prompter.ask(Prompter::plain(
+                QStringLiteral("Manual not available! Press the Paths button to install...")));
             return;
         }
         if (!rightPress)
@@ -965,7 +1127,8 @@ bool ToolWindow::closeWindow()
         const QString error = m_s.settings.save(sequences::toolWindowSave(), *this);
         if (!error.isEmpty()) {
             Box b;
-            b.caption = m_s.taskbar.title().isEmpty() ? QStringLiteral("Tolvane v3.06b") : m_s.taskbar.title();
+            b.caption = m_s.taskbar.title().isEmpty() ? QStringLiteral("Tolvane v3.06b")
+                                                      : m_s.taskbar.title();
             b.text = error;
             b.icon = Box::Error;
             m_s.prompter.ask(b);
@@ -1012,24 +1175,35 @@ void ToolWindow::hover(QObject *w)
     else if (w == m_label2) {
         hint(QStringLiteral("This field assigns the \"ResName\" when processing single files."));
         if (m_label2->toolTip().isEmpty() || !hintsOn())
-            m_label2->setToolTip(QStringLiteral("Consult topic \"Creating the script\" in the help manual...\nYou can also right click in this area to open the manual."));
+            m_label2->setToolTip(
+                QStringLiteral("Consult topic \"Creating the script\" in the help manual...\nYou "
+                               "can also right click in this area to open the manual."));
         setToolTipTime(m_label2, 20000);
     } else if (w == m_panel2) {
-        m_panel2->setToolTip(QStringLiteral("Consult topic \"ResName/ResId\" in the help manual...\nYou can also right click in this area to open the manual."));
+        m_panel2->setToolTip(
+            QStringLiteral("Consult topic \"ResName/ResId\" in the help manual...\nYou can also "
+                           "right click in this area to open the manual."));
         setToolTipTime(m_panel2, 20000);
         if (hintsOn())
-            m_label2->setToolTip(QStringLiteral("Consult the help manual on topics related to this section."));
+            m_label2->setToolTip(
+                QStringLiteral("Consult the help manual on topics related to this section."));
     } else if (w == m_label3)
         hint(QStringLiteral("All project files are moved to this location after compilation"));
     else if (w == m_edit2) {
         if (keyExists() && m_edit2->count() >= 2) {
-            m_edit2->setToolTip(QStringLiteral("All progam files are moved from the program folder to the location\nentered in this field. Right click to remove all saved directories...\nRight-click in this window to remove all saved directories."));
+            m_edit2->setToolTip(QStringLiteral(
+                "All progam files are moved from the program folder to the location\nentered in "
+                "this field. Right click to remove all saved directories...\nRight-click in this "
+                "window to remove all saved directories."));
             setToolTipTime(m_edit2, 30000);
         } else {
-            m_edit2->setToolTip(QStringLiteral("All program files, are moved from the program\nfolder to the location entered in this field...\nRight-click in this window, to remove all saved directories."));
+            m_edit2->setToolTip(QStringLiteral(
+                "All program files, are moved from the program\nfolder to the location entered in "
+                "this field...\nRight-click in this window, to remove all saved directories."));
         }
     } else if (w == m_spx)
-        hint(QStringLiteral("Selects the destination directory right-click to open current folder"));
+        hint(
+            QStringLiteral("Selects the destination directory right-click to open current folder"));
     else if (w == m_label4)
         hint(QStringLiteral(".....Tolvane version 3.06b. Beta release....."), true);
     else if (w == m_options)
@@ -1042,38 +1216,53 @@ void ToolWindow::hover(QObject *w)
         hint(QStringLiteral("Starts to compile file(s) upon loading."));
     else if (w == m_cx14) {
         hint(QStringLiteral(".......Repairs corrupt project files (Recommended)"));
-        m_cx14->setToolTip(QStringLiteral("Removes invalid file names from project (.TPF) files.\nRenames file extension to(.BCK) pending no existing links."));
+        m_cx14->setToolTip(
+            QStringLiteral("Removes invalid file names from project (.TPF) files.\nRenames file "
+                           "extension to(.BCK) pending no existing links."));
         setToolTipTime(m_cx14, 20000);
     } else if (w == m_autoX) {
-        hint(QStringLiteral("Automatically removes unselected items from File List, upon execution."));
+        hint(QStringLiteral(
+            "Automatically removes unselected items from File List, upon execution."));
         m_autoX->setToolTip(QStringLiteral("Sorts files in the list before, program executes."));
         setToolTipTime(m_autoX, 20000);
     } else if (w == m_rad1) {
-        m_rad1->setToolTip(QStringLiteral("Prompts for file name and location upon creating project files."));
+        m_rad1->setToolTip(
+            QStringLiteral("Prompts for file name and location upon creating project files."));
         setToolTipTime(m_rad1, 20000);
     } else if (w == m_rad2) {
-        m_rad2->setToolTip(QStringLiteral("Creates a unique file name for project file.Files are\nsaved to the ") +
-                           m_main.programFolder().toLower() + QStringLiteral("\\projects folder."));
+        m_rad2->setToolTip(
+            QStringLiteral("Creates a unique file name for project file.Files are\nsaved to the ") +
+            m_main.programFolder().toLower() + QStringLiteral("\\projects folder."));
         setToolTipTime(m_rad2, 20000);
     } else if (w == m_label12) {
         hint(QStringLiteral("Selects the file filter type."));
-        m_label12->setToolTip(QStringLiteral("Sets the filter mask of all files and folders dragged onto program.\nAlso corresponds with that of the \"Add Files\" menu file filters..."));
+        m_label12->setToolTip(QStringLiteral(
+            "Sets the filter mask of all files and folders dragged onto program.\nAlso corresponds "
+            "with that of the \"Add Files\" menu file filters..."));
         setToolTipTime(m_label12, 20000);
     } else if (w == m_cx12)
-        hint(QStringLiteral("Saves a copy of the Delphi Project (.dpr) file to disk after compilation"));
+        hint(QStringLiteral(
+            "Saves a copy of the Delphi Project (.dpr) file to disk after compilation"));
     else if (w == m_cx13)
-        hint(QStringLiteral("Displays file info after project build and prompts printing of script file."));
+        hint(QStringLiteral(
+            "Displays file info after project build and prompts printing of script file."));
     else if (w == m_cx10) {
         hint(QStringLiteral("Disables compilation' will write scripts only."));
-        m_cx10->setToolTip(QStringLiteral("Check mark here, to disable compilation of (.DPR)\nRes File and library files, program will only write the script."));
+        m_cx10->setToolTip(
+            QStringLiteral("Check mark here, to disable compilation of (.DPR)\nRes File and "
+                           "library files, program will only write the script."));
         setToolTipTime(m_cx10, 50000);
     } else if (w == m_cx6)
         hint(QStringLiteral("Click here to disable \" Tolvane Hints \" both windows"), true);
     else if (w == m_rx2)
         hint(QStringLiteral("Hides program's Main && Tool Windows during execution..."));
     else if (w == m_rfx) {
-        hint(QStringLiteral("Loads contents of additional subdirectories (if any) upon folder drag."));
-        m_rfx->setToolTip(QStringLiteral("When dragging folder(s) onto program, engaging this control\nwill include all subdirectories in the search path. Use caution\nnot to exceed the system's resources while using this method!"));
+        hint(QStringLiteral(
+            "Loads contents of additional subdirectories (if any) upon folder drag."));
+        m_rfx->setToolTip(
+            QStringLiteral("When dragging folder(s) onto program, engaging this control\nwill "
+                           "include all subdirectories in the search path. Use caution\nnot to "
+                           "exceed the system's resources while using this method!"));
         setToolTipTime(m_rfx, 50000);
     } else if (w == m_hbx2)
         hint(QStringLiteral("Changes hint background color (Right-click) button for default"));
@@ -1086,7 +1275,8 @@ void ToolWindow::hover(QObject *w)
     else if (w == m_units)
         hint(QString(49, QLatin1Char('.')));
     else if (w == m_label8) {
-        m_label8->setToolTip(QStringLiteral("Check the units to include into (DLL'S) uses section."));
+        m_label8->setToolTip(
+            QStringLiteral("Check the units to include into (DLL'S) uses section."));
         setToolTipTime(m_label8, 50000);
     } else if (w == m_edit3)
         hint(QStringLiteral(".........Assign name to (DLL) here.........."));

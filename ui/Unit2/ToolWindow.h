@@ -30,7 +30,7 @@ class ToolWindow : public QWidget, public SettingsTarget
 {
     Q_OBJECT
 
-public:
+  public:
     ToolWindow(Services &services, MainWindow &main, QWidget *parent = nullptr);
     void setEditor(StringTableEditor *editor) { m_editor = editor; }
     // Loads the settings when the key exists, or takes the first-run state.
@@ -106,15 +106,15 @@ public:
     static QColor colourFrom(quint32 value, const QPalette &palette);
     static quint32 colourValue(const QColor &colour);
 
-signals:
+  signals:
     void closed();
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
-private:
+  private:
     void buildLayout();
     void connectReactions();
     void hover(QObject *watched);
@@ -129,7 +129,8 @@ private:
     void removeAll();
     void colourButton(int which, bool rightPress);
     void openManual(bool rightPress, bool fromHelpArea);
-    void setColours(QWidget *w, const QColor *background, const QColor *text, quint32 bgValue, quint32 fgValue);
+    void setColours(QWidget *w, const QColor *background, const QColor *text, quint32 bgValue,
+                    quint32 fgValue);
     void addDestination(const QString &folder, bool select);
     QList<QWidget *> colourTargets() const;
     QWidget *targetNamed(const QString &name) const;
@@ -141,22 +142,24 @@ private:
     StringTableEditor *m_editor = nullptr;
     QLabel *m_label1 = nullptr, *m_label2 = nullptr, *m_label3 = nullptr, *m_label9 = nullptr,
            *m_label12 = nullptr, *m_label8 = nullptr, *m_label6 = nullptr, *m_image1 = nullptr,
-           *m_image2 = nullptr, *m_image4 = nullptr, *m_clr = nullptr, *m_red = nullptr, *m_logo2 = nullptr,
-           *m_caption = nullptr, *m_msg2 = nullptr, *m_msg3 = nullptr, *m_msg4 = nullptr, *m_panel2 = nullptr;
+           *m_image2 = nullptr, *m_image4 = nullptr, *m_clr = nullptr, *m_red = nullptr,
+           *m_logo2 = nullptr, *m_caption = nullptr, *m_msg2 = nullptr, *m_msg3 = nullptr,
+           *m_msg4 = nullptr, *m_panel2 = nullptr;
     TFileLabel *m_label4 = nullptr;
     QLineEdit *m_edit1 = nullptr, *m_edit3 = nullptr, *m_edit4 = nullptr;
     QFrame *m_panel3 = nullptr, *m_showF = nullptr, *m_closeF = nullptr;
     QWidget *m_panel1 = nullptr;
     QComboBox *m_idx1 = nullptr, *m_edit2 = nullptr, *m_resBox = nullptr;
     QToolButton *m_spx = nullptr;
-    QCheckBox *m_cx8 = nullptr, *m_cx11 = nullptr, *m_dx1 = nullptr, *m_cx14 = nullptr, *m_autoX = nullptr,
-              *m_cx12 = nullptr, *m_cx13 = nullptr, *m_cx10 = nullptr, *m_cx6 = nullptr, *m_rx2 = nullptr,
-              *m_rfx = nullptr, *m_cx1 = nullptr, *m_cx2 = nullptr, *m_cx3 = nullptr;
+    QCheckBox *m_cx8 = nullptr, *m_cx11 = nullptr, *m_dx1 = nullptr, *m_cx14 = nullptr,
+              *m_autoX = nullptr, *m_cx12 = nullptr, *m_cx13 = nullptr, *m_cx10 = nullptr,
+              *m_cx6 = nullptr, *m_rx2 = nullptr, *m_rfx = nullptr, *m_cx1 = nullptr,
+              *m_cx2 = nullptr, *m_cx3 = nullptr;
     QRadioButton *m_rad1 = nullptr, *m_rad2 = nullptr;
-    QGroupBox *m_scriptGroup = nullptr, *m_saveGroup = nullptr, *m_colourGroup = nullptr, *m_units = nullptr,
-              *m_options = nullptr;
-    QPushButton *m_hbx2 = nullptr, *m_hbx3 = nullptr, *m_sb1 = nullptr, *m_sb2 = nullptr, *m_manual = nullptr,
-                *m_close = nullptr;
+    QGroupBox *m_scriptGroup = nullptr, *m_saveGroup = nullptr, *m_colourGroup = nullptr,
+              *m_units = nullptr, *m_options = nullptr;
+    QPushButton *m_hbx2 = nullptr, *m_hbx3 = nullptr, *m_sb1 = nullptr, *m_sb2 = nullptr,
+                *m_manual = nullptr, *m_close = nullptr;
     QProgressBar *m_bar1 = nullptr, *m_bar2 = nullptr;
     QMenu *m_destMenu = nullptr;
     QAction *m_removeAll = nullptr;

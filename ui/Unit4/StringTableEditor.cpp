@@ -13,16 +13,18 @@
 namespace tolvane {
 
 StringTableEditor::StringTableEditor(Services &services, ToolWindow &tool, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), m_s(services), m_tool(tool)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), m_s(services),
+      m_tool(tool)
 {
     setObjectName(QStringLiteral("TForm4"));
     setWindowTitle(QStringLiteral("Tolvane v3.06b\u00a9  Quick Table..."));
     setFixedSize(420, 330);
 
     auto *instructions = new QLabel(
-        QStringLiteral("Type each string value into the field and press Insert to add it to the list. "
-                       "Right-click the list to remove an entry. Press Export to save the table to "
-                       "disk on its own, and Done to insert the table into the next script."),
+        QStringLiteral(
+            "Type each string value into the field and press Insert to add it to the list. "
+            "Right-click the list to remove an entry. Press Export to save the table to "
+            "disk on its own, and Done to insert the table into the next script."),
         this);
     instructions->setObjectName(QStringLiteral("Label1"));
     instructions->setWordWrap(true);
@@ -63,7 +65,8 @@ StringTableEditor::StringTableEditor(Services &services, ToolWindow &tool, QWidg
     m_export = button(QStringLiteral("Export"), QStringLiteral("&Export.."), 230);
     m_export->setEnabled(false);
     m_cancel = button(QStringLiteral("Cancel"), QStringLiteral("&Cancel"), 294);
-    m_insert->setToolTip(QStringLiteral("After entering text in the string value field, press\nhere to insert the text into the String List box"));
+    m_insert->setToolTip(QStringLiteral("After entering text in the string value field, "
+                                        "press\nhere to insert the text into the String List box"));
     m_insert->setToolTipDuration(20000);
     m_addS->setToolTip(QStringLiteral("Inserts a string placeholder"));
     m_addS->setToolTipDuration(20000);
@@ -146,15 +149,18 @@ void StringTableEditor::checkField(const QString &text)
     QString message;
     Box box;
     if (text == QLatin1String("!")) {
-        box = Prompter::plain(QStringLiteral("Exclamation marks not allowed as the first character for string values !"));
+        box = Prompter::plain(QStringLiteral(
+            "Exclamation marks not allowed as the first character for string values !"));
     } else if (text == QLatin1String(",")) {
-        box = Prompter::plain(QStringLiteral("Comma's are not allowed as the first character for string values !"));
+        box = Prompter::plain(
+            QStringLiteral("Comma's are not allowed as the first character for string values !"));
     } else {
         static const QString refused = QStringLiteral("\"#\\/{}~^*[]|+<>:@");
         for (QChar c : text)
             if (refused.contains(c)) {
                 box.caption = QStringLiteral("Whoops!");
-                box.text = QStringLiteral("Invalid typecast or illegal character. Please try again!");
+                box.text =
+                    QStringLiteral("Invalid typecast or illegal character. Please try again!");
                 box.icon = Box::Warning;
                 break;
             }
@@ -227,13 +233,15 @@ void StringTableEditor::removeFocused()
 void StringTableEditor::exportTable()
 {
     const QString destination = m_tool.destination();
-    const auto name = m_s.prompter.inputText(this, QStringLiteral("Enter a name for string table..."),
-                                             QStringLiteral("Saving To: ") + destination, QString());
+    const auto name =
+        m_s.prompter.inputText(this, QStringLiteral("Enter a name for string table..."),
+                               QStringLiteral("Saving To: ") + destination, QString());
     if (!name || name->isEmpty())
         return;
     const QString path = StringTable::exportPath(destination, *name);
     if (QFileInfo::exists(path)) {
-        Box b = Prompter::dialog(Box::Warning, QStringLiteral("Overwrite file: ") + *name + QLatin1Char('?'),
+        Box b = Prompter::dialog(Box::Warning,
+                                 QStringLiteral("Overwrite file: ") + *name + QLatin1Char('?'),
                                  Box::Yes | Box::No);
         b.owner = this;
         if (m_s.prompter.ask(b) != Box::Yes)
@@ -256,7 +264,8 @@ void StringTableEditor::updateHints()
     m_cancel->setToolTip(empty ? QStringLiteral("...Close this Window...")
                                : QStringLiteral("Clear \"String list\" and close?"));
     if (!empty) {
-        m_export->setToolTip(QStringLiteral("Press here to save table to: ") + m_tool.destination());
+        m_export->setToolTip(QStringLiteral("Press here to save table to: ") +
+                             m_tool.destination());
         m_export->setToolTipDuration(6000);
         m_done->setToolTip(QStringLiteral("Press here to insert string list data into script"));
         m_done->setToolTipDuration(6000);
@@ -267,7 +276,8 @@ bool StringTableEditor::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_list->viewport() && event->type() == QEvent::MouseMove)
         updateRemove();
-    if (event->type() == QEvent::Enter && (watched == m_export || watched == m_cancel || watched == m_done))
+    if (event->type() == QEvent::Enter &&
+        (watched == m_export || watched == m_cancel || watched == m_done))
         updateHints();
     return QWidget::eventFilter(watched, event);
 }

@@ -19,7 +19,7 @@ class StringTableEditor : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     StringTableEditor(Services &services, ToolWindow &tool, QWidget *parent = nullptr);
     // Reads its colours when the settings key exists.
     void start();
@@ -32,7 +32,7 @@ public:
     QLineEdit *field() const { return m_field; }
     QListWidget *list() const { return m_list; }
 
-public slots:
+  public slots:
     void insert();
     void addPlaceholder(const QString &placeholder);
     void done();
@@ -42,10 +42,10 @@ public slots:
     // Re-evaluated as the mouse moves over the list.
     void updateRemove();
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     void checkField(const QString &text);
     void refreshButtons();
     void updateHints();

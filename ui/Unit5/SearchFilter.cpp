@@ -12,13 +12,15 @@
 namespace tolvane {
 
 SearchFilter::SearchFilter(MainWindow &main, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
       m_main(main)
 {
     setObjectName(QStringLiteral("TForm5"));
     setWindowTitle(QStringLiteral("Search file filter..."));
     setFixedSize(300, 110);
-    auto *label = new QLabel(QStringLiteral("Enter the 3 letter file extension and press the \"Ok\" button."), this);
+    auto *label = new QLabel(
+        QStringLiteral("Enter the 3 letter file extension and press the \"Ok\" button."), this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setWordWrap(true);
     label->setGeometry(10, 6, 280, 32);
@@ -42,7 +44,8 @@ SearchFilter::SearchFilter(MainWindow &main, QWidget *parent)
         m_edit->setText(text.toUpper());
         m_edit->setCursorPosition(cursor);
     });
-    connect(m_edit, &QLineEdit::textChanged, this, [this] { m_ok->setEnabled(m_edit->text().size() > 2); });
+    connect(m_edit, &QLineEdit::textChanged, this,
+            [this] { m_ok->setEnabled(m_edit->text().size() > 2); });
     connect(m_edit, &QLineEdit::returnPressed, this, [this] {
         if (m_ok->isEnabled())
             accept();

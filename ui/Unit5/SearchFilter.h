@@ -15,16 +15,16 @@ class SearchFilter : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     SearchFilter(MainWindow &main, QWidget *parent = nullptr);
     void openAt(const QPoint &topLeft);
     QLineEdit *edit() const { return m_edit; }
 
-public slots:
+  public slots:
     void accept();
     void closeFilter();
 
-private:
+  private:
     MainWindow &m_main;
     QLineEdit *m_edit = nullptr;
     QPushButton *m_ok = nullptr;

@@ -48,7 +48,8 @@ void ClipPlayer::paintEvent(QPaintEvent *)
         p.setBrush(palette().color(QPalette::Dark));
         for (int i = 0; i < 3; ++i) {
             const qreal a = qDegreesToRadians(m_frame * 15.0 + i * 120.0);
-            p.drawEllipse(c + QPointF(qCos(a), qSin(a)) * radius * 0.55, radius * 0.22, radius * 0.22);
+            p.drawEllipse(c + QPointF(qCos(a), qSin(a)) * radius * 0.55, radius * 0.22,
+                          radius * 0.22);
         }
         return;
     }

@@ -11,18 +11,18 @@ class ClipPlayer : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     ClipPlayer(const QString &clip, QWidget *parent = nullptr);
     void setActive(bool active);
     bool isActive() const { return m_timer.isActive(); }
     QSize sizeHint() const override { return {160, 40}; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *) override;
     void showEvent(QShowEvent *) override;
     void hideEvent(QHideEvent *) override;
 
-private:
+  private:
     QString m_clip;
     QTimer m_timer;
     int m_frame = 0;

@@ -6,15 +6,19 @@ namespace tolvane {
 // tests' one returns at once and counts.
 class Pacer
 {
-public:
+  public:
     virtual ~Pacer() = default;
     virtual void pause(int ms);
 };
 
 class InstantPacer : public Pacer
 {
-public:
-    void pause(int ms) override { total += ms; ++count; }
+  public:
+    void pause(int ms) override
+    {
+        total += ms;
+        ++count;
+    }
     long long total = 0;
     int count = 0;
 };

@@ -120,7 +120,8 @@ std::optional<QString> WidgetPrompter::inputText(QWidget *owner, const QString &
                                                  const QString &prompt, const QString &initial)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(owner, caption, prompt, QLineEdit::Normal, initial, &ok);
+    const QString text =
+        QInputDialog::getText(owner, caption, prompt, QLineEdit::Normal, initial, &ok);
     if (!ok)
         return std::nullopt;
     return text;

@@ -13,8 +13,22 @@ namespace tolvane {
 // One modal question or message, as the user sees it.
 struct Box
 {
-    enum Icon { NoIcon, Information, Warning, Error, Question };
-    enum Button { Ok = 1, Yes = 2, No = 4, Abort = 8, Cancel = 16 };
+    enum Icon
+    {
+        NoIcon,
+        Information,
+        Warning,
+        Error,
+        Question
+    };
+    enum Button
+    {
+        Ok = 1,
+        Yes = 2,
+        No = 4,
+        Abort = 8,
+        Cancel = 16
+    };
     QWidget *owner = nullptr;
     QString caption;
     QString text; // line breaks are single carriage returns, as in the system's texts
@@ -27,9 +41,9 @@ struct OpenFilesRequest
     QWidget *owner = nullptr;
     QString title;
     QString folder;
-    QStringList filters; // "Name (*.x)" with its patterns, one per entry
-    int filterIndex = 1; // 1-based
-    std::function<void(int)> typeChanged;         // 1-based entry
+    QStringList filters;                  // "Name (*.x)" with its patterns, one per entry
+    int filterIndex = 1;                  // 1-based
+    std::function<void(int)> typeChanged; // 1-based entry
     std::function<void(const QString &)> folderChanged;
 };
 
@@ -44,7 +58,7 @@ struct OpenFilesResult
 // exactly what was shown.
 class Prompter
 {
-public:
+  public:
     virtual ~Prompter() = default;
     // Returns the button pressed.
     virtual Box::Button ask(const Box &box) = 0;
@@ -63,7 +77,7 @@ public:
 // The real dialogs.
 class WidgetPrompter : public Prompter
 {
-public:
+  public:
     Box::Button ask(const Box &box) override;
     OpenFilesResult openFiles(const OpenFilesRequest &request) override;
     QString chooseFolder(QWidget *owner, const QString &title, const QString &start) override;

@@ -9,21 +9,21 @@ namespace tolvane {
 // when the sound has ended. Silence where there is no audio device.
 class SoundPlayer
 {
-public:
+  public:
     virtual ~SoundPlayer() = default;
     virtual void play(const QString &name) = 0;
 };
 
 class RecordingSoundPlayer : public SoundPlayer
 {
-public:
+  public:
     void play(const QString &name) override { played << name; }
     QStringList played;
 };
 
 class SystemSoundPlayer : public SoundPlayer
 {
-public:
+  public:
     void play(const QString &name) override;
 };
 

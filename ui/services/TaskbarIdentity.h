@@ -8,7 +8,7 @@ namespace tolvane {
 // The application's title and icon, which tell what was done last.
 class TaskbarIdentity
 {
-public:
+  public:
     virtual ~TaskbarIdentity() = default;
     virtual void set(const QString &title, const QString &iconName);
     virtual void setTitle(const QString &title);
@@ -21,7 +21,7 @@ public:
     // "missing", "explorer", "text"; "" clears the icon.
     static QIcon icon(const QString &name);
 
-private:
+  private:
     QString m_title;
     QString m_icon;
 };
