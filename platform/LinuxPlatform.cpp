@@ -1,6 +1,7 @@
 #include "LinuxPlatform.h"
 #include "ToolRunner.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -177,6 +178,25 @@ QStringList LinuxPlatform::moveFiles(const QStringList &sources, const QString &
 qint64 LinuxPlatform::tickCount()
 {
     return QDeadlineTimer::current(Qt::PreciseTimer).deadline();
+}
+
+QString LinuxPlatform::toolchainFolder()
+{
+    if (!QCoreApplication::instance())
+        return QString();
+    const QDir app(QCoreApplication::applicationDirPath());
+    for (const QString &candidate : {QStringLiteral("../toolchain"), QStringLiteral("toolchain"),
+                                     QStringLiteral("../lib/tolvane/toolchain")}) {
+        const QString folder = QDir::cleanPath(app.filePath(candidate));
+        if (QFileInfo(folder + QStringLiteral("/bin/brcc32")).isFile())
+            return folder;
+    }
+    return QString();
+}
+
+QString LinuxPlatform::homeFolder()
+{
+    return QDir::homePath();
 }
 
 } // namespace tolvane

@@ -29,6 +29,8 @@ class LinuxPlatform : public Platform
     bool removeFolderTree(const QString &path) override;
     QStringList moveFiles(const QStringList &sources, const QString &destinationFolder) override;
     qint64 tickCount() override;
+    QString toolchainFolder() override;
+    QString homeFolder() override;
 
     // "NAME.EXT" in folder, or "NAME (2).EXT", "NAME (3).EXT" ... when taken.
     static QString freeNameIn(const QString &folder, const QString &fileName);

@@ -51,6 +51,11 @@ class Platform
     // gets "NAME (2).EXT" and so on. Returns where each source ended up (empty when it failed).
     virtual QStringList moveFiles(const QStringList &sources, const QString &destinationFolder) = 0;
 
+    // The folder of the compilers that come with the program (its "bin" holds brcc32 and dcc32);
+    // empty when there is none.
+    virtual QString toolchainFolder() { return QString(); }
+    virtual QString homeFolder() = 0;
+
     // Milliseconds since the system started.
     virtual qint64 tickCount() = 0;
     // Bits per pixel of the screen; the windows layer knows the screen, this layer does not.

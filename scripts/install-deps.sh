@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-multimedia-dev libgl-dev
           llvm lld cabextract gcab
-          xvfb xauth imagemagick fonts-dejavu-core
+          xvfb xauth imagemagick fonts-dejavu-core poppler-utils
           )
 missing=()
 for p in "${packages[@]}"; do

@@ -2,6 +2,7 @@
 #include "LinuxPlatform.h"
 #include "MainWindow.h"
 #include "SearchFilter.h"
+#include "SetupWizard.h"
 #include "StringTable.h"
 #include "StringTableEditor.h"
 #include "ToolWindow.h"
@@ -68,6 +69,8 @@ App::App(const QString &registryFile)
     QGuiApplication::setApplicationName(QStringLiteral("Tolvane"));
     m->taskbar.set(QStringLiteral("Tolvane v3.06b"), QStringLiteral("logo"));
     m->windows = std::make_unique<Windows>(m->services);
+    QObject::connect(&m->windows->setup(), &SetupWizard::quitRequested, qApp,
+                     &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 App::~App() = default;

@@ -2,6 +2,7 @@
 #include "BuildRunner.h"
 #include "MainWindow.h"
 #include "SearchFilter.h"
+#include "SetupWizard.h"
 #include "StringTableEditor.h"
 #include "ToolWindow.h"
 
@@ -12,14 +13,16 @@ Windows::Windows(Services &services)
     // Each window reads its own settings as it is created, in this order.
     m_main = std::make_unique<MainWindow>(services);
     m_tool = std::make_unique<ToolWindow>(services, *m_main);
+    m_setup = std::make_unique<SetupWizard>(services, *m_main, *m_tool);
     m_editor = std::make_unique<StringTableEditor>(services, *m_tool);
     m_filter = std::make_unique<SearchFilter>(*m_main);
     m_tool->setEditor(m_editor.get());
-    m_main->connectWindows(m_tool.get(), nullptr, m_editor.get(), m_filter.get());
+    m_main->connectWindows(m_tool.get(), m_setup.get(), m_editor.get(), m_filter.get());
     m_build = std::make_unique<BuildRunner>(services, *m_main, *m_tool);
     QObject::connect(m_main.get(), &MainWindow::buildRequested, m_build.get(), &BuildRunner::run);
     m_main->start();
     m_tool->start();
+    m_setup->start();
     m_editor->start();
 }
 
@@ -29,6 +32,7 @@ Windows::~Windows()
     m_build.reset();
     m_filter.reset();
     m_editor.reset();
+    m_setup.reset();
     m_tool.reset();
     m_main.reset();
 }

@@ -11,6 +11,7 @@ class ToolWindow;
 class StringTableEditor;
 class SearchFilter;
 class BuildRunner;
+class SetupWizard;
 
 // The program's windows, created once in their fixed order and wired to each other.
 class Windows
@@ -24,10 +25,12 @@ class Windows
     StringTableEditor &editor() { return *m_editor; }
     SearchFilter &filter() { return *m_filter; }
     BuildRunner &build() { return *m_build; }
+    SetupWizard &setup() { return *m_setup; }
 
   private:
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<ToolWindow> m_tool;
+    std::unique_ptr<SetupWizard> m_setup;
     std::unique_ptr<StringTableEditor> m_editor;
     std::unique_ptr<SearchFilter> m_filter;
     std::unique_ptr<BuildRunner> m_build;

@@ -58,6 +58,12 @@ class FakePlatform : public LinuxPlatform
     {
         return current.isEmpty() ? LinuxPlatform::currentFolder() : current;
     }
+    QString windowsFolder() override
+    {
+        return windows.isEmpty() ? LinuxPlatform::windowsFolder() : windows;
+    }
+    QString toolchainFolder() override { return toolchain; }
+    QString homeFolder() override { return home.isEmpty() ? LinuxPlatform::homeFolder() : home; }
     QString systemFontsFolder() override
     {
         return fonts.isEmpty() ? LinuxPlatform::systemFontsFolder() : fonts;
@@ -66,6 +72,9 @@ class FakePlatform : public LinuxPlatform
     bool openWorks = true;
     QString current;
     QString fonts;
+    QString windows;
+    QString toolchain;
+    QString home;
     QStringList opened;
 };
 

@@ -68,6 +68,7 @@ void TestToolWindow::loadsEveryValue()
            << qMakePair(QString("Tool Left"), QVariant(40))
            << qMakePair(QString("Tool Top"), QVariant(60));
     h.setUpFresh(h.path("prog"), values);
+    QDir().mkpath(h.path("prog"));
     QDir().mkpath(h.path("d0"));
     QDir().mkpath(h.path("d1"));
     h.settings.saveHistory({h.path("d0"), h.path("d1")});

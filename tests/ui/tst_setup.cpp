@@ -1,0 +1,319 @@
+#include "Harness.h"
+#include "MainWindow.h"
+#include "SetupWizard.h"
+#include "ToolWindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QtTest>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+const QString toolchain = QDir::cleanPath(QStringLiteral(TOOLCHAIN_BIN) + "/..");
+
+template <typename T = QWidget> T *child(QWidget &w, const char *name)
+{
+    T *c = w.findChild<T *>(QString::fromLatin1(name));
+    if (!c)
+        qFatal("no child %s", name);
+    return c;
+}
+
+struct SetupHarness : Harness
+{
+    SetupHarness()
+    {
+        platform.windows = path("system") + "/";
+        platform.toolchain = toolchain;
+        platform.home = path("home");
+        QDir().mkpath(path("system"));
+        QDir().mkpath(path("home"));
+    }
+    SetupWizard &wizard() { return windows->setup(); }
+    // Version 4, both compilers, the default folders, Finish, and every position to the end.
+    void install()
+    {
+        child<QSpinBox>(wizard(), "SpinEdit1")->setValue(4);
+        wizard().next();
+        prompter.files << OpenFilesResult{true, {toolchain + "/bin/brcc32"}, 1}
+                       << OpenFilesResult{true, {toolchain + "/bin/dcc32"}, 1};
+        wizard().addCompiler();
+        wizard().addCompiler();
+        wizard().next();
+        wizard().next();
+        wizard().finish();
+        QTRY_VERIFY_WITH_TIMEOUT(wizard().ended(), 20000);
+    }
+    QString stored(const QString &name)
+    {
+        const auto v =
+            registry.value(RegRoot::LocalMachine, SettingsStore::settingsKeyPath(), name);
+        if (!v)
+            return QStringLiteral("<missing>");
+        return v->type == RegValue::Text ? v->text : QString::number(v->dword);
+    }
+};
+
+} // namespace
+
+class TestSetup : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void pagesAndNavigation();
+    void freshInstallation();
+    void uninstallRemovesKeysAndFolder();
+    void cancelResumesOrRemoves();
+    void uninstallRefusesForeignFolders();
+    void finishChecks();
+    void exitConfirmation();
+    void startWithMissingProgramFolder();
+};
+
+void TestSetup::pagesAndNavigation()
+{
+    SetupHarness h;
+    h.createWindows();
+    SetupWizard &w = h.wizard();
+    QCOMPARE(w.windowTitle(), QStringLiteral("Setup paths..."));
+    QCOMPARE(w.size(), QSize(466, 327));
+    QVERIFY(child(w, "XX")->isHidden());
+    QVERIFY(!child(w, "N1")->isEnabled());
+    QVERIFY(!child(w, "Bak1")->isEnabled());
+    child<QSpinBox>(w, "SpinEdit1")->setValue(3); // nothing registered for 3
+    QCOMPARE(w.delphiFolder(), QString());
+    QVERIFY(!child(w, "N1")->isEnabled());
+    child<QSpinBox>(w, "SpinEdit1")->setValue(4);
+    QCOMPARE(w.delphiFolder(), toolchain);
+    QVERIFY(child(w, "N1")->isEnabled());
+    w.next();
+    QCOMPARE(w.page(), 2);
+    QCOMPARE(w.mainFolder(), h.path("system") + "/TOLVANE");
+    QCOMPARE(w.projectsFolder(), h.path("system") + "/TOLVANE/Projects");
+    h.prompter.files << OpenFilesResult{true, {h.file("other.exe")}, 1};
+    w.addCompiler();
+    QCOMPARE(child<QLineEdit>(w, "Edit2")->text(), QString()); // any other file is ignored
+    QCOMPARE(h.prompter.lastRequest.folder, toolchain + "/bin");
+    w.next();
+    QCOMPARE(w.page(), 3);
+    QDir().mkpath(h.path("D Tools"));
+    h.prompter.folders << h.path("D Tools");
+    w.otherLocation();
+    QCOMPARE(w.mainFolder(), h.path("D Tools") + "/TOLVANE");
+    // Back returns to page 1; Next there brings the default folders back.
+    w.back();
+    QCOMPARE(w.page(), 1);
+    QVERIFY(!child(w, "Bak1")->isEnabled());
+    w.next();
+    QCOMPARE(w.mainFolder(), h.path("system") + "/TOLVANE");
+    // An installed version and then one that is not: the folder empties, Next stays usable.
+    w.back();
+    child<QSpinBox>(w, "SpinEdit1")->setValue(3);
+    QCOMPARE(w.delphiFolder(), QString());
+    QVERIFY(child(w, "N1")->isEnabled());
+}
+
+void TestSetup::freshInstallation()
+{
+    SetupHarness h;
+    h.createWindows();
+    h.install();
+    QVERIFY(h.settings.settingsKeyExists());
+    // Every value of the record, in its order, with the fresh values.
+    QStringList expected;
+    for (const SequenceItem &item : sequences::setupWrite())
+        expected << item.name;
+    QCOMPARE(h.registry.valueNames(RegRoot::LocalMachine, SettingsStore::settingsKeyPath()),
+             expected);
+    const QString folder = h.path("system") + "/TOLVANE";
+    QCOMPARE(h.stored("Tolvane Release"), QStringLiteral("3.06b\u00a9"));
+    QCOMPARE(h.stored("Company Name"), QStringLiteral("Kelvadore\u00ae.Inc"));
+    QCOMPARE(h.stored("Delphi"), toolchain);
+    QCOMPARE(h.stored("Delphi Version"), QStringLiteral("4"));
+    QCOMPARE(h.stored("Compiler1"), toolchain + "/bin/brcc32");
+    QCOMPARE(h.stored("Program Folder"), folder);
+    QCOMPARE(h.stored("TempDir1"), QString());
+    QCOMPARE(h.stored("TempDir2"), folder + "/Projects");
+    QCOMPARE(h.stored("Recent Folder"), h.dir.path() + "/");
+    const QList<QPair<QString, QString>> fresh = {{"Prompt Compile", "1"},
+                                                  {"Prompt Summary", "0"},
+                                                  {"Prompt Position", "0"},
+                                                  {"Prompt sHint", "1"},
+                                                  {"Prompt Class", "1"},
+                                                  {"Prompt Window", "1"},
+                                                  {"Prompt Dialog", "0"},
+                                                  {"Prompt Name", "1"},
+                                                  {"Prompt Not", "0"},
+                                                  {"Prompt Drag", "0"},
+                                                  {"Prompt Recurse", "0"},
+                                                  {"Script Name", "Untitled"},
+                                                  {"Library Name", "Untitled"},
+                                                  {"Res Name", "Untitled"},
+                                                  {"Script Type", "0"},
+                                                  {"Prompt Res ID", "0"},
+                                                  {"Recent Local", "0"},
+                                                  {"Color", "2147483653"},
+                                                  {"Font", "0"},
+                                                  {"hColor", "2147483663"},
+                                                  {"hFColor", "0"}};
+    for (const auto &f : fresh)
+        QVERIFY2(h.stored(f.first) == f.second, qPrintable(f.first + " = " + h.stored(f.first)));
+    QVERIFY(QFileInfo(folder + "/Projects").isDir());
+    QVERIFY(!QFile::exists(folder + "/Tolvane.pd_"));
+    QFile pdf(folder + "/Tolvane.pdf");
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+    pdf.close();
+    QProcess text;
+    text.start("pdftotext", {folder + "/Tolvane.pdf", "-"});
+    QVERIFY(text.waitForFinished(-1));
+    const QString words = QString::fromUtf8(text.readAllStandardOutput());
+    for (const QString &topic :
+         {"Getting started", "Creating the script", "ResName/ResId", "Troubleshooting", "-810D"})
+        QVERIFY2(words.contains(topic), qPrintable(topic));
+    QCOMPARE(h.prompter.last().text,
+             QStringLiteral("Program needs to be restarted for changes to take affect"));
+    QCOMPARE(h.prompter.last().icon, Box::Information);
+    QCOMPARE(h.wizard().position(), 100);
+}
+
+void TestSetup::uninstallRemovesKeysAndFolder()
+{
+    SetupHarness h;
+    h.createWindows();
+    h.install();
+    const QString folder = h.wizard().mainFolder();
+    h.settings.saveHistory({"/a"});
+    // The next start: set up, the wizard offers Uninstall.
+    h.windows.reset();
+    h.createWindows();
+    QVERIFY(!child(h.wizard(), "XX")->isHidden());
+    QCOMPARE(h.wizard().windowTitle(), QStringLiteral("Current path configurations..."));
+    QCOMPARE(h.wizard().mainFolder(), folder);
+    h.prompter.answers << Box::Yes << Box::Yes;
+    h.wizard().uninstall();
+    QVERIFY(h.wizard().ended());
+    QVERIFY(!h.registry.keyExists(RegRoot::LocalMachine, SettingsStore::companyKeyPath()));
+    QVERIFY(!h.registry.keyExists(RegRoot::CurrentUser, "Tolvane"));
+    QVERIFY(!QFileInfo::exists(folder));
+    QVERIFY(QFileInfo(h.path("system")).isDir());
+}
+
+void TestSetup::cancelResumesOrRemoves()
+{
+    SetupHarness h;
+    h.createWindows();
+    SetupWizard &w = h.wizard();
+    child<QSpinBox>(w, "SpinEdit1")->setValue(4);
+    w.next();
+    child<QLineEdit>(w, "Edit2")->setText(toolchain + "/bin/brcc32");
+    child<QLineEdit>(w, "Edit3")->setText(toolchain + "/bin/dcc32");
+    w.next();
+    w.next();
+    w.finish();
+    QTRY_VERIFY(w.position() >= 25);
+    h.prompter.answers << Box::No;
+    w.cancel();
+    QCOMPARE(h.prompter.last().caption, QStringLiteral("Abort Installation!"));
+    QVERIFY(w.installing());
+    QTRY_VERIFY_WITH_TIMEOUT(w.ended(), 20000); // resumed to the end
+    QVERIFY(h.settings.settingsKeyExists());
+
+    SetupHarness g;
+    g.createWindows();
+    SetupWizard &v = g.wizard();
+    child<QSpinBox>(v, "SpinEdit1")->setValue(4);
+    v.next();
+    child<QLineEdit>(v, "Edit2")->setText(toolchain + "/bin/brcc32");
+    child<QLineEdit>(v, "Edit3")->setText(toolchain + "/bin/dcc32");
+    v.next();
+    v.next();
+    v.finish();
+    QTRY_VERIFY(v.position() >= 25);
+    g.prompter.answers << Box::Yes << Box::Yes;
+    v.cancel();
+    QVERIFY(v.ended());
+    QVERIFY(!g.settings.settingsKeyExists());
+    QVERIFY(!QFileInfo::exists(v.mainFolder()));
+}
+
+void TestSetup::uninstallRefusesForeignFolders()
+{
+    for (const QString which : {"root", "home", "unmarked"}) {
+        SetupHarness h;
+        QDir().mkpath(h.path("home/stuff"));
+        QDir().mkpath(h.path("unmarked"));
+        const QString folder = which == "root"   ? "/"
+                               : which == "home" ? h.path("home")
+                                                 : h.path("unmarked");
+        h.setUpFresh(folder);
+        h.createWindows();
+        h.prompter.answers << Box::Yes << Box::Yes << Box::Yes;
+        h.wizard().uninstall();
+        QVERIFY(h.wizard().ended());
+        bool refused = false;
+        for (const Box &b : h.prompter.boxes)
+            refused =
+                refused || b.text.startsWith("The folder \"" + folder + "\" was not removed:");
+        QVERIFY2(refused, qPrintable(which));
+        QCOMPARE(h.prompter.last().text, QStringLiteral("Operation Aborted!"));
+        QVERIFY(QFileInfo(h.path("home/stuff")).isDir());
+        QVERIFY(QFileInfo(h.path("unmarked")).isDir());
+        QVERIFY(!h.settings.settingsKeyExists()); // the keys go all the same
+    }
+}
+
+void TestSetup::finishChecks()
+{
+    SetupHarness h;
+    h.createWindows();
+    h.wizard().finish();
+    QCOMPARE(h.prompter.last().caption, QStringLiteral("Incomplete form...!"));
+    QVERIFY(!h.wizard().installing());
+}
+
+void TestSetup::exitConfirmation()
+{
+    SetupHarness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    m.show();
+    m.openPaths();
+    QVERIFY(!m.isVisible());
+    QVERIFY(h.wizard().isVisible());
+    QCOMPARE(h.taskbar.title(), QStringLiteral("Setup Paths..."));
+    h.prompter.answers << Box::No;
+    h.wizard().exitWizard();
+    QCOMPARE(h.prompter.last().text,
+             QStringLiteral("Setup is not complete, are you sure you want to exit?"));
+    QVERIFY(h.wizard().isVisible());
+    h.prompter.answers << Box::Yes;
+    h.wizard().exitWizard();
+    QVERIFY(!h.wizard().isVisible());
+    QVERIFY(m.isVisible());
+    QVERIFY(!h.settings.settingsKeyExists());
+}
+
+void TestSetup::startWithMissingProgramFolder()
+{
+    SetupHarness h;
+    h.setUpFresh(h.path("gone"));
+    h.createWindows();
+    bool reported = false;
+    for (const Box &b : h.prompter.boxes)
+        reported =
+            reported ||
+            b.text == "Could not locate program directory " + h.path("gone") +
+                          "\rpress the paths button to run setup dialog and re-enter directory!";
+    QVERIFY(reported);
+}
+
+QTEST_MAIN(TestSetup)
+#include "tst_setup.moc"
