@@ -3,6 +3,7 @@
 #include "Harness.h"
 #include "MainWindow.h"
 #include "SearchFilter.h"
+#include "SetupWizard.h"
 #include "StringTableEditor.h"
 #include "ToolWindow.h"
 
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTimer>
 
 using namespace tolvane;
@@ -38,6 +40,18 @@ int main(int argc, char **argv)
         save(h.windows->main(), out + "/main-first-run.png");
         h.windows->main().showTools();
         save(h.windows->tool(), out + "/tool-first-run.png");
+        h.windows->tool().hide();
+        SetupWizard &w = h.windows->setup();
+        h.platform.toolchain = QStringLiteral("/opt/tolvane/toolchain");
+        w.findChild<QSpinBox *>(QStringLiteral("SpinEdit1"))->setValue(4);
+        save(w, out + "/setup-page1.png");
+        w.next();
+        w.findChild<QLineEdit *>(QStringLiteral("Edit2"))->setText(QStringLiteral("/opt/tolvane/toolchain/bin/brcc32"));
+        w.findChild<QLineEdit *>(QStringLiteral("Edit3"))->setText(QStringLiteral("/opt/tolvane/toolchain/bin/dcc32"));
+        save(w, out + "/setup-page2.png");
+        w.next();
+        save(w, out + "/setup-page3.png");
+        w.hide();
     }
     {
         Harness h;

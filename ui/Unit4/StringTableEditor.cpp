@@ -19,6 +19,9 @@ StringTableEditor::StringTableEditor(Services &services, ToolWindow &tool, QWidg
     setObjectName(QStringLiteral("TForm4"));
     setWindowTitle(QStringLiteral("Tolvane v3.06b\u00a9  Quick Table..."));
     setFixedSize(420, 330);
+    QFont base = font();
+    base.setPointSize(8);
+    setFont(base);
 
     auto *instructions = new QLabel(
         QStringLiteral(

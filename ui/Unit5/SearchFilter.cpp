@@ -19,6 +19,9 @@ SearchFilter::SearchFilter(MainWindow &main, QWidget *parent)
     setObjectName(QStringLiteral("TForm5"));
     setWindowTitle(QStringLiteral("Search file filter..."));
     setFixedSize(300, 110);
+    QFont base = font();
+    base.setPointSize(8);
+    setFont(base);
     auto *label = new QLabel(
         QStringLiteral("Enter the 3 letter file extension and press the \"Ok\" button."), this);
     label->setObjectName(QStringLiteral("Label1"));
