@@ -11,9 +11,19 @@
 
 #include <QQueue>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <memory>
 
 namespace tolvane::test {
+
+// A window's control by its objectName; a missing one ends the test run loudly.
+template <typename T = QWidget> T *child(QWidget &w, const char *name)
+{
+    T *c = w.findChild<T *>(QString::fromLatin1(name));
+    if (!c)
+        qFatal("no child %s", name);
+    return c;
+}
 
 // Answers queued in advance; every box is recorded as it was shown.
 class ScriptedPrompter : public Prompter

@@ -46,8 +46,10 @@ int main(int argc, char **argv)
         w.findChild<QSpinBox *>(QStringLiteral("SpinEdit1"))->setValue(4);
         save(w, out + "/setup-page1.png");
         w.next();
-        w.findChild<QLineEdit *>(QStringLiteral("Edit2"))->setText(QStringLiteral("/opt/tolvane/toolchain/bin/brcc32"));
-        w.findChild<QLineEdit *>(QStringLiteral("Edit3"))->setText(QStringLiteral("/opt/tolvane/toolchain/bin/dcc32"));
+        w.findChild<QLineEdit *>(QStringLiteral("Edit2"))
+            ->setText(QStringLiteral("/opt/tolvane/toolchain/bin/brcc32"));
+        w.findChild<QLineEdit *>(QStringLiteral("Edit3"))
+            ->setText(QStringLiteral("/opt/tolvane/toolchain/bin/dcc32"));
         save(w, out + "/setup-page2.png");
         w.next();
         save(w, out + "/setup-page3.png");

@@ -21,14 +21,6 @@ namespace {
 
 const QString bin = QStringLiteral(TOOLCHAIN_BIN);
 
-template <typename T = QWidget> T *child(QWidget &w, const char *name)
-{
-    T *c = w.findChild<T *>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no child %s", name);
-    return c;
-}
-
 class SpacePlatform : public FakePlatform
 {
 };

@@ -20,13 +20,6 @@ using namespace tolvane;
 using namespace tolvane::test;
 
 namespace {
-template <typename T = QWidget> T *child(QWidget &w, const char *name)
-{
-    T *c = w.findChild<T *>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no child %s", name);
-    return c;
-}
 bool enabled(QWidget &w, const char *name)
 {
     return child(w, name)->isEnabled();

@@ -17,14 +17,6 @@ namespace {
 
 const QString toolchain = QDir::cleanPath(QStringLiteral(TOOLCHAIN_BIN) + "/..");
 
-template <typename T = QWidget> T *child(QWidget &w, const char *name)
-{
-    T *c = w.findChild<T *>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no child %s", name);
-    return c;
-}
-
 struct SetupHarness : Harness
 {
     SetupHarness()

@@ -14,13 +14,6 @@ using namespace tolvane;
 using namespace tolvane::test;
 
 namespace {
-template <typename T = QWidget> T *child(QWidget &w, const char *name)
-{
-    T *c = w.findChild<T *>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no child %s", name);
-    return c;
-}
 void type(StringTableEditor &e, const QString &text)
 {
     e.field()->clear();

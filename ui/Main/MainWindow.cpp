@@ -4,6 +4,7 @@
 #include "FileList.h"
 #include "FileListModel.h"
 #include "Identifiers.h"
+#include "Look.h"
 #include "NameChecks.h"
 #include "PropertiesDialog.h"
 #include "SearchFilter.h"
@@ -149,9 +150,7 @@ MainWindow::MainWindow(Services &services, QWidget *parent) : QWidget(parent), m
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(479, 312);
     move(191, 136);
-    QFont base = font();
-    base.setPointSize(8);
-    setFont(base);
+    useWindowFace(this);
     setMouseTracking(true);
     buildLayout();
     buildMenu();

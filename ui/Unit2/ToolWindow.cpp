@@ -2,6 +2,7 @@
 #include "ClipPlayer.h"
 #include "FileList.h"
 #include "Identifiers.h"
+#include "Look.h"
 #include "MainWindow.h"
 #include "NameChecks.h"
 #include "StringTableEditor.h"
@@ -117,9 +118,7 @@ ToolWindow::ToolWindow(Services &services, MainWindow &main, QWidget *parent)
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Tool Window"));
     setFixedSize(373, 477);
-    QFont base = font();
-    base.setPointSize(8);
-    setFont(base);
+    useWindowFace(this);
     buildLayout();
     connectReactions();
 }

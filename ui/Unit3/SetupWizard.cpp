@@ -1,4 +1,5 @@
 #include "SetupWizard.h"
+#include "Look.h"
 #include "MainWindow.h"
 #include "NameChecks.h"
 #include "Product.h"
@@ -76,9 +77,7 @@ SetupWizard::SetupWizard(Services &services, MainWindow &main, ToolWindow &tool,
 {
     setObjectName(QStringLiteral("TSplash"));
     setFixedSize(466, 327);
-    QFont base = font();
-    base.setPointSize(8);
-    setFont(base);
+    useWindowFace(this);
     buildLayout();
     m_timer.setObjectName(QStringLiteral("T1"));
     m_timer.setInterval(1);

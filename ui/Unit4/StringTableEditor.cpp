@@ -1,4 +1,5 @@
 #include "StringTableEditor.h"
+#include "Look.h"
 #include "StringTable.h"
 #include "ToolWindow.h"
 
@@ -19,9 +20,7 @@ StringTableEditor::StringTableEditor(Services &services, ToolWindow &tool, QWidg
     setObjectName(QStringLiteral("TForm4"));
     setWindowTitle(QStringLiteral("Tolvane v3.06b\u00a9  Quick Table..."));
     setFixedSize(420, 330);
-    QFont base = font();
-    base.setPointSize(8);
-    setFont(base);
+    useWindowFace(this);
 
     auto *instructions = new QLabel(
         QStringLiteral(

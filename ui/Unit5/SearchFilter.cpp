@@ -2,6 +2,7 @@
 #include "ClipPlayer.h"
 #include "FileList.h"
 #include "FileListModel.h"
+#include "Look.h"
 #include "MainWindow.h"
 #include "ToolWindow.h"
 
@@ -19,9 +20,7 @@ SearchFilter::SearchFilter(MainWindow &main, QWidget *parent)
     setObjectName(QStringLiteral("TForm5"));
     setWindowTitle(QStringLiteral("Search file filter..."));
     setFixedSize(300, 110);
-    QFont base = font();
-    base.setPointSize(8);
-    setFont(base);
+    useWindowFace(this);
     auto *label = new QLabel(
         QStringLiteral("Enter the 3 letter file extension and press the \"Ok\" button."), this);
     label->setObjectName(QStringLiteral("Label1"));
