@@ -2,6 +2,8 @@
 #include "ToolRunner.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -41,6 +43,21 @@ bool LinuxPlatform::openFile(const QString &path)
 bool LinuxPlatform::openFolder(const QString &path)
 {
     return openWithDesktop(path.isEmpty() ? QDir::homePath() : path);
+}
+
+bool LinuxPlatform::showProperties(const QString &path)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return false;
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"),
+        QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItemProperties"));
+    call << QStringList{QUrl::fromLocalFile(path).toString()} << QString();
+    // The sheet opens on its own; only whether a file manager took the request matters.
+    const QDBusMessage reply = bus.call(call, QDBus::Block, 3000);
+    return reply.type() == QDBusMessage::ReplyMessage;
 }
 
 std::optional<qint64> LinuxPlatform::freeSpace(const QString &root)

@@ -13,6 +13,7 @@ class LinuxPlatform : public Platform
     bool printFile(const QString &path) override;
     bool openFile(const QString &path) override;
     bool openFolder(const QString &path) override;
+    bool showProperties(const QString &path) override;
     std::optional<qint64> freeSpace(const QString &root) override;
     qint64 fileSize(const QString &path) override;
     QString shortPath(const QString &path) override;

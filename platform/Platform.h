@@ -24,6 +24,8 @@ class Platform
     virtual bool printFile(const QString &path) = 0;
     virtual bool openFile(const QString &path) = 0;
     virtual bool openFolder(const QString &path) = 0;
+    // Asks the desktop's file manager to show a file's properties; false when none answers.
+    virtual bool showProperties(const QString &path) = 0;
 
     // Free bytes of the volume that holds root; nothing when the query fails.
     virtual std::optional<qint64> freeSpace(const QString &root) = 0;

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 
 using namespace tolvane;
 
@@ -40,19 +41,18 @@ class TestSettings : public QObject
     void mirrorAndRemoval();
 
   private:
-    QTemporaryDir *m_dir = nullptr;
-    Registry *m_reg = nullptr;
-    SettingsStore *m_store = nullptr;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Registry> m_reg;
+    std::unique_ptr<SettingsStore> m_store;
 };
 
 void TestSettings::init()
 {
-    delete m_store;
-    delete m_reg;
-    delete m_dir;
-    m_dir = new QTemporaryDir;
-    m_reg = new Registry(m_dir->filePath("registry.reg"));
-    m_store = new SettingsStore(*m_reg);
+    m_store.reset();
+    m_reg.reset();
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_reg = std::make_unique<Registry>(m_dir->filePath("registry.reg"));
+    m_store = std::make_unique<SettingsStore>(*m_reg);
 }
 
 void TestSettings::recordHoldsEveryValueOnce()

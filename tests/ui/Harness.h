@@ -73,6 +73,7 @@ class FakePlatform : public LinuxPlatform
         return windows.isEmpty() ? LinuxPlatform::windowsFolder() : windows;
     }
     QString toolchainFolder() override { return toolchain; }
+    bool showProperties(const QString &) override { return false; } // our own sheet, always
     QString homeFolder() override { return home.isEmpty() ? LinuxPlatform::homeFolder() : home; }
     QString systemFontsFolder() override
     {

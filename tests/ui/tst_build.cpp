@@ -350,6 +350,7 @@ void TestBuild::notEnoughSpace()
     const Box b = h.prompter.last();
     QCOMPARE(b.caption, QStringLiteral("Warning"));
     QCOMPARE(b.buttons, int(Box::Abort));
+    QCOMPARE(b.position, h.tool().pos() + QPoint(-60, 220));
     QVERIFY(b.text.startsWith("Not enough space on target drive " + h.path("dest") +
                               ", to move project files!\r"));
     QVERIFY(b.text.endsWith("\r Available space on target disk = 100 Bytes\r         . . .Please "

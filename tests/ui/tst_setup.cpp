@@ -3,8 +3,11 @@
 #include "SetupWizard.h"
 #include "ToolWindow.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
@@ -174,6 +177,22 @@ void TestSetup::freshInstallation()
              QStringLiteral("Program needs to be restarted for changes to take affect"));
     QCOMPARE(h.prompter.last().icon, Box::Information);
     QCOMPARE(h.wizard().position(), 100);
+
+    // The next start finds the manual: the tool window's button and the menu item open it.
+    h.windows.reset();
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    m.showTools();
+    QVERIFY(child(h.windows->tool(), "Button1")->isEnabled());
+    QVERIFY(
+        child(h.windows->tool(), "Rad2")->isEnabled()); // the projects folder is there: quick save
+    emit m.listView()->customContextMenuRequested({1, 1});
+    QVERIFY(m.findChild<QAction *>("Manual1")->isVisible());
+    m.findChild<QAction *>("Manual1")->trigger();
+    QCOMPARE(h.platform.opened.last(), folder + "/Tolvane.pdf");
+    QTest::mouseClick(child<QPushButton>(h.windows->tool(), "Button1"), Qt::LeftButton);
+    QCOMPARE(h.platform.opened.size(), 2);
+    m.findChild<QMenu *>("PM1")->hide();
 }
 
 void TestSetup::uninstallRemovesKeysAndFolder()

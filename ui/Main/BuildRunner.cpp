@@ -620,6 +620,7 @@ void BuildRunner::spaceFailure(qint64 total)
                                                       FileTexts::totalSizeText(total),
                                                       FileTexts::totalSizeText(m_freeBefore)),
                              Box::Abort);
+    b.position = m_tool.pos() + QPoint(-60, 220);
     m_s.prompter.ask(b);
     pause(1000);
     m_tool.msg3()->clear();

@@ -1035,6 +1035,9 @@ void MainWindow::showProperties()
     }
     int offset = 0;
     for (int row : rows) {
+        m_list->viewport()->update();
+        if (m_s.platform.showProperties(m_model->at(row)))
+            continue;
         auto *sheet = new PropertiesDialog(m_model->at(row), m_s.platform, m_list);
         sheet->move(pos() + QPoint(40 + offset, 40 + offset));
         offset += 24;

@@ -73,6 +73,8 @@ Box::Button WidgetPrompter::ask(const Box &box)
     add(Box::No, QStringLiteral("&No"), QMessageBox::NoRole);
     add(Box::Abort, QStringLiteral("&Abort"), QMessageBox::RejectRole);
     add(Box::Cancel, QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    if (!box.position.isNull())
+        m.move(box.position);
     m.exec();
     for (const auto &pair : buttons)
         if (m.clickedButton() == pair.first)

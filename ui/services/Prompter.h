@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -34,6 +35,7 @@ struct Box
     QString text; // line breaks are single carriage returns, as in the system's texts
     Icon icon = NoIcon;
     int buttons = Ok;
+    QPoint position; // top left on the screen; null to centre over the owner
 };
 
 struct OpenFilesRequest
