@@ -17,6 +17,7 @@ Windows::Windows(Services &services)
     m_editor = std::make_unique<StringTableEditor>(services, *m_tool);
     m_filter = std::make_unique<SearchFilter>(*m_main);
     m_tool->setEditor(m_editor.get());
+    m_tool->setWizardTargets(m_setup->colourTargets());
     m_main->connectWindows(m_tool.get(), m_setup.get(), m_editor.get(), m_filter.get());
     m_build = std::make_unique<BuildRunner>(services, *m_main, *m_tool);
     QObject::connect(m_main.get(), &MainWindow::buildRequested, m_build.get(), &BuildRunner::run);

@@ -106,6 +106,9 @@ class TestBuild : public QObject
     void notEnoughSpace();
     void fileSummaryPrintsAndRenamesBack();
     void noSecondBuildInsideOne();
+    void scriptCannotBeWritten();
+    void unselectedEntries();
+    void tempFolderAsDestinationWithoutKey();
 };
 
 void TestBuild::fullBuild()
@@ -400,6 +403,73 @@ void TestBuild::noSecondBuildInsideOne()
     });
     h.main().build();
     QCOMPARE(runs, 1);
+}
+
+void TestBuild::scriptCannotBeWritten()
+{
+    BuildHarness h;
+    QDir().mkpath(h.path("prog/Art.rc")); // a folder where the script should go
+    h.main().build();
+    QCOMPARE(h.prompter.last().text, "Cannot create file " + h.path("prog") + "/Art.rc");
+    QCOMPARE(h.prompter.last().icon, Box::Error);
+    QCOMPARE(h.destFiles(), QStringList());
+    QCOMPARE(h.tool().msg2()->text(), QStringLiteral(". . .Script complete. . ."));
+    QVERIFY(h.tool().closeButton()->isEnabled());
+    QCOMPARE(h.main().list().count(), 4); // the list and the settings stay as they were
+}
+
+void TestBuild::unselectedEntries()
+{
+    // 101 entries, 25 selected: 101 / 4 is 25, not more than 25, so nothing is asked.
+    BuildHarness h;
+    child<QCheckBox>(h.tool(), "Cx10")->setChecked(true);
+    for (int i = 0; i < 97; ++i)
+        h.main().addFile(h.file(QStringLiteral("more/m%1.wav").arg(i, 3, 10, QLatin1Char('0'))));
+    QList<int> rows;
+    for (int i = 0; i < 25; ++i)
+        rows << i;
+    h.main().selectRows(rows);
+    h.main().build();
+    for (const Box &b : h.prompter.boxes)
+        QVERIFY(b.caption != QLatin1String("Confirm"));
+    QCOMPARE(h.windows->build().unselectedNote(), true);
+    // With 24 selected it asks; Yes leaves only the selected entries.
+    rows.removeLast();
+    h.main().selectRows(rows);
+    h.prompter.answers << Box::Yes;
+    h.main().build();
+    QVERIFY(h.prompter.boxes.size() >= 1);
+    QCOMPARE(h.prompter.boxes.first().caption, QStringLiteral("Confirm"));
+    QCOMPARE(h.main().list().count(), 24);
+
+    // Auto sort removes the unselected entries without a question.
+    BuildHarness g;
+    child<QCheckBox>(g.tool(), "Cx10")->setChecked(true);
+    child<QCheckBox>(g.tool(), "AutoX")->setChecked(true);
+    g.main().selectRows({0, 2});
+    g.main().build();
+    QCOMPARE(g.main().list().count(), 2);
+    QVERIFY(g.prompter.boxes.isEmpty());
+    QCOMPARE(g.tool().msg4()->text().isEmpty(), false);
+}
+
+void TestBuild::tempFolderAsDestinationWithoutKey()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    h.windows->tool().setSingleDestination(m.tempFolder());
+    m.addFile(h.file("a.bmp"));
+    m.selectRows({0});
+    h.windows->tool().setExecuteOnLoad(false);
+    m.build();
+    QCOMPARE(h.prompter.last().caption, QStringLiteral("Tolvane v3.06b\u00a9"));
+    QCOMPARE(
+        h.prompter.last().text,
+        QStringLiteral(
+            "Cannot save \"Untitled.rc\" to this folder! Source and destination are the same."));
+    QVERIFY(h.windows->tool().optionsPanel()->isVisibleTo(&h.windows->tool()));
+    QVERIFY(m.isEnabled());
 }
 
 QTEST_MAIN(TestBuild)

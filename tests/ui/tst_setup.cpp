@@ -70,6 +70,7 @@ class TestSetup : public QObject
     void finishChecks();
     void exitConfirmation();
     void startWithMissingProgramFolder();
+    void folderFailureThenResume();
 };
 
 void TestSetup::pagesAndNavigation()
@@ -324,6 +325,34 @@ void TestSetup::startWithMissingProgramFolder()
             b.text == "Could not locate program directory " + h.path("gone") +
                           "\rpress the paths button to run setup dialog and re-enter directory!";
     QVERIFY(reported);
+}
+
+void TestSetup::folderFailureThenResume()
+{
+    SetupHarness h;
+    h.createWindows();
+    SetupWizard &w = h.wizard();
+    child<QSpinBox>(w, "SpinEdit1")->setValue(4);
+    w.next();
+    child<QLineEdit>(w, "Edit2")->setText(toolchain + "/bin/brcc32");
+    child<QLineEdit>(w, "Edit3")->setText(toolchain + "/bin/dcc32");
+    w.next();
+    QDir().mkpath(h.path("gone"));
+    h.prompter.folders << h.path("gone");
+    w.otherLocation();
+    QDir(h.path("gone")).removeRecursively(); // the parent is gone before Finish
+    w.next();
+    w.finish();
+    QTRY_VERIFY(!w.installing());
+    QCOMPARE(h.prompter.last().text,
+             "Could not create " + h.path("gone") + "/TOLVANE please select another folder!");
+    QCOMPARE(h.prompter.last().buttons, int(Box::Abort));
+    QCOMPARE(w.position(), 5);
+    h.prompter.answers << Box::No;
+    w.cancel();
+    QTRY_VERIFY_WITH_TIMEOUT(w.ended(), 20000);
+    QCOMPARE(h.stored("Program Folder"),
+             h.path("gone") + "/TOLVANE"); // written with the missing folder
 }
 
 QTEST_MAIN(TestSetup)

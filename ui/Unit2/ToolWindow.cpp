@@ -771,8 +771,9 @@ void ToolWindow::colourButton(int which, bool rightPress)
     if (rightPress) {
         const QColor face = palette().color(QPalette::Button);
         if (which == 0) {
-            const QList<QWidget *> targets = {m_edit1, m_edit2,           m_idx1,  m_edit4,
-                                              m_edit3, m_main.listView(), m_resBox};
+            QList<QWidget *> targets = {m_edit1, m_edit2,           m_idx1,  m_edit4,
+                                        m_edit3, m_main.listView(), m_resBox};
+            targets << m_wizardTargets; // the setup wizard's spin edit and three fields
             for (QWidget *w : targets)
                 setColours(w, &face, nullptr, 0x80000000u + 15, 0);
         } else if (which == 2) {

@@ -33,6 +33,8 @@ class ToolWindow : public QWidget, public SettingsTarget
   public:
     ToolWindow(Services &services, MainWindow &main, QWidget *parent = nullptr);
     void setEditor(StringTableEditor *editor) { m_editor = editor; }
+    // Controls of the setup wizard that "Window color" resets to the button face on a right press.
+    void setWizardTargets(const QList<QWidget *> &targets) { m_wizardTargets = targets; }
     // Loads the settings when the key exists, or takes the first-run state.
     void start();
 
@@ -140,6 +142,7 @@ class ToolWindow : public QWidget, public SettingsTarget
     Services &m_s;
     MainWindow &m_main;
     StringTableEditor *m_editor = nullptr;
+    QList<QWidget *> m_wizardTargets;
     QLabel *m_label1 = nullptr, *m_label2 = nullptr, *m_label3 = nullptr, *m_label9 = nullptr,
            *m_label12 = nullptr, *m_label8 = nullptr, *m_label6 = nullptr, *m_image1 = nullptr,
            *m_image2 = nullptr, *m_image4 = nullptr, *m_clr = nullptr, *m_red = nullptr,

@@ -264,6 +264,11 @@ void SetupWizard::start()
                              Box::Ok));
 }
 
+QList<QWidget *> SetupWizard::colourTargets() const
+{
+    return {m_spin, m_edit1, m_edit2, m_edit3};
+}
+
 QString SetupWizard::delphiFolder() const
 {
     return m_edit1->text();

@@ -34,6 +34,7 @@ class SetupWizard : public QWidget, public SettingsTarget
     bool installing() const { return m_timer.isActive(); }
     int position() const;
     bool ended() const { return m_ended; }
+    QList<QWidget *> colourTargets() const;
 
     // SettingsTarget: what setup writes.
     void apply(const SequenceItem &, const QVariant &) override {}
