@@ -31,6 +31,15 @@ struct SetupHarness : Harness
         QDir().mkpath(path("home"));
     }
     SetupWizard &wizard() { return windows->setup(); }
+    // Version 4 and both compilers typed in, on to page 3.
+    void fillIn()
+    {
+        child<QSpinBox>(wizard(), "SpinEdit1")->setValue(4);
+        wizard().next();
+        child<QLineEdit>(wizard(), "Edit2")->setText(toolchain + "/bin/brcc32");
+        child<QLineEdit>(wizard(), "Edit3")->setText(toolchain + "/bin/dcc32");
+        wizard().next();
+    }
     // Version 4, both compilers, the default folders, Finish, and every position to the end.
     void install()
     {
@@ -223,11 +232,7 @@ void TestSetup::cancelResumesOrRemoves()
     SetupHarness h;
     h.createWindows();
     SetupWizard &w = h.wizard();
-    child<QSpinBox>(w, "SpinEdit1")->setValue(4);
-    w.next();
-    child<QLineEdit>(w, "Edit2")->setText(toolchain + "/bin/brcc32");
-    child<QLineEdit>(w, "Edit3")->setText(toolchain + "/bin/dcc32");
-    w.next();
+    h.fillIn();
     w.next();
     w.finish();
     QTRY_VERIFY(w.position() >= 25);
@@ -241,11 +246,7 @@ void TestSetup::cancelResumesOrRemoves()
     SetupHarness g;
     g.createWindows();
     SetupWizard &v = g.wizard();
-    child<QSpinBox>(v, "SpinEdit1")->setValue(4);
-    v.next();
-    child<QLineEdit>(v, "Edit2")->setText(toolchain + "/bin/brcc32");
-    child<QLineEdit>(v, "Edit3")->setText(toolchain + "/bin/dcc32");
-    v.next();
+    g.fillIn();
     v.next();
     v.finish();
     QTRY_VERIFY(v.position() >= 25);
@@ -332,11 +333,7 @@ void TestSetup::folderFailureThenResume()
     SetupHarness h;
     h.createWindows();
     SetupWizard &w = h.wizard();
-    child<QSpinBox>(w, "SpinEdit1")->setValue(4);
-    w.next();
-    child<QLineEdit>(w, "Edit2")->setText(toolchain + "/bin/brcc32");
-    child<QLineEdit>(w, "Edit3")->setText(toolchain + "/bin/dcc32");
-    w.next();
+    h.fillIn();
     QDir().mkpath(h.path("gone"));
     h.prompter.folders << h.path("gone");
     w.otherLocation();
