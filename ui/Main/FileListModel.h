@@ -25,7 +25,8 @@ class FileListModel : public QAbstractListModel
     QString at(int row) const { return m_paths.value(row); }
     // Adds one entry at its sorted place and returns the row.
     int add(const QString &path);
-    // Adds many at once (a merge, not one insertion each); duplicates are kept.
+    // Adds many at once (a merge, not one insertion each); duplicates are kept and the view's
+    // selection is cleared.
     void addMany(const QStringList &paths);
     bool containsNoCase(const QString &path) const;
     void removeAt(int row);

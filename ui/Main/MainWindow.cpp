@@ -914,7 +914,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (m_setup)
         m_setup->hide();
     event->accept();
-    QCoreApplication::postEvent(qApp, new QEvent(QEvent::Quit));
+    emit exitRequested();
 }
 
 void MainWindow::openExplorer()

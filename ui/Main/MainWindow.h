@@ -122,6 +122,8 @@ class MainWindow : public QWidget, public SettingsTarget
   signals:
     void buildRequested();
     void pathsRequested();
+    // The window closed: the program ends.
+    void exitRequested();
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
