@@ -515,7 +515,7 @@ void SetupWizard::tick()
                 m_s.platform.removeFile(f + name);
         break;
     case 50: {
-        QFile cabinet(QStringLiteral(":/manual/TOLVANE.CAB"));
+        QFile cabinet(QStringLiteral(":/cabfile/ACROBAT"));
         QFile out(f + QStringLiteral("Tolvane.pd_"));
         if (!cabinet.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly) ||
             out.write(cabinet.readAll()) < 0)
