@@ -1,0 +1,158 @@
+// The status line and tooltip texts the main window shows as the mouse moves over it.
+#include "BuildTexts.h"
+#include "ClipPlayer.h"
+#include "FileList.h"
+#include "FileListModel.h"
+#include "Identifiers.h"
+#include "Look.h"
+#include "MainWindow.h"
+#include "NameChecks.h"
+#include "PropertiesDialog.h"
+#include "SearchFilter.h"
+#include "StringTable.h"
+#include "StringTableEditor.h"
+#include "TFileLabel.h"
+#include "ToolWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardItemModel>
+#include <QStyledItemDelegate>
+#include <QToolButton>
+
+namespace tolvane {
+
+void MainWindow::setHint(const QString &text)
+{
+    m_msg->setProperty("raw", text);
+    QString shown = text;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
+    m_msg->setText(shown);
+}
+
+void MainWindow::setToolTipTime(QWidget *w, int ms)
+{
+    m_toolTipTime = ms;
+    w->setToolTipDuration(ms);
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    // Over the window background.
+    m_fc->setText(QString::number(m_model->count()));
+    updateResIdBanner();
+    m_msg->show();
+    setHint(m_model->count() == 0
+                ? QString()
+                : QStringLiteral("Click on individual files to show file's property.\rHold-down "
+                                 "CTRL-KEY and click on items to deselect."));
+    QWidget::mouseMoveEvent(event);
+}
+
+void MainWindow::hover(QObject *w)
+{
+    const bool hints = hintsOn();
+    const bool key = m_s.settings.settingsKeyExists();
+    if (w == m_selectAll && hints)
+        setHint(QStringLiteral("(Alt+A) Selects && auto-scrolls all files in the list..."));
+    else if (w == m_invert && hints)
+        setHint(QStringLiteral("(Alt+V) Inverts currently selected file(s)."));
+    else if (w == m_del && hints)
+        setHint(QStringLiteral("(Alt+E) Clears highlighted ( Selected ),files from list."));
+    else if (w == m_tools && hints)
+        setHint(QStringLiteral("(Alt+T) Displays program's Tool Window..."));
+    else if (w == m_clearAll) {
+        if (hints)
+            setHint(QStringLiteral("(Alt+C) Removes all items from list at one time!\r(Resets) all "
+                                   "items in the files list."));
+        m_clearAll->setToolTip(QStringLiteral("Dragons be gone... "));
+        setToolTipTime(m_clearAll, 5000);
+    } else if (w == m_paths) {
+        if (!key)
+            setHint(QStringLiteral(
+                "(Alt+P) Setup the program's command line to interface\rwith the Borland family of "
+                "command line compilers, press here\rto open the setup dialog for command line "
+                "parameters (Optional)."));
+        else if (hints)
+            setHint(QStringLiteral(
+                "(Alt+P) Displays the directory of Brcc32/Dcc32 compilers.\rRight-click to open "
+                "current destination folder via Tools Window.\rOpen setup dialog for program "
+                "uninstallation and or modifications."));
+        m_paths->setToolTip(key ? QStringLiteral("Compilers on line ")
+                                : QStringLiteral("Compilers off line "));
+        setToolTipTime(m_paths, 8000);
+    } else if (w == m_build) {
+        if (hints)
+            setHint(QStringLiteral(
+                "(Alt+B)...Executes program...(Dual function)\rdiplays multiple hint messages "
+                "pending Tool window settings."));
+        m_build->setToolTip(QStringLiteral("To: ") + (m_tool ? m_tool->destination() : QString()));
+        if (hints)
+            setToolTipTime(m_build, 7000);
+    } else if (w == m_save) {
+        const bool quick = m_tool && m_tool->quickSave();
+        if (hints)
+            setHint(
+                quick
+                    ? QStringLiteral(
+                          "(Alt+L) When file(s) are loaded into the program, use this\rbutton to "
+                          "save the(Selected) list as a favorite. Current mode\rwill stored file "
+                          "to the projects folder as a(.tpf) file.")
+                    : QStringLiteral(
+                          "(Alt+L) When file(s) are loaded into the program, use this\rbutton to "
+                          "save the(Selected) list as a favorite. Current mode\rwill use the Save "
+                          "dialog box, to name and store file anywhere."));
+        if (m_tool && m_tool->saveModesDiffer())
+            m_saveTipOff = true;
+        m_save->setToolTip(m_saveTipOff ? QString()
+                           : quick
+                               ? QStringLiteral("Will create unique file name for project file ")
+                               : QStringLiteral("Will prompt for name of project file"));
+    } else if (w == m_list || w == m_list->viewport()) {
+        if (hints && m_model->count() == 0)
+            setHint(QStringLiteral(
+                "Drag file(s) or folders from anywhere to auto load, or use the\rdrop down menu "
+                "to load both Resource type && project(.tpf) files.\rDrag files types "
+                "(.pas),(.dpr) "
+                "and (.rc) to program to copy as text."));
+        updateResIdBanner();
+    } else if (w == m_clr) {
+        setHint(QStringLiteral("Displays Execute-on-drop status, Green active' Clear inactive."));
+    } else if (w == m_grn || w == m_yel) {
+        setToolTipTime(static_cast<QWidget *>(w), 8000);
+    }
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Enter:
+    case QEvent::HoverEnter:
+        hover(watched);
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == m_list->viewport())
+            listReleased();
+        break;
+    case QEvent::MouseButtonPress:
+        if (watched == m_list->viewport())
+            m_prop->setEnabled(selectedCount() > 0);
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tolvane

@@ -1,0 +1,181 @@
+// The tool hint line and the tooltips the tool window shows as the mouse moves over it.
+#include "ClipPlayer.h"
+#include "FileList.h"
+#include "Identifiers.h"
+#include "Look.h"
+#include "MainWindow.h"
+#include "NameChecks.h"
+#include "StringTableEditor.h"
+#include "TFileLabel.h"
+#include "ToolWindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QToolButton>
+
+namespace tolvane {
+
+// Hints ---------------------------------------------------------------------------------------
+
+void ToolWindow::hint(const QString &text, bool always)
+{
+    if (!always && !hintsOn())
+        return;
+    QString shown = text;
+    shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
+    m_label4->setFileName(shown);
+}
+
+void ToolWindow::setToolTipTime(QWidget *w, int ms)
+{
+    m_toolTipTime = ms;
+    w->setToolTipDuration(ms);
+}
+
+void ToolWindow::hover(QObject *w)
+{
+    if (w == m_label1)
+        hint(QStringLiteral("Enter the script's name in this field"), true);
+    else if (w == m_edit1)
+        hint(QStringLiteral("Enter script's name here"));
+    else if (w == m_label2) {
+        hint(QStringLiteral("This field assigns the \"ResName\" when processing single files."));
+        if (m_label2->toolTip().isEmpty() || !hintsOn())
+            m_label2->setToolTip(
+                QStringLiteral("Consult topic \"Creating the script\" in the help manual...\nYou "
+                               "can also right click in this area to open the manual."));
+        setToolTipTime(m_label2, 20000);
+    } else if (w == m_panel2) {
+        m_panel2->setToolTip(
+            QStringLiteral("Consult topic \"ResName/ResId\" in the help manual...\nYou can also "
+                           "right click in this area to open the manual."));
+        setToolTipTime(m_panel2, 20000);
+        if (hintsOn())
+            m_label2->setToolTip(
+                QStringLiteral("Consult the help manual on topics related to this section."));
+    } else if (w == m_label3)
+        hint(QStringLiteral("All project files are moved to this location after compilation"));
+    else if (w == m_edit2) {
+        if (keyExists() && m_edit2->count() >= 2) {
+            m_edit2->setToolTip(QStringLiteral(
+                "All progam files are moved from the program folder to the location\nentered in "
+                "this field. Right click to remove all saved directories...\nRight-click in this "
+                "window to remove all saved directories."));
+            setToolTipTime(m_edit2, 30000);
+        } else {
+            m_edit2->setToolTip(QStringLiteral(
+                "All program files, are moved from the program\nfolder to the location entered in "
+                "this field...\nRight-click in this window, to remove all saved directories."));
+        }
+    } else if (w == m_spx)
+        hint(
+            QStringLiteral("Selects the destination directory right-click to open current folder"));
+    else if (w == m_label4)
+        hint(QStringLiteral(".....Tolvane version 3.06b. Beta release....."), true);
+    else if (w == m_options)
+        hint(QString(56, QLatin1Char('.')), true);
+    else if (w == m_cx8)
+        hint(QStringLiteral("Inserts the file sizes and dates of each file into the script"));
+    else if (w == m_cx11)
+        hint(QStringLiteral("Enables audible prompts on button clicks and some error messages..."));
+    else if (w == m_dx1)
+        hint(QStringLiteral("Starts to compile file(s) upon loading."));
+    else if (w == m_cx14) {
+        hint(QStringLiteral(".......Repairs corrupt project files (Recommended)"));
+        m_cx14->setToolTip(
+            QStringLiteral("Removes invalid file names from project (.TPF) files.\nRenames file "
+                           "extension to(.BCK) pending no existing links."));
+        setToolTipTime(m_cx14, 20000);
+    } else if (w == m_autoX) {
+        hint(QStringLiteral(
+            "Automatically removes unselected items from File List, upon execution."));
+        m_autoX->setToolTip(QStringLiteral("Sorts files in the list before, program executes."));
+        setToolTipTime(m_autoX, 20000);
+    } else if (w == m_rad1) {
+        m_rad1->setToolTip(
+            QStringLiteral("Prompts for file name and location upon creating project files."));
+        setToolTipTime(m_rad1, 20000);
+    } else if (w == m_rad2) {
+        m_rad2->setToolTip(
+            QStringLiteral("Creates a unique file name for project file.Files are\nsaved to the ") +
+            m_main.programFolder().toLower() + QStringLiteral("\\projects folder."));
+        setToolTipTime(m_rad2, 20000);
+    } else if (w == m_label12) {
+        hint(QStringLiteral("Selects the file filter type."));
+        m_label12->setToolTip(QStringLiteral(
+            "Sets the filter mask of all files and folders dragged onto program.\nAlso corresponds "
+            "with that of the \"Add Files\" menu file filters..."));
+        setToolTipTime(m_label12, 20000);
+    } else if (w == m_cx12)
+        hint(QStringLiteral(
+            "Saves a copy of the Delphi Project (.dpr) file to disk after compilation"));
+    else if (w == m_cx13)
+        hint(QStringLiteral(
+            "Displays file info after project build and prompts printing of script file."));
+    else if (w == m_cx10) {
+        hint(QStringLiteral("Disables compilation' will write scripts only."));
+        m_cx10->setToolTip(
+            QStringLiteral("Check mark here, to disable compilation of (.DPR)\nRes File and "
+                           "library files, program will only write the script."));
+        setToolTipTime(m_cx10, 50000);
+    } else if (w == m_cx6)
+        hint(QStringLiteral("Click here to disable \" Tolvane Hints \" both windows"), true);
+    else if (w == m_rx2)
+        hint(QStringLiteral("Hides program's Main && Tool Windows during execution..."));
+    else if (w == m_rfx) {
+        hint(QStringLiteral(
+            "Loads contents of additional subdirectories (if any) upon folder drag."));
+        m_rfx->setToolTip(
+            QStringLiteral("When dragging folder(s) onto program, engaging this control\nwill "
+                           "include all subdirectories in the search path. Use caution\nnot to "
+                           "exceed the system's resources while using this method!"));
+        setToolTipTime(m_rfx, 50000);
+    } else if (w == m_hbx2)
+        hint(QStringLiteral("Changes hint background color (Right-click) button for default"));
+    else if (w == m_hbx3)
+        hint(QStringLiteral("...Changes hint text color..."));
+    else if (w == m_sb1)
+        hint(QStringLiteral("Sets window color of all screens right-click for window color..."));
+    else if (w == m_sb2)
+        hint(QStringLiteral("Sets the font color of all windows..."));
+    else if (w == m_units)
+        hint(QString(49, QLatin1Char('.')));
+    else if (w == m_label8) {
+        m_label8->setToolTip(
+            QStringLiteral("Check the units to include into (DLL'S) uses section."));
+        setToolTipTime(m_label8, 50000);
+    } else if (w == m_edit3)
+        hint(QStringLiteral(".........Assign name to (DLL) here.........."));
+    else if (w == m_clr)
+        hint(QStringLiteral("Tool status indicator' Red = busy ,Clear = free"));
+    else if (w == m_close)
+        hint(QStringLiteral(".......Close Tool Window........"), true);
+}
+
+bool ToolWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Enter)
+        hover(watched);
+    if (event->type() == QEvent::MouseButtonPress && (watched == m_label2 || watched == m_panel2)) {
+        const auto *me = static_cast<QMouseEvent *>(event);
+        openManual(me->button() == Qt::RightButton, true);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// A press on any free part of the surface moves the window, as a title bar would.
+} // namespace tolvane
