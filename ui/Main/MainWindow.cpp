@@ -1,6 +1,5 @@
 #include "MainWindow.h"
 #include "BuildTexts.h"
-#include "ClipPlayer.h"
 #include "FileList.h"
 #include "FileListModel.h"
 #include "Identifiers.h"
@@ -12,22 +11,18 @@
 #include "StringTableEditor.h"
 #include "TFileLabel.h"
 #include "ToolWindow.h"
+#include <QLineEdit>
+#include <QListView>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QToolButton>
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QMenu>
-#include <QPainter>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QScreen>
-#include <QStandardItemModel>
-#include <QStyledItemDelegate>
-#include <QToolButton>
 
 namespace tolvane {
 

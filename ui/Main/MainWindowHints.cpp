@@ -1,34 +1,11 @@
 // The status line and tooltip texts the main window shows as the mouse moves over it.
-#include "BuildTexts.h"
-#include "ClipPlayer.h"
-#include "FileList.h"
 #include "FileListModel.h"
-#include "Identifiers.h"
-#include "Look.h"
 #include "MainWindow.h"
-#include "NameChecks.h"
-#include "PropertiesDialog.h"
-#include "SearchFilter.h"
-#include "StringTable.h"
-#include "StringTableEditor.h"
-#include "TFileLabel.h"
 #include "ToolWindow.h"
-
-#include <QApplication>
-#include <QCloseEvent>
-#include <QFileInfo>
-#include <QHeaderView>
+#include <QEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListView>
-#include <QMenu>
-#include <QPainter>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
-#include <QStandardItemModel>
-#include <QStyledItemDelegate>
-#include <QToolButton>
 
 namespace tolvane {
 

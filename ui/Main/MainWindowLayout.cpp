@@ -1,22 +1,13 @@
 // How the main window is laid out: its controls, their places and their connections.
-#include "BuildTexts.h"
 #include "ClipPlayer.h"
 #include "FileList.h"
 #include "FileListModel.h"
-#include "Identifiers.h"
-#include "Look.h"
 #include "MainWindow.h"
-#include "NameChecks.h"
-#include "PropertiesDialog.h"
 #include "SearchFilter.h"
 #include "StringTable.h"
-#include "StringTableEditor.h"
 #include "TFileLabel.h"
 #include "ToolWindow.h"
 
-#include <QApplication>
-#include <QCloseEvent>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,7 +16,6 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStandardItemModel>
 #include <QStyledItemDelegate>
 #include <QToolButton>

@@ -1,28 +1,23 @@
 #include "ToolWindow.h"
-#include "ClipPlayer.h"
 #include "FileList.h"
-#include "Identifiers.h"
 #include "Look.h"
 #include "MainWindow.h"
 #include "NameChecks.h"
 #include "StringTableEditor.h"
 #include "TFileLabel.h"
-
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QRadioButton>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileIconProvider>
-#include <QFileInfo>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListView>
-#include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QToolButton>
 

@@ -1,30 +1,20 @@
 // How the tool window is laid out: its sections, controls and their places.
 #include "ClipPlayer.h"
-#include "FileList.h"
 #include "Identifiers.h"
-#include "Look.h"
 #include "MainWindow.h"
-#include "NameChecks.h"
-#include "StringTableEditor.h"
 #include "TFileLabel.h"
 #include "ToolWindow.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileIconProvider>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QToolButton>
 
 namespace tolvane {
