@@ -80,7 +80,7 @@ int main(int argc, char **argv)
         save(h.windows->tool(), out + "/tool-progress.png");
         h.windows->main().insertStringTable();
         StringTableEditor &e = h.windows->editor();
-        for (const QString &v : {"Hello, world!", "Files copied: %d", "Ready"}) {
+        for (const QString v : {"Hello, world!", "Files copied: %d", "Ready"}) {
             e.field()->setText(v);
             e.insert();
         }

@@ -121,7 +121,7 @@ void TestBuild::fullBuild()
     QVERIFY2(h.progFiles().isEmpty(), qPrintable(h.progFiles().join(",")));
     // The library holds every resource the script names.
     const QString tree = run("llvm-readobj", {"--coff-resources", h.path("dest/ArtLib.dll")});
-    for (const QString &id : {"A1", "A2", "A3", "A4"})
+    for (const QString id : {"A1", "A2", "A3", "A4"})
         QVERIFY2(tree.contains("Name: " + id + " ") || tree.contains("Name: " + id + "\n") ||
                      tree.contains("Name: " + id + " ["),
                  qPrintable(id));

@@ -155,7 +155,7 @@ void TestMainWindow::listStaysSortedAndCounts()
     Harness h;
     h.createWindows();
     MainWindow &m = h.windows->main();
-    for (const QString &p : {"/b/Zeta.ico", "/a/beta.bmp", "/A/alpha.wav", "/c/Beta.BMP"})
+    for (const QString p : {"/b/Zeta.ico", "/a/beta.bmp", "/A/alpha.wav", "/c/Beta.BMP"})
         m.addFile(p);
     QVERIFY(!m.addFile("/A/ALPHA.WAV")); // the same file in other letters
     QCOMPARE(m.list().paths(),
@@ -314,7 +314,7 @@ void TestMainWindow::searchFilter()
     Harness h;
     h.createWindows();
     MainWindow &m = h.windows->main();
-    for (const QString &p : {"c:/a.ico", "C:/B.ICO", "/x/c.bmp", "/x/d.icon", "/x/e.ico.bmp"})
+    for (const QString p : {"c:/a.ico", "C:/B.ICO", "/x/c.bmp", "/x/d.icon", "/x/e.ico.bmp"})
         m.addFile(p);
     m.selectRows({2});
     SearchFilter &f = h.windows->filter();

@@ -180,7 +180,7 @@ void TestSetup::freshInstallation()
     text.start("pdftotext", {folder + "/Tolvane.pdf", "-"});
     QVERIFY(text.waitForFinished(-1));
     const QString words = QString::fromUtf8(text.readAllStandardOutput());
-    for (const QString &topic :
+    for (const QString topic :
          {"Getting started", "Creating the script", "ResName/ResId", "Troubleshooting", "-810D"})
         QVERIFY2(words.contains(topic), qPrintable(topic));
     QCOMPARE(h.prompter.last().text,

@@ -62,7 +62,7 @@ void TestStringEditor::numberingNeverRepeats()
     Harness h;
     h.createWindows();
     StringTableEditor &e = h.windows->editor();
-    for (const QString &v : {"A", "B", "C"}) {
+    for (const QString v : {"A", "B", "C"}) {
         type(e, v);
         QTest::mouseClick(child<QPushButton>(e, "Insert"), Qt::LeftButton);
     }

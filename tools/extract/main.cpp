@@ -16,14 +16,8 @@ int main(int argc, char **argv)
         const QString a = args.at(i);
         if (a.compare(QLatin1String("/L"), Qt::CaseInsensitive) == 0 && i + 1 < args.size())
             folder = args.at(++i);
-        else if (cabinet.isEmpty() && !a.startsWith(QLatin1Char('/')) &&
-                 !a.startsWith(QLatin1Char('-')))
-            cabinet = a;
-        else if (cabinet.isEmpty() || a.startsWith(QLatin1Char('/'))) {
-            // Absolute paths start with '/' here: take the first one as the cabinet.
-            if (cabinet.isEmpty() && QFileInfo::exists(a))
-                cabinet = a;
-        }
+        else if (cabinet.isEmpty())
+            cabinet = a; // paths start with '/' here, so only "/L" is a switch
     }
     if (cabinet.isEmpty()) {
         say(QStringLiteral("Syntax: extract CABINET /L FOLDER"));

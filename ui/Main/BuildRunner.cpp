@@ -32,13 +32,7 @@ BuildRunner::BuildRunner(Services &services, MainWindow &main, ToolWindow &tool,
 Box::Button BuildRunner::box(QWidget *owner, const QString &caption, const QString &text,
                              Box::Icon icon, int buttons)
 {
-    Box b;
-    b.owner = owner;
-    b.caption = caption;
-    b.text = text;
-    b.icon = icon;
-    b.buttons = buttons;
-    return m_s.prompter.ask(b);
+    return m_s.prompter.ask(owner, caption, text, icon, buttons);
 }
 
 void BuildRunner::title(const QString &text)

@@ -104,11 +104,9 @@ void MainWindow::start()
     }
     const QString error = m_s.settings.load(sequences::mainWindowLoad(), *this);
     if (!error.isEmpty()) {
-        Box b;
-        b.caption = m_s.taskbar.title().isEmpty() ? productTitle : m_s.taskbar.title();
-        b.text = error;
-        b.icon = Box::Error;
-        m_s.prompter.ask(b);
+        m_s.prompter.ask(nullptr,
+                         m_s.taskbar.title().isEmpty() ? productTitle : m_s.taskbar.title(), error,
+                         Box::Error);
     }
 }
 
@@ -292,11 +290,6 @@ void MainWindow::playClick()
         m_s.sound.play(QStringLiteral("A1"));
 }
 
-QWidget *MainWindow::owner()
-{
-    return this;
-}
-
 // The states that drawing the list gives: the counter, the banner and the buttons.
 void MainWindow::refreshListState()
 {
@@ -368,17 +361,9 @@ void MainWindow::removeUnselected()
     }
     if (unselected.isEmpty())
         return;
-    const QStringList keep = [&] {
-        QStringList k;
-        for (int r : selected)
-            k << m_model->at(r);
-        return k;
-    }();
     m_model->removeRows(unselected);
-    QList<int> all;
-    for (int i = 0; i < keep.size(); ++i)
-        all << i;
-    selectRows(all); // what is left is what was selected
+    // What is left is what was selected.
+    m_list->selectAll();
 }
 
 void MainWindow::setListButtonsDisabled()
@@ -554,11 +539,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         const QString error = m_s.settings.save(sequences::mainWindowExitSave(), *this);
         if (!error.isEmpty()) {
             // Reported, but closing is never refused: the user is not kept in the program.
-            Box b;
-            b.caption = productTitle;
-            b.text = error;
-            b.icon = Box::Error;
-            m_s.prompter.ask(b);
+            m_s.prompter.ask(nullptr, productTitle, error, Box::Error);
         }
     }
     if (m_tool)
@@ -585,11 +566,9 @@ void MainWindow::openManual()
     const QString path = manualPath();
     if (m_s.platform.openFile(path))
         return;
-    Box b;
-    b.caption = QStringLiteral("Failed to Execute...");
-    b.text = QStringLiteral("Could not open file : ") + path.toUpper() + QLatin1Char(' ');
-    b.icon = Box::Error;
-    m_s.prompter.ask(b);
+    m_s.prompter.ask(nullptr, QStringLiteral("Failed to Execute..."),
+                     QStringLiteral("Could not open file : ") + path.toUpper() + QLatin1Char(' '),
+                     Box::Error);
 }
 
 void MainWindow::insertStringTable()

@@ -91,7 +91,6 @@ class MainWindow : public QWidget, public SettingsTarget
     // What a failed resource compile leaves: an empty list whose buttons are off.
     void resetAfterResourceError();
     void removeUnselected();
-    bool isBuilding() const { return m_building; }
 
     // Tooltip display time that the hints set for the whole application.
     int toolTipDisplayTime() const { return m_toolTipTime; }
@@ -143,7 +142,6 @@ class MainWindow : public QWidget, public SettingsTarget
     void listClicked();
     void setListButtonsDisabled();
     void mirror(const QString &name, const QString &text);
-    QWidget *owner();
 
     Services &m_s;
     ToolWindow *m_tool = nullptr;

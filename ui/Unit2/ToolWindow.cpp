@@ -183,12 +183,10 @@ void ToolWindow::start()
         m_edit2->setEditText(QString());
         const QString error = m_s.settings.load(sequences::toolWindowLoad(), *this);
         if (!error.isEmpty()) {
-            Box b;
-            b.caption = m_s.taskbar.title().isEmpty() ? QStringLiteral("Tolvane v3.06b")
-                                                      : m_s.taskbar.title();
-            b.text = error;
-            b.icon = Box::Error;
-            m_s.prompter.ask(b);
+            m_s.prompter.ask(nullptr,
+                             m_s.taskbar.title().isEmpty() ? QStringLiteral("Tolvane v3.06b")
+                                                           : m_s.taskbar.title(),
+                             error, Box::Error);
         }
         return;
     }
@@ -511,12 +509,10 @@ void ToolWindow::checkScriptName()
         return;
     m_s.taskbar.set(QStringLiteral("Whoops!"), QStringLiteral("warning"));
     m_s.sound.play(QStringLiteral("A2"));
-    Box b;
-    b.owner = this;
-    b.caption = QStringLiteral("Tolvane v3.06b \u00a9");
-    b.text = QStringLiteral("Please do not use blank spaces while assigning script's name!");
-    b.icon = Box::Warning;
-    m_s.prompter.ask(b);
+    m_s.prompter.ask(
+        this, QStringLiteral("Tolvane v3.06b \u00a9"),
+        QStringLiteral("Please do not use blank spaces while assigning script's name!"),
+        Box::Warning);
     m_edit1->clear();
     m_s.taskbar.set(QStringLiteral("Tolvane v3.06"), QString());
 }
@@ -533,12 +529,7 @@ void ToolWindow::checkLibraryName()
     if (message.isEmpty())
         return;
     m_s.taskbar.set(QStringLiteral("Rename DLL"), QStringLiteral("warning"));
-    Box b;
-    b.owner = this;
-    b.caption = QStringLiteral("Tolvane v3.06...");
-    b.text = message;
-    b.icon = Box::Error;
-    m_s.prompter.ask(b);
+    m_s.prompter.ask(this, QStringLiteral("Tolvane v3.06..."), message, Box::Error);
     m_edit3->clear();
     m_s.taskbar.set(QStringLiteral("Tolvane v3.06"), QString());
 }
@@ -548,11 +539,8 @@ void ToolWindow::checkResName()
     if (!m_edit4->text().contains(QLatin1Char(' ')))
         return;
     setEnabled(false);
-    Box b;
-    b.caption = QStringLiteral("Tolvane v3.06 illegal typecast...");
-    b.text = QStringLiteral("Please do not use blank spaces in this field!");
-    b.icon = Box::Error;
-    m_s.prompter.ask(b);
+    m_s.prompter.ask(nullptr, QStringLiteral("Tolvane v3.06 illegal typecast..."),
+                     QStringLiteral("Please do not use blank spaces in this field!"), Box::Error);
     setEnabled(true);
     m_edit4->clear();
 }
@@ -573,12 +561,11 @@ void ToolWindow::destinationChosen()
         if (const auto free = m_s.platform.freeSpace(m_destinationRoot))
             m_label9->setText(NameChecks::diskLabel(m_destinationRoot, *free, true));
     if (keyExists() && m_edit2->count() > 20) {
-        Box b;
-        b.caption = QStringLiteral("Bank Full..!");
-        b.text = QStringLiteral(
-            "The Maximum amount of favorites have been reached....removing 1 item !");
-        b.icon = Box::Warning;
-        m_s.prompter.ask(b);
+        m_s.prompter.ask(
+            nullptr, QStringLiteral("Bank Full..!"),
+            QStringLiteral(
+                "The Maximum amount of favorites have been reached....removing 1 item !"),
+            Box::Warning);
         m_edit2->removeItem(m_edit2->currentIndex());
         m_edit2->setCurrentIndex(0);
     }
@@ -674,12 +661,10 @@ bool ToolWindow::closeWindow()
     if (keyExists()) {
         const QString error = m_s.settings.save(sequences::toolWindowSave(), *this);
         if (!error.isEmpty()) {
-            Box b;
-            b.caption = m_s.taskbar.title().isEmpty() ? QStringLiteral("Tolvane v3.06b")
-                                                      : m_s.taskbar.title();
-            b.text = error;
-            b.icon = Box::Error;
-            m_s.prompter.ask(b);
+            m_s.prompter.ask(nullptr,
+                             m_s.taskbar.title().isEmpty() ? QStringLiteral("Tolvane v3.06b")
+                                                           : m_s.taskbar.title(),
+                             error, Box::Error);
             return false;
         }
         m_s.settings.saveHistory(destinationEntries());

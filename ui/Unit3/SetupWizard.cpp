@@ -389,13 +389,11 @@ bool SetupWizard::fieldsIncomplete() const
 void SetupWizard::finish()
 {
     if (fieldsIncomplete()) {
-        Box b;
-        b.owner = this;
-        b.caption = QStringLiteral("Incomplete form...!");
-        b.text = QStringLiteral("One or more required fields are not complete,\rplease review all "
-                                "fields before continuing application!");
-        b.icon = Box::Warning;
-        m_s.prompter.ask(b);
+        m_s.prompter.ask(
+            this, QStringLiteral("Incomplete form...!"),
+            QStringLiteral("One or more required fields are not complete,\rplease review all "
+                           "fields before continuing application!"),
+            Box::Warning);
         return;
     }
     const QString head = m_label13->text().left(3);
@@ -418,11 +416,7 @@ QString SetupWizard::folderF() const
 
 void SetupWizard::actionError(const QString &message)
 {
-    Box b;
-    b.caption = QStringLiteral("Tolvane v3.06b");
-    b.text = message;
-    b.icon = Box::Error;
-    m_s.prompter.ask(b);
+    m_s.prompter.ask(nullptr, QStringLiteral("Tolvane v3.06b"), message, Box::Error);
 }
 
 bool SetupWizard::createFolder(const QString &folder, int waitMs)
@@ -544,12 +538,9 @@ void SetupWizard::tick()
         break;
     case 100: {
         m_timer.stop();
-        Box b;
-        b.owner = this;
-        b.caption = QStringLiteral("Tolvane v3.06b");
-        b.text = QStringLiteral("Program needs to be restarted for changes to take affect");
-        b.icon = Box::Information;
-        m_s.prompter.ask(b);
+        m_s.prompter.ask(this, QStringLiteral("Tolvane v3.06b"),
+                         QStringLiteral("Program needs to be restarted for changes to take affect"),
+                         Box::Information);
         m_bar->hide();
         m_label17->clear();
         endProgram();
@@ -578,13 +569,9 @@ void SetupWizard::cancel()
     m_timer.stop();
     m_bar->hide();
     m_label17->clear();
-    Box b;
-    b.owner = this;
-    b.caption = QStringLiteral("Abort Installation!");
-    b.text = QStringLiteral("Setup is not complete! Are you sure you want to cancel?");
-    b.icon = Box::Warning;
-    b.buttons = Box::Yes | Box::No;
-    if (m_s.prompter.ask(b) != Box::Yes) {
+    if (m_s.prompter.ask(this, QStringLiteral("Abort Installation!"),
+                         QStringLiteral("Setup is not complete! Are you sure you want to cancel?"),
+                         Box::Warning, Box::Yes | Box::No) != Box::Yes) {
         m_bar->show();
         m_timer.start();
         return;
@@ -594,14 +581,10 @@ void SetupWizard::cancel()
 
 void SetupWizard::uninstall()
 {
-    Box b;
-    b.owner = this;
-    b.caption = QStringLiteral("Kelvadore\u00ae Uninstall!");
-    b.text = QStringLiteral("This will remove all registry and program folder "
-                            "information.\rTerminate the current session anyway?");
-    b.icon = Box::Warning;
-    b.buttons = Box::Yes | Box::No;
-    if (m_s.prompter.ask(b) == Box::Yes)
+    if (m_s.prompter.ask(this, QStringLiteral("Kelvadore\u00ae Uninstall!"),
+                         QStringLiteral("This will remove all registry and program folder "
+                                        "information.\rTerminate the current session anyway?"),
+                         Box::Warning, Box::Yes | Box::No) == Box::Yes)
         removal(QStringLiteral("Operation Aborted!"));
 }
 
@@ -636,11 +619,7 @@ void SetupWizard::removal(const QString &abortText)
             removed = m_s.platform.removeFolderTree(folder);
     }
     if (!removed) {
-        Box b;
-        b.caption = QStringLiteral("Tolvane v3.06b\u00a9");
-        b.text = abortText;
-        b.icon = Box::Warning;
-        m_s.prompter.ask(b);
+        m_s.prompter.ask(nullptr, QStringLiteral("Tolvane v3.06b\u00a9"), abortText, Box::Warning);
     }
     endProgram();
 }

@@ -108,11 +108,7 @@ void StringTableEditor::start()
     QString error;
     if (!m_s.settings.readColour(QStringLiteral("Color"), background, &error) ||
         !m_s.settings.readColour(QStringLiteral("Font"), text, &error)) {
-        Box b;
-        b.caption = QStringLiteral("Tolvane v3.06b");
-        b.text = error;
-        b.icon = Box::Error;
-        m_s.prompter.ask(b);
+        m_s.prompter.ask(nullptr, QStringLiteral("Tolvane v3.06b"), error, Box::Error);
         return;
     }
     for (QWidget *w : colourTargets()) {
@@ -251,12 +247,7 @@ void StringTableEditor::exportTable()
     }
     const WriteResult result = m_s.strings.exportTo(path);
     if (!result) {
-        Box b;
-        b.owner = this;
-        b.caption = QStringLiteral("Tolvane v3.06b");
-        b.text = result.error;
-        b.icon = Box::Error;
-        m_s.prompter.ask(b);
+        m_s.prompter.ask(this, QStringLiteral("Tolvane v3.06b"), result.error, Box::Error);
     }
 }
 

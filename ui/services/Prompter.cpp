@@ -32,6 +32,18 @@ Box Prompter::dialog(Box::Icon icon, const QString &text, int buttons)
     return b;
 }
 
+Box::Button Prompter::ask(QWidget *owner, const QString &caption, const QString &text,
+                          Box::Icon icon, int buttons)
+{
+    Box b;
+    b.owner = owner;
+    b.caption = caption;
+    b.text = text;
+    b.icon = icon;
+    b.buttons = buttons;
+    return ask(b);
+}
+
 Box Prompter::plain(const QString &text)
 {
     Box b;

@@ -70,6 +70,10 @@ class Prompter
     virtual std::optional<QString> inputText(QWidget *owner, const QString &caption,
                                              const QString &prompt, const QString &initial) = 0;
 
+    // The common box: an owner (or none), a caption, a text, an icon and its buttons.
+    Box::Button ask(QWidget *owner, const QString &caption, const QString &text, Box::Icon icon,
+                    int buttons = Box::Ok);
+
     // A message dialog is titled by its type.
     static Box dialog(Box::Icon icon, const QString &text, int buttons);
     // A plain message: the application title and OK.
