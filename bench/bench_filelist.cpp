@@ -1,12 +1,12 @@
 // Times the file list's operations on large lists: adding one by one and all at once, select
 // all, invert, clearing the selected entries and clearing all. Runs offscreen.
 // Usage: bench_filelist [N ...]   default: 5000 10000 20000
-#include "FileListModel.h"
-#include "LinuxPlatform.h"
-#include "MainWindow.h"
-#include "StringTable.h"
-#include "ToolWindow.h"
-#include "Windows.h"
+#include "ui/mainwindow/FileListModel.h"
+#include "platform/LinuxPlatform.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "core/StringTable.h"
+#include "ui/toolwindow/ToolWindow.h"
+#include "ui/Windows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

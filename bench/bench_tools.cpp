@@ -1,10 +1,10 @@
 // Compiles and links N resources of S bytes each with the stand-ins (brcc32 + dcc32) and with
 // llvm-rc + lld-link run directly on the same input, and prints both times and their ratio.
 // Usage: bench_tools [N [S]]   default: 2000 resources of 105000 bytes (about 210 MB)
-#include "LibraryProjectWriter.h"
-#include "LinuxPlatform.h"
-#include "ScriptCheck.h"
-#include "ScriptWriter.h"
+#include "core/LibraryProjectWriter.h"
+#include "platform/LinuxPlatform.h"
+#include "tools/brcc32/ScriptCheck.h"
+#include "core/ScriptWriter.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
-#include "BuildTexts.h"
-#include "Platform.h"
-#include "Product.h"
+#include "core/BuildTexts.h"
+#include "platform/Platform.h"
+#include "core/Product.h"
 
 namespace tolvane::buildtexts {
 

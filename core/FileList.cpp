@@ -1,5 +1,5 @@
-#include "FileList.h"
-#include "ResourceKinds.h"
+#include "core/FileList.h"
+#include "core/ResourceKinds.h"
 
 #include <algorithm>
 

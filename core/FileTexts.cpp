@@ -1,4 +1,4 @@
-#include "FileTexts.h"
+#include "core/FileTexts.h"
 
 #include <QFile>
 #include <QFileInfo>

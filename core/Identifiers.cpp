@@ -1,4 +1,4 @@
-#include "Identifiers.h"
+#include "core/Identifiers.h"
 
 namespace tolvane {
 

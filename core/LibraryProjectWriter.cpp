@@ -1,5 +1,5 @@
-#include "LibraryProjectWriter.h"
-#include "Platform.h"
+#include "core/LibraryProjectWriter.h"
+#include "platform/Platform.h"
 
 namespace tolvane {
 

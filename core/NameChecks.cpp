@@ -1,4 +1,4 @@
-#include "NameChecks.h"
+#include "core/NameChecks.h"
 
 namespace tolvane {
 

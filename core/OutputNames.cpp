@@ -1,5 +1,5 @@
-#include "OutputNames.h"
-#include "Platform.h"
+#include "core/OutputNames.h"
+#include "platform/Platform.h"
 
 namespace tolvane {
 

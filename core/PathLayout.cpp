@@ -1,4 +1,4 @@
-#include "PathLayout.h"
+#include "core/PathLayout.h"
 
 namespace tolvane {
 

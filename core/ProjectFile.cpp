@@ -1,5 +1,5 @@
-#include "ProjectFile.h"
-#include "Platform.h"
+#include "core/ProjectFile.h"
+#include "platform/Platform.h"
 
 #include <QFile>
 

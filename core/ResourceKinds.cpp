@@ -1,4 +1,4 @@
-#include "ResourceKinds.h"
+#include "core/ResourceKinds.h"
 
 namespace tolvane {
 

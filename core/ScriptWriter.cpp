@@ -1,8 +1,8 @@
-#include "ScriptWriter.h"
-#include "FileTexts.h"
-#include "Identifiers.h"
-#include "Product.h"
-#include "ResourceKinds.h"
+#include "core/ScriptWriter.h"
+#include "core/FileTexts.h"
+#include "core/Identifiers.h"
+#include "core/Product.h"
+#include "core/ResourceKinds.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
-#include "StringTable.h"
-#include "Platform.h"
-#include "Product.h"
+#include "core/StringTable.h"
+#include "platform/Platform.h"
+#include "core/Product.h"
 
 namespace tolvane {
 

@@ -1,5 +1,5 @@
-#include "LinuxPlatform.h"
-#include "ToolRunner.h"
+#include "platform/LinuxPlatform.h"
+#include "platform/ToolRunner.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

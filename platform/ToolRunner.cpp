@@ -1,4 +1,4 @@
-#include "ToolRunner.h"
+#include "platform/ToolRunner.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

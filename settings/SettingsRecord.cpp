@@ -1,4 +1,4 @@
-#include "SettingsRecord.h"
+#include "settings/SettingsRecord.h"
 
 namespace tolvane {
 

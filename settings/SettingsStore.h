@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Registry.h"
-#include "SettingsRecord.h"
+#include "platform/Registry.h"
+#include "settings/SettingsRecord.h"
 
 #include <QStringList>
 #include <QVariant>

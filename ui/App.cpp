@@ -1,12 +1,12 @@
-#include "App.h"
-#include "LinuxPlatform.h"
-#include "MainWindow.h"
-#include "SearchFilter.h"
-#include "SetupWizard.h"
-#include "StringTable.h"
-#include "StringTableEditor.h"
-#include "ToolWindow.h"
-#include "Windows.h"
+#include "ui/App.h"
+#include "platform/LinuxPlatform.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/searchfilter/SearchFilter.h"
+#include "ui/setup/SetupWizard.h"
+#include "core/StringTable.h"
+#include "ui/stringtable/StringTableEditor.h"
+#include "ui/toolwindow/ToolWindow.h"
+#include "ui/Windows.h"
 
 #include <QApplication>
 #include <QDir>

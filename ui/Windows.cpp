@@ -1,10 +1,10 @@
-#include "Windows.h"
-#include "BuildRunner.h"
-#include "MainWindow.h"
-#include "SearchFilter.h"
-#include "SetupWizard.h"
-#include "StringTableEditor.h"
-#include "ToolWindow.h"
+#include "ui/Windows.h"
+#include "ui/mainwindow/BuildRunner.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/searchfilter/SearchFilter.h"
+#include "ui/setup/SetupWizard.h"
+#include "ui/stringtable/StringTableEditor.h"
+#include "ui/toolwindow/ToolWindow.h"
 
 namespace tolvane {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Services.h"
+#include "ui/services/Services.h"
 
 #include <memory>
 

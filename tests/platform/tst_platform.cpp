@@ -1,6 +1,6 @@
-#include "LinuxPlatform.h"
-#include "Registry.h"
-#include "ToolRunner.h"
+#include "platform/LinuxPlatform.h"
+#include "platform/Registry.h"
+#include "platform/ToolRunner.h"
 
 #include <QDir>
 #include <QFile>

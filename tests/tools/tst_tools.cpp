@@ -1,10 +1,10 @@
 #include "Corpus.h"
-#include "LibraryProjectWriter.h"
-#include "LinuxPlatform.h"
-#include "ResFile.h"
-#include "ScriptCheck.h"
-#include "ScriptWriter.h"
-#include "StringTable.h"
+#include "core/LibraryProjectWriter.h"
+#include "platform/LinuxPlatform.h"
+#include "tools/common/ResFile.h"
+#include "tools/brcc32/ScriptCheck.h"
+#include "core/ScriptWriter.h"
+#include "core/StringTable.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "LinuxPlatform.h"
-#include "Pacer.h"
-#include "Prompter.h"
-#include "Services.h"
-#include "SoundPlayer.h"
-#include "StringTable.h"
-#include "TaskbarIdentity.h"
-#include "Windows.h"
+#include "platform/LinuxPlatform.h"
+#include "ui/services/Pacer.h"
+#include "ui/services/Prompter.h"
+#include "ui/services/Services.h"
+#include "ui/services/SoundPlayer.h"
+#include "core/StringTable.h"
+#include "ui/services/TaskbarIdentity.h"
+#include "ui/Windows.h"
 
 #include <QQueue>
 #include <QTemporaryDir>

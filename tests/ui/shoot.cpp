@@ -1,11 +1,11 @@
 // Renders each window as a user sees it, first run and set up, into PNG files.
 // Usage: shoot OUTPUT_FOLDER   (run under Xvfb or offscreen)
 #include "Harness.h"
-#include "MainWindow.h"
-#include "SearchFilter.h"
-#include "SetupWizard.h"
-#include "StringTableEditor.h"
-#include "ToolWindow.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/searchfilter/SearchFilter.h"
+#include "ui/setup/SetupWizard.h"
+#include "ui/stringtable/StringTableEditor.h"
+#include "ui/toolwindow/ToolWindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,11 +1,11 @@
-#include "BuildRunner.h"
-#include "Corpus.h"
-#include "FileListModel.h"
+#include "ui/mainwindow/BuildRunner.h"
+#include "tests/tools/Corpus.h"
+#include "ui/mainwindow/FileListModel.h"
 #include "Harness.h"
-#include "MainWindow.h"
-#include "ResFile.h"
-#include "StringTableEditor.h"
-#include "ToolWindow.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "tools/common/ResFile.h"
+#include "ui/stringtable/StringTableEditor.h"
+#include "ui/toolwindow/ToolWindow.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,10 +1,10 @@
-#include "FileListModel.h"
+#include "ui/mainwindow/FileListModel.h"
 #include "Harness.h"
-#include "MainWindow.h"
-#include "SearchFilter.h"
-#include "StringTableEditor.h"
-#include "TFileLabel.h"
-#include "ToolWindow.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/searchfilter/SearchFilter.h"
+#include "ui/stringtable/StringTableEditor.h"
+#include "ui/widgets/TFileLabel.h"
+#include "ui/toolwindow/ToolWindow.h"
 
 #include <QAction>
 #include <QCheckBox>

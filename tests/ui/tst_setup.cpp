@@ -1,7 +1,7 @@
 #include "Harness.h"
-#include "MainWindow.h"
-#include "SetupWizard.h"
-#include "ToolWindow.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/setup/SetupWizard.h"
+#include "ui/toolwindow/ToolWindow.h"
 
 #include <QAction>
 #include <QLabel>

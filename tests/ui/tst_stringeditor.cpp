@@ -1,8 +1,8 @@
 #include "Harness.h"
-#include "MainWindow.h"
-#include "ScriptWriter.h"
-#include "StringTableEditor.h"
-#include "ToolWindow.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "core/ScriptWriter.h"
+#include "ui/stringtable/StringTableEditor.h"
+#include "ui/toolwindow/ToolWindow.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "Harness.h"
-#include "MainWindow.h"
-#include "ToolWindow.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/toolwindow/ToolWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "ScriptCheck.h"
+#include "tools/brcc32/ScriptCheck.h"
 
 #include <QDir>
 #include <QFile>

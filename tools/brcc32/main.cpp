@@ -2,8 +2,8 @@
 // The heavy work is llvm-rc's; this keeps the command line and the messages of a resource
 // compiler: one "SCRIPT(LINE): Error: ..." per problem on standard output, exit code 1, and no
 // new .res left behind.
-#include "ScriptCheck.h"
-#include "Toolbox.h"
+#include "tools/brcc32/ScriptCheck.h"
+#include "tools/common/Toolbox.h"
 
 #include <QCoreApplication>
 #include <QDir>

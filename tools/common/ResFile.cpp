@@ -1,4 +1,4 @@
-#include "ResFile.h"
+#include "tools/common/ResFile.h"
 
 #include <QtEndian>
 

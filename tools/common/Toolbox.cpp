@@ -1,4 +1,4 @@
-#include "Toolbox.h"
+#include "tools/common/Toolbox.h"
 
 #include <QProcess>
 #include <QStandardPaths>

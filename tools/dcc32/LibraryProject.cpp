@@ -1,4 +1,4 @@
-#include "LibraryProject.h"
+#include "tools/dcc32/LibraryProject.h"
 
 namespace tolvane::tools {
 

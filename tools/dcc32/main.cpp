@@ -1,9 +1,9 @@
 // dcc32 LIBRARY.dpr: links the .res files that a resource-only library project names into
 // LIBRARY.dll beside the project (a 32-bit Windows DLL, through lld-link). Errors are printed as
 // "FILE(LINE) Error: ..." with exit code 1, and no DLL is left behind.
-#include "LibraryProject.h"
-#include "ResFile.h"
-#include "Toolbox.h"
+#include "tools/dcc32/LibraryProject.h"
+#include "tools/common/ResFile.h"
+#include "tools/common/Toolbox.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 // extract CABINET /L FOLDER: expands every file of a cabinet into a folder (through cabextract).
-#include "Toolbox.h"
+#include "tools/common/Toolbox.h"
 
 #include <QCoreApplication>
 #include <QDir>

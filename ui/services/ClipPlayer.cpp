@@ -1,4 +1,4 @@
-#include "ClipPlayer.h"
+#include "ui/services/ClipPlayer.h"
 
 #include <QPainter>
 #include <QtMath>

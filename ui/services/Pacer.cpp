@@ -1,4 +1,4 @@
-#include "Pacer.h"
+#include "ui/services/Pacer.h"
 
 #include <QEventLoop>
 #include <QTimer>

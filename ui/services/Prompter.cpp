@@ -1,4 +1,4 @@
-#include "Prompter.h"
+#include "ui/services/Prompter.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "Clock.h"
-#include "Pacer.h"
-#include "Platform.h"
-#include "Prompter.h"
-#include "SettingsStore.h"
-#include "SoundPlayer.h"
-#include "TaskbarIdentity.h"
+#include "platform/Clock.h"
+#include "ui/services/Pacer.h"
+#include "platform/Platform.h"
+#include "ui/services/Prompter.h"
+#include "settings/SettingsStore.h"
+#include "ui/services/SoundPlayer.h"
+#include "ui/services/TaskbarIdentity.h"
 
 namespace tolvane {
 

@@ -1,4 +1,4 @@
-#include "SoundPlayer.h"
+#include "ui/services/SoundPlayer.h"
 
 #include <QEventLoop>
 #include <QTimer>

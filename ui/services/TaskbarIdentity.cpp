@@ -1,4 +1,4 @@
-#include "TaskbarIdentity.h"
+#include "ui/services/TaskbarIdentity.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,12 +1,12 @@
 // How the main window is laid out: its controls, their places and their connections.
-#include "ClipPlayer.h"
-#include "FileList.h"
-#include "FileListModel.h"
-#include "MainWindow.h"
-#include "SearchFilter.h"
-#include "StringTable.h"
-#include "TFileLabel.h"
-#include "ToolWindow.h"
+#include "ui/services/ClipPlayer.h"
+#include "core/FileList.h"
+#include "ui/mainwindow/FileListModel.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/searchfilter/SearchFilter.h"
+#include "core/StringTable.h"
+#include "ui/widgets/TFileLabel.h"
+#include "ui/toolwindow/ToolWindow.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The tool hint line and the tooltips the tool window shows as the mouse moves over it.
-#include "MainWindow.h"
-#include "TFileLabel.h"
-#include "ToolWindow.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/widgets/TFileLabel.h"
+#include "ui/toolwindow/ToolWindow.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,9 +1,9 @@
 // How the tool window is laid out: its sections, controls and their places.
-#include "ClipPlayer.h"
-#include "Identifiers.h"
-#include "MainWindow.h"
-#include "TFileLabel.h"
-#include "ToolWindow.h"
+#include "ui/services/ClipPlayer.h"
+#include "core/Identifiers.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/widgets/TFileLabel.h"
+#include "ui/toolwindow/ToolWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 // The status line and tooltip texts the main window shows as the mouse moves over it.
-#include "FileListModel.h"
-#include "MainWindow.h"
-#include "ToolWindow.h"
+#include "ui/mainwindow/FileListModel.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/toolwindow/ToolWindow.h"
 #include <QEvent>
 #include <QLabel>
 #include <QListView>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Services.h"
-#include "SettingsStore.h"
+#include "ui/services/Services.h"
+#include "settings/SettingsStore.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // The tool window as the source and target of the settings sequences, and its colour values.
-#include "MainWindow.h"
-#include "TFileLabel.h"
-#include "ToolWindow.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/widgets/TFileLabel.h"
+#include "ui/toolwindow/ToolWindow.h"
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>

@@ -1,10 +1,10 @@
-#include "ToolWindow.h"
-#include "FileList.h"
-#include "Look.h"
-#include "MainWindow.h"
-#include "NameChecks.h"
-#include "StringTableEditor.h"
-#include "TFileLabel.h"
+#include "ui/toolwindow/ToolWindow.h"
+#include "core/FileList.h"
+#include "ui/services/Look.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "core/NameChecks.h"
+#include "ui/stringtable/StringTableEditor.h"
+#include "ui/widgets/TFileLabel.h"
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "FileListModel.h"
-#include "FileList.h"
-#include "ResourceKinds.h"
+#include "ui/mainwindow/FileListModel.h"
+#include "core/FileList.h"
+#include "core/ResourceKinds.h"
 
 #include <QFileInfo>
 #include <algorithm>

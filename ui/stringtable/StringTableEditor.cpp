@@ -1,7 +1,7 @@
-#include "StringTableEditor.h"
-#include "Look.h"
-#include "StringTable.h"
-#include "ToolWindow.h"
+#include "ui/stringtable/StringTableEditor.h"
+#include "ui/services/Look.h"
+#include "core/StringTable.h"
+#include "ui/toolwindow/ToolWindow.h"
 
 #include <QEvent>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "TFileLabel.h"
+#include "ui/widgets/TFileLabel.h"
 
 #include <QEvent>
 #include <QFontMetrics>

@@ -1,10 +1,10 @@
-#include "SearchFilter.h"
-#include "ClipPlayer.h"
-#include "FileList.h"
-#include "FileListModel.h"
-#include "Look.h"
-#include "MainWindow.h"
-#include "ToolWindow.h"
+#include "ui/searchfilter/SearchFilter.h"
+#include "ui/services/ClipPlayer.h"
+#include "core/FileList.h"
+#include "ui/mainwindow/FileListModel.h"
+#include "ui/services/Look.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/toolwindow/ToolWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
-#include "SetupWizard.h"
-#include "Look.h"
-#include "MainWindow.h"
-#include "NameChecks.h"
-#include "Product.h"
-#include "ProgramFolder.h"
-#include "ToolWindow.h"
+#include "ui/setup/SetupWizard.h"
+#include "ui/services/Look.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "core/NameChecks.h"
+#include "core/Product.h"
+#include "core/ProgramFolder.h"
+#include "ui/toolwindow/ToolWindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "PropertiesDialog.h"
-#include "FileTexts.h"
-#include "Platform.h"
-#include "ResourceKinds.h"
+#include "ui/mainwindow/PropertiesDialog.h"
+#include "core/FileTexts.h"
+#include "platform/Platform.h"
+#include "core/ResourceKinds.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OutputNames.h"
-#include "Services.h"
+#include "core/OutputNames.h"
+#include "ui/services/Services.h"
 
 #include <QObject>
 

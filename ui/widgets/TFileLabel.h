@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PathLayout.h"
+#include "core/PathLayout.h"
 
 #include <QLabel>
 
