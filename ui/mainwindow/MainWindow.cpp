@@ -9,6 +9,8 @@
 #include "ui/mainwindow/PropertiesDialog.h"
 #include "ui/searchfilter/SearchFilter.h"
 #include "ui/services/Look.h"
+#include "ui/services/Placement.h"
+#include "ui/services/SettingsBinder.h"
 #include "ui/stringtable/StringTableEditor.h"
 #include "ui/toolwindow/ToolWindow.h"
 #include "ui/widgets/TFileLabel.h"
@@ -99,48 +101,48 @@ void MainWindow::start()
         return;
     }
     const QString error = m_s.settings.load(sequences::mainWindowLoad(), *this);
-    if (!error.isEmpty()) {
-        m_s.prompter.ask(nullptr,
-                         m_s.taskbar.title().isEmpty() ? product::title() : m_s.taskbar.title(),
-                         error, Box::Error);
-    }
+    keepTitleOnScreen(*this);
+    if (!error.isEmpty())
+        m_s.prompter.ask(nullptr, m_s.taskbar.applicationTitle(), error, Box::Error);
+}
+
+SettingsBinder MainWindow::binder() const
+{
+    return SettingsBinder({this, m_tool});
 }
 
 void MainWindow::apply(const SequenceItem &item, const QVariant &value)
 {
-    const QString &n = item.name;
-    if (n == QLatin1String("Filter Type"))
+    switch (item.key) {
+    case Setting::FilterType:
         setHeaderText(0, QStringLiteral("Filter: ") + value.toString());
-    else if (n == QLatin1String("Compiler1"))
-        m_resourceCompilerPath->setText(value.toString());
-    else if (n == QLatin1String("Compiler2"))
-        m_libraryCompilerPath->setText(value.toString());
-    else if (n == QLatin1String("Program Folder"))
-        m_programFolder->setText(value.toString());
-    else if (n == QLatin1String("TempDir1"))
-        m_recentAddFolder->setText(value.toString());
-    else if (n == QLatin1String("TempDir2"))
-        m_recentProjectFolder->setText(value.toString());
-    else if (n == QLatin1String("Main Left"))
+        break;
+    case Setting::MainLeft:
         move(value.toInt(), y());
-    else if (n == QLatin1String("Main Top"))
+        break;
+    case Setting::MainTop:
         move(x(), value.toInt());
+        break;
+    default:
+        binder().write(item.key, value);
+        break;
+    }
 }
 
 QVariant MainWindow::current(const SequenceItem &item) const
 {
-    const QString &n = item.name;
-    if (n == QLatin1String("Main Left"))
+    switch (item.key) {
+    case Setting::MainLeft:
         return x();
-    if (n == QLatin1String("Main Top"))
+    case Setting::MainTop:
         return y();
-    if (n == QLatin1String("Tool Left"))
+    case Setting::ToolLeft:
         return m_tool ? m_tool->x() : 0;
-    if (n == QLatin1String("Tool Top"))
+    case Setting::ToolTop:
         return m_tool ? m_tool->y() : 0;
-    if (n == QLatin1String("TempDir1"))
-        return m_recentAddFolder->text();
-    return {};
+    default:
+        return binder().read(item.key);
+    }
 }
 
 void MainWindow::mirror(const QString &name, const QString &text)
@@ -554,8 +556,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::openExplorer()
 {
     m_s.taskbar.set(QStringLiteral("Load From Explorer..."), QStringLiteral("explorer"));
-    m_s.platform.openFolder(programFolder().isEmpty() ? m_s.platform.currentFolder()
-                                                      : programFolder());
+    const QString folder =
+        programFolder().isEmpty() ? m_s.platform.currentFolder() : programFolder();
+    if (!m_s.platform.openFolder(folder))
+        m_s.prompter.ask(nullptr, QStringLiteral("Failed to Execute..."),
+                         QStringLiteral("No file manager could be started to show ") + folder +
+                             QLatin1Char('.'),
+                         Box::Error);
 }
 
 void MainWindow::openManual()
@@ -563,9 +570,7 @@ void MainWindow::openManual()
     const QString path = manualPath();
     if (m_s.platform.openFile(path))
         return;
-    m_s.prompter.ask(nullptr, QStringLiteral("Failed to Execute..."),
-                     QStringLiteral("Could not open file : ") + path.toUpper() + QLatin1Char(' '),
-                     Box::Error);
+    m_s.prompter.ask(Prompter::openFailure(path));
 }
 
 void MainWindow::insertStringTable()

@@ -20,8 +20,9 @@ class QToolButton;
 namespace tolvane {
 
 class ClipPlayer;
+class HintLine;
 class MainWindow;
-class TFileLabel;
+class SettingsBinder;
 class StringTableEditor;
 
 // The settings window and, during a build, its progress display. Its controls are the live values
@@ -135,6 +136,7 @@ class ToolWindow : public QWidget, public SettingsTarget
                     quint32 fgValue);
     void addDestination(const QString &folder, bool select);
     QList<QWidget *> colourTargets() const;
+    SettingsBinder binder() const;
     QWidget *targetNamed(const QString &name) const;
     bool keyExists() const;
     QString manualPath() const;
@@ -157,7 +159,7 @@ class ToolWindow : public QWidget, public SettingsTarget
     QLabel *m_windowCaption = nullptr;      // "Tool Window" at the bottom left
     QLabel *m_clr = nullptr, *m_red = nullptr, *m_msg2 = nullptr, *m_msg3 = nullptr,
            *m_msg4 = nullptr, *m_panel2 = nullptr;
-    TFileLabel *m_hintLine = nullptr;   // Label4
+    HintLine *m_hintLine = nullptr;     // Label4
     QLineEdit *m_scriptName = nullptr;  // Edit1
     QLineEdit *m_libraryName = nullptr; // Edit3
     QLineEdit *m_resName = nullptr;     // Edit4
@@ -201,6 +203,8 @@ class ToolWindow : public QWidget, public SettingsTarget
     QPoint m_dragFrom;
     bool m_lowColour = false;
     int m_toolTipTime = 5000;
+    // Loading the settings is no choice of the user's: the drop filter's reaction waits for one.
+    bool m_loadingSettings = false;
 };
 
 } // namespace tolvane

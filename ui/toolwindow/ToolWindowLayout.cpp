@@ -3,8 +3,8 @@
 #include "core/Product.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/services/ClipPlayer.h"
+#include "ui/toolwindow/HintLine.h"
 #include "ui/toolwindow/ToolWindow.h"
-#include "ui/widgets/TFileLabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -144,8 +144,8 @@ void ToolWindow::buildLayout()
                                  QStringLiteral("Destination directory:"), {8, 79, 200, 14});
     m_destinationList = new QComboBox(g);
     m_destinationList->setObjectName(QStringLiteral("Edit2"));
-    m_destinationList->setEditable(true);
-    m_destinationList->setInsertPolicy(QComboBox::NoInsert);
+    // A drop-down list: a destination is chosen or browsed for, never typed.
+    m_destinationList->setEditable(false);
     m_destinationList->setMaxVisibleItems(25);
     m_destinationList->setGeometry(8, 93, 314, 22);
     m_destinationList->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -168,9 +168,8 @@ void ToolWindow::buildLayout()
     m_panel1->setObjectName(QStringLiteral("Panel1"));
     m_panel1->setGeometry(0, 135, 373, 206);
     QWidget *p = m_panel1;
-    m_hintLine = new TFileLabel(p);
+    m_hintLine = new HintLine(p);
     m_hintLine->setObjectName(QStringLiteral("Label4"));
-    m_hintLine->setSeparator(QStringLiteral("\\"));
     m_hintLine->setGeometry(6, 2, 361, 18);
     m_hintLine->setFrameShape(QFrame::Panel);
     m_hintLine->setFrameShadow(QFrame::Sunken);
