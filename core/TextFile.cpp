@@ -1,6 +1,6 @@
 #include "core/TextFile.h"
 
-#include <QSaveFile>
+#include "platform/AtomicFile.h"
 
 namespace tolvane {
 
@@ -20,12 +20,8 @@ QByteArray TextFile::encode(const QStringList &lines)
 
 WriteResult TextFile::writeBytes(const QString &path, const QByteArray &bytes)
 {
-    if (path.isEmpty())
-        return WriteResult::failure(cannotCreate(path));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return WriteResult::failure(cannotCreate(path));
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    // A file cut short by a full disk is never committed: the old one stays as it was.
+    if (path.isEmpty() || !AtomicFile::write(path, bytes))
         return WriteResult::failure(cannotCreate(path));
     return {};
 }

@@ -1,11 +1,15 @@
 #pragma once
 
-#include <QDateTime>
+#include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
+
+class QLockFile;
 
 namespace tolvane {
 
@@ -30,13 +34,30 @@ struct RegValue
 
 // A small registry kept in one text file in the registry-export syntax. Key paths and value names
 // compare without regard to case and keep their case. Every change is written whole and
-// atomically under a lock, and the file is read again when another process has changed it, so two
-// running copies never lose each other's writes. HKEY_USERS\.Default is the current user's key:
-// this is a one-user desktop.
+// atomically under a lock, on top of the file as it is on disk at that moment, so two running
+// copies never lose each other's writes. HKEY_USERS\.Default is the current user's key: this is
+// a one-user desktop.
 class Registry
 {
   public:
     explicit Registry(const QString &filePath);
+    ~Registry();
+
+    // Gathers the changes made while it lives into one write of the file at its end, under one
+    // lock: a save sequence reaches the disk once. Batches nest; the outermost one writes.
+    class Batch
+    {
+      public:
+        explicit Batch(Registry &registry);
+        ~Batch(); // commits what commit() was not called for
+        // Writes the changes; false when the file could not be written (then none of them is
+        // stored) or the batch could not start. Inside an outer batch, true: the outer one writes.
+        bool commit();
+
+      private:
+        Q_DISABLE_COPY(Batch)
+        Registry *m_registry;
+    };
 
     QString filePath() const { return m_filePath; }
     // Why the file could not be read at start, and where it was kept aside; empty when all is well.
@@ -59,29 +80,55 @@ class Registry
   private:
     struct Entry
     {
-        QString name;
+        QString name; // empty for the key's default value
         RegValue value;
     };
     struct Key
     {
         QString path; // full path with root, as first written
         QList<Entry> values;
+        QHash<QString, qsizetype> index; // case-folded name -> position in values
+
+        Entry *find(const QString &name);
+        void set(const QString &name, const RegValue &value);
+        bool remove(const QString &name);
     };
     using KeyMap = QMap<QString, Key>; // by lower-cased full path
 
+    enum class FileState
+    {
+        Missing,
+        Read,
+        Unreadable,
+        Unparsable
+    };
+
     static QString fullPath(RegRoot root, const QString &path);
-    bool refresh();
-    bool parse(const QByteArray &data, KeyMap &keys, QString &error) const;
+    static Key &addKey(KeyMap &keys, const QString &full);
+    static bool parse(const QByteArray &data, KeyMap &keys, QString &error);
     QByteArray serialise() const;
+
+    // Brings the keys up to the file on disk; false when the file cannot be used.
+    bool refresh();
+    FileState reread();
+    bool lock();
+    void unlock();
+    bool begin();
+    bool end();
+    void keepAside();
     template <typename Change> bool change(Change &&apply);
     bool setValue(RegRoot root, const QString &path, const QString &name, const RegValue &v);
-    void keepAside(const QString &why);
 
     QString m_filePath;
     QString m_problem;
+    QString m_why; // what was wrong with the file at the last reading
     KeyMap m_keys;
-    QDateTime m_stampTime;
-    qint64 m_stampSize = -1;
+    FileState m_state = FileState::Missing;
+    QByteArray m_seen; // the file's bytes as last read or written
+    std::unique_ptr<QLockFile> m_lock;
+    int m_depth = 0;            // open batches
+    bool m_batchUsable = false; // the outermost batch has the lock and a readable file
+    bool m_dirty = false;
 };
 
 } // namespace tolvane

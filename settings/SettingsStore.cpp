@@ -167,6 +167,12 @@ QString SettingsStore::save(const Sequence &sequence, const SettingsTarget &targ
 {
     if (!openSettingsKey(false))
         return QString();
+    // The whole sequence reaches the file in one write. When that write fails nothing of it is
+    // stored, so the failure names the sequence's first value.
+    Registry::Batch batch(m_registry);
+    const auto stored = [&](const QString &error) {
+        return batch.commit() || sequence.isEmpty() ? error : notSet(sequence.first().name);
+    };
     for (const SequenceItem &item : sequence) {
         const ValueType type = SettingsRecord::row(item.key).type;
         const QVariant value = target.current(item);
@@ -187,9 +193,9 @@ QString SettingsStore::save(const Sequence &sequence, const SettingsTarget &targ
             break;
         }
         if (!ok)
-            return error;
+            return stored(error);
     }
-    return QString();
+    return stored(QString());
 }
 
 QStringList SettingsStore::loadHistory()
@@ -210,6 +216,7 @@ QStringList SettingsStore::loadHistory()
 
 void SettingsStore::saveHistory(const QStringList &entries)
 {
+    Registry::Batch batch(m_registry);
     m_registry.deleteKeyTree(RegRoot::CurrentUser, historyKeyPath());
     if (!m_registry.createKey(RegRoot::CurrentUser, historyKeyPath()))
         return;
@@ -228,10 +235,11 @@ bool SettingsStore::removeHistory()
 
 bool SettingsStore::writeMirror(const QString &name, const QString &text)
 {
+    Registry::Batch batch(m_registry);
     if (!m_registry.keyExists(RegRoot::LocalMachine, mirrorKeyPath()) &&
         !m_registry.createKey(RegRoot::LocalMachine, mirrorKeyPath()))
         return false;
-    return m_registry.setText(RegRoot::LocalMachine, mirrorKeyPath(), name, text);
+    return m_registry.setText(RegRoot::LocalMachine, mirrorKeyPath(), name, text) && batch.commit();
 }
 
 bool SettingsStore::removeCompanyKey()

@@ -61,6 +61,7 @@ Harness::~Harness()
 
 void Harness::setUp(const QList<QPair<QString, QVariant>> &values)
 {
+    Registry::Batch batch(registry); // one write of the file, as setup's own sequence makes
     settings.createSettingsKey();
     for (const auto &v : values) {
         if (v.second.typeId() == QMetaType::QString)
