@@ -173,6 +173,7 @@ class TestTools : public QObject
     void refusesOutputThatIsInput();
     void largeResourceFile_data();
     void largeResourceFile();
+    void brcc32RefusesFileTooLargeForResource();
     void resourceDirectives_data();
     void resourceDirectives();
     void scriptNamesThatLink_data();
@@ -596,6 +597,21 @@ void TestTools::largeResourceFile()
                  r.output.contains("a 32-bit library holds less than 2 GB (2147483648 bytes)"),
              qPrintable(r.output));
     QVERIFY(!QFileInfo::exists(dir.filePath("Big.dll")));
+}
+
+void TestTools::brcc32RefusesFileTooLargeForResource()
+{
+    QTemporaryDir dir;
+    QFile big(dir.filePath("big.avi"));
+    QVERIFY(big.open(QIODevice::WriteOnly));
+    QVERIFY(big.resize(qint64(0x100000000))); // sparse: takes no disk
+    big.close();
+    QVERIFY(corpus::write(dir.filePath("s.rc"), "\r\nA1 AVI \"big.avi\"\r\n"));
+    const Run r = run(bin + "/brcc32", {"s.rc"}, dir.path());
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.output.contains("s.rc(2): Error: big.avi: is larger than a resource can be (4 GB)"),
+             qPrintable(r.output));
+    QVERIFY(!QFileInfo::exists(dir.filePath("s.res")));
 }
 
 void TestTools::resourceDirectives_data()

@@ -306,6 +306,12 @@ CheckedScript ScriptCheck::check(const QString &stripped, const QStringList &fol
             out.problems << ScriptProblem{lineNo, name + QStringLiteral(": ") + why};
             continue;
         }
+        // A resource's size is a 32-bit field of the .res format.
+        if (QFileInfo(path).size() > qint64(0xFFFFFFFF)) {
+            out.problems << ScriptProblem{
+                lineNo, name + QStringLiteral(": is larger than a resource can be (4 GB)")};
+            continue;
+        }
         if (type == QLatin1String("ICON") || type == QLatin1String("CURSOR") ||
             type == QLatin1String("BITMAP")) {
             QFile f(path);

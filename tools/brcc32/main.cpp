@@ -101,6 +101,11 @@ int main(int argc, char **argv)
         return 1;
     }
     QTemporaryDir work;
+    if (!work.isValid()) {
+        say(QStringLiteral("%1: Error: cannot make a work folder in the temporary folder (%2)")
+                .arg(scriptName, work.errorString()));
+        return 1;
+    }
     const QString workFolder = QDir(work.path()).canonicalPath();
     // Each file reaches llvm-rc through a link with a plain name in the work folder, where it
     // runs: the real names may hold quotes, backslashes and any other character.

@@ -108,6 +108,11 @@ int main(int argc, char **argv)
     }
 
     QTemporaryDir work;
+    if (!work.isValid()) {
+        say(QStringLiteral("%1(1) Error: Could not make a work folder in the temporary folder (%2)")
+                .arg(shownName, work.errorString()));
+        return 1;
+    }
     const QString workFolder = QDir(work.path()).canonicalPath();
     QStringList inputs;
     QStringList inputNames;          // as the project names them, for lld-link's messages
@@ -179,7 +184,11 @@ int main(int argc, char **argv)
         // of its way.
         const QString link =
             QDir(workFolder).filePath(QStringLiteral("r%1.res").arg(inputs.size()));
-        QFile::link(QFileInfo(path).absoluteFilePath(), link);
+        if (!QFile::link(QFileInfo(path).absoluteFilePath(), link)) {
+            fail(QStringLiteral("Could not prepare '%1' in the temporary folder %2")
+                     .arg(file, workFolder));
+            continue;
+        }
         inputs << QFileInfo(link).fileName(); // lld-link runs in the work folder
         inputNames << file;
     }
