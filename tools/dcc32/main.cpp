@@ -15,8 +15,8 @@ using namespace tolvane::tools;
 
 namespace {
 
-// A 32-bit library cannot hold 2 GB of resources: the linker of the original refuses an image of
-// that size, and the loader of a 32-bit process could not map it.
+// A 32-bit library cannot hold 2 GB of resources: no 32-bit process could map such an image, and
+// its section sizes would not fit the fields a 32-bit image has for them.
 constexpr qint64 resourceLimit = qint64(1) << 31;
 
 // The compiler's file system ignores case: "ICONS.RES" finds icons.res, and as the project
