@@ -20,6 +20,36 @@ QString LibraryProjectWriter::usesClause(const LibrarySettings &s)
     return uses + QLatin1Char(';');
 }
 
+QString LibraryProjectWriter::upperFileName(const QString &name)
+{
+    // Letter by letter, and only where the compiler's case-blind finder still matches the name
+    // beside it: "Straße" is "STRAßE", not "STRASSE", and a dotless ı stays as it is.
+    QString out;
+    out.reserve(name.size());
+    for (const char32_t c : name.toUcs4()) {
+        const char32_t upper = QChar::toUpper(c);
+        const char32_t kept = QChar::toCaseFolded(upper) == QChar::toCaseFolded(c) ? upper : c;
+        out += QString::fromUcs4(&kept, 1);
+    }
+    return out;
+}
+
+QString LibraryProjectWriter::resourceDirective(const QString &scriptName)
+{
+    const QString file = upperFileName(scriptName) + QStringLiteral(".RES");
+    const bool blankAtEdge = !file.isEmpty() && (file.front().unicode() <= 0x20);
+    if (!file.contains(QLatin1Char('}')) && !file.contains(QLatin1Char('\'')) && !blankAtEdge)
+        return QStringLiteral("{$R ") + file + QLatin1Char('}');
+    // Quoted, '' for a quote; a brace in the name would end the brace form, so that takes the
+    // (*$R ...*) form.
+    const QString quoted = QLatin1Char('\'') +
+                           QString(file).replace(QLatin1Char('\''), QStringLiteral("''")) +
+                           QLatin1Char('\'');
+    if (file.contains(QLatin1Char('}')))
+        return QStringLiteral("(*$R ") + quoted + QStringLiteral("*)");
+    return QStringLiteral("{$R ") + quoted + QLatin1Char('}');
+}
+
 QStringList LibraryProjectWriter::lines(const LibrarySettings &s)
 {
     return {
@@ -36,7 +66,7 @@ QStringList LibraryProjectWriter::lines(const LibrarySettings &s)
         QStringLiteral("with your DLL. To avoid using DELPHIMM.DLL, pass string information"),
         QStringLiteral("using PChar or ShortString parameters. }"),
         usesClause(s),
-        QStringLiteral("{$R ") + s.scriptName.toUpper() + QStringLiteral(".RES}"),
+        resourceDirective(s.scriptName),
         QStringLiteral("Begin"),
         QStringLiteral("End.")};
 }

@@ -23,6 +23,10 @@ class LibraryProjectWriter
     static QString projectPath(const LibrarySettings &settings);
     static QString usesClause(const LibrarySettings &settings);
     static QStringList lines(const LibrarySettings &settings);
+    // {$R NAME.RES} for the script's compiled resources, quoted where the name needs it.
+    static QString resourceDirective(const QString &scriptName);
+    // The script name upper-cased so that the library compiler still finds the file.
+    static QString upperFileName(const QString &name);
     static WriteResult write(const LibrarySettings &settings);
 };
 

@@ -1,16 +1,19 @@
 #include "Corpus.h"
 #include "core/LibraryProjectWriter.h"
-#include "platform/LinuxPlatform.h"
-#include "tools/common/ResFile.h"
-#include "tools/brcc32/ScriptCheck.h"
 #include "core/ScriptWriter.h"
 #include "core/StringTable.h"
+#include "platform/LinuxPlatform.h"
+#include "tools/brcc32/ScriptCheck.h"
+#include "tools/common/ResFile.h"
+#include "tools/dcc32/LibraryProject.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace tolvane;
 using namespace tolvane::tools;
@@ -25,18 +28,28 @@ struct Run
     QString output;
 };
 
-Run run(const QString &program, const QStringList &args, const QString &cwd = QString())
+// A run that has not ended within timeoutMs is killed and reported as code -2; one that crashed
+// is code -3.
+Run run(const QString &program, const QStringList &args, const QString &cwd = QString(),
+        int timeoutMs = -1, const QProcessEnvironment &env = QProcessEnvironment())
 {
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
     if (!cwd.isEmpty())
         p.setWorkingDirectory(cwd);
+    if (!env.isEmpty())
+        p.setProcessEnvironment(env);
     p.start(program, args);
     Run r;
     if (!p.waitForStarted(-1))
         return r;
-    p.waitForFinished(-1);
-    r.code = p.exitCode();
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished(-1);
+        r.code = -2;
+    } else {
+        r.code = p.exitStatus() == QProcess::CrashExit ? -3 : p.exitCode();
+    }
     r.output = QString::fromUtf8(p.readAll());
     return r;
 }
@@ -91,6 +104,49 @@ QByteArray readFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// One entry of a .res file with numbered type and name; declaredSize overrides the data's size
+// in the header (for files too large to write out).
+QByteArray resEntry(quint16 type, quint16 name, const QByteArray &data, qint64 declaredSize = -1)
+{
+    QByteArray e(32, '\0');
+    qToLittleEndian<quint32>(quint32(declaredSize < 0 ? data.size() : declaredSize), e.data());
+    qToLittleEndian<quint32>(32, e.data() + 4);
+    qToLittleEndian<quint16>(0xFFFF, e.data() + 8);
+    qToLittleEndian<quint16>(type, e.data() + 10);
+    qToLittleEndian<quint16>(0xFFFF, e.data() + 12);
+    qToLittleEndian<quint16>(name, e.data() + 14);
+    e += data;
+    while (e.size() % 4)
+        e += '\0';
+    return e;
+}
+
+const QByteArray emptyRes = resEntry(0, 0, QByteArray());
+
+// Compiles SCRIPT.rc in folder, writes the library project the program writes for it and
+// compiles that; the DLL's bytes, or empty with the reason in why.
+QByteArray buildLibrary(const QString &folder, const QString &scriptName, QString &why,
+                        const QProcessEnvironment &env = QProcessEnvironment())
+{
+    const Run rc =
+        run(bin + "/brcc32", {QDir(folder).filePath(scriptName + ".rc")}, QString(), -1, env);
+    if (rc.code != 0) {
+        why = "brcc32: " + rc.output;
+        return QByteArray();
+    }
+    LibrarySettings lib{"Lib", scriptName, true, true, false, folder};
+    if (!LibraryProjectWriter::write(lib)) {
+        why = "the library project was not written";
+        return QByteArray();
+    }
+    const Run dc = run(bin + "/dcc32", {QDir(folder).filePath("Lib.dpr")}, QString(), -1, env);
+    if (dc.code != 0) {
+        why = "dcc32: " + dc.output;
+        return QByteArray();
+    }
+    return readFile(QDir(folder).filePath("Lib.dll"));
+}
+
 } // namespace
 
 class TestTools : public QObject
@@ -110,6 +166,22 @@ class TestTools : public QObject
     void dcc32Errors();
     void dcc32FindsResourcesWithoutRegardToCase();
     void extractCabinet();
+    void compilesEveryPathTheWriterWrites_data();
+    void compilesEveryPathTheWriterWrites();
+    void pathsAreNeverTakenForOptions();
+    void refusesOutputThatIsInput_data();
+    void refusesOutputThatIsInput();
+    void largeResourceFile_data();
+    void largeResourceFile();
+    void brcc32RefusesFileTooLargeForResource();
+    void resourceDirectives_data();
+    void resourceDirectives();
+    void scriptNamesThatLink_data();
+    void scriptNamesThatLink();
+    void onlyRegularFilesAreRead_data();
+    void onlyRegularFilesAreRead();
+    void dcc32Messages_data();
+    void dcc32Messages();
 
   private:
     QTemporaryDir m_dir;
@@ -366,6 +438,351 @@ void TestTools::extractCabinet()
     QVERIFY2(r.code == 0, qPrintable(r.output));
     QCOMPARE(readFile(dir.filePath("out/TOLVANE.PDF")), QByteArray("%PDF-1.4 test"));
     QVERIFY(run(bin + "/extract", {dir.filePath("none.cab"), "/L", dir.filePath("out")}).code != 0);
+}
+
+void TestTools::compilesEveryPathTheWriterWrites_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("double quote") << "say \"hi\".wav";
+    QTest::newRow("backslash") << "back\\slash.wav";
+    QTest::newRow("blanks") << "  two  blanks .wav";
+    QTest::newRow("non-ASCII") << "Grüße ı ß 名前.wav";
+    QTest::newRow("all at once") << "a\"b\\c d é;x \"\".wav";
+    QTest::newRow("trailing backslash") << "end\\\\";
+}
+
+void TestTools::compilesEveryPathTheWriterWrites()
+{
+    QFETCH(QString, name);
+    QTemporaryDir prog;
+    const QString art = prog.filePath("art\\\"q");
+    const QByteArray payload = corpus::wave(333);
+    QVERIFY(corpus::write(art + "/" + name, payload));
+    // Read with the backslash as a separator, the name leads to this decoy instead.
+    if (name.contains('\\')) {
+        QString decoy = art + "/" + name;
+        decoy.replace('\\', '/');
+        if (!decoy.endsWith('/'))
+            QVERIFY(corpus::write(decoy, "DECOY DECOY DECOY"));
+    }
+    LinuxPlatform platform;
+    Clock clock;
+    ScriptWriter writer(platform, clock);
+    ScriptSettings s;
+    s.scriptName = "Paths";
+    s.resName = "Single";
+    s.fileInfo = true;
+    s.programFolder = prog.path();
+    s.settingsKeyExists = true;
+    QVERIFY(writer.write({ListEntry{art + "/" + name, true}}, {}, s));
+
+    QString why;
+    const QByteArray dll = buildLibrary(prog.path(), "Paths", why);
+    QVERIFY2(!dll.isEmpty(), qPrintable(why));
+    QVERIFY(dll.contains(payload));
+    QVERIFY(!dll.contains("DECOY"));
+    QVERIFY(resourceTree(prog.filePath("Lib.dll")).contains("Name: SINGLE"));
+}
+
+void TestTools::pathsAreNeverTakenForOptions()
+{
+    // llvm-rc and lld-link take /d..., /u..., /i..., /l..., /c... for options.
+    if (!QFileInfo("/dev/shm").isWritable())
+        QSKIP("no writable /dev/shm");
+    QTemporaryDir folder("/dev/shm/tolvane-test-XXXXXX");
+    QVERIFY(folder.isValid());
+    const QByteArray payload = corpus::wave(444);
+    QVERIFY(corpus::write(folder.filePath("ding.wav"), payload));
+    QVERIFY(corpus::write(folder.filePath("Shm.rc"),
+                          "A1 WAVE \"" + folder.filePath("ding.wav").toUtf8() + "\"\r\n"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("TMPDIR", "/dev/shm");
+    QString why;
+    const QByteArray dll = buildLibrary(folder.path(), "Shm", why, env);
+    QVERIFY2(!dll.isEmpty(), qPrintable(why));
+    QVERIFY(dll.contains(payload));
+}
+
+void TestTools::refusesOutputThatIsInput_data()
+{
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("brcc32 onto its script")
+        << "brcc32"
+        << "same.res" << QByteArray("A1 WAVE \"ding.wav\"\r\n")
+        << "same.res: Error: the compiled resources would replace the script itself";
+    QTest::newRow("dcc32 onto its project")
+        << "dcc32"
+        << "same.dll" << QByteArray("Library Same;\r\nBegin\r\nEnd.\r\n")
+        << "same.dll(1) Error: The library would replace the project itself";
+    QTest::newRow("a script that names its own output")
+        << "brcc32"
+        << "own.rc" << QByteArray("\r\nA1 RCDATA \"own.res\"\r\n")
+        << "own.rc(2): Error: own.res: is the output file of this script";
+    QTest::newRow("a project that names its own library")
+        << "dcc32"
+        << "own.dpr" << QByteArray("Library Own;\r\n{$R OWN.DLL}\r\nBegin\r\nEnd.\r\n")
+        << "own.dpr(2) Error: 'OWN.DLL' is the library this project makes";
+}
+
+void TestTools::refusesOutputThatIsInput()
+{
+    QFETCH(QString, tool);
+    QFETCH(QString, input);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QVERIFY(corpus::write(dir.filePath("ding.wav"), corpus::wave()));
+    QVERIFY(corpus::write(dir.filePath(input), content));
+    // What an earlier run left: kept when it is an input.
+    const QByteArray earlier = emptyRes + resEntry(10, 1, "earlier");
+    QVERIFY(corpus::write(dir.filePath("own.res"), earlier));
+    QVERIFY(corpus::write(dir.filePath("own.dll"), earlier));
+    const Run r = run(bin + "/" + tool, {input}, dir.path());
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.output.contains(message), qPrintable(r.output));
+    QCOMPARE(readFile(dir.filePath(input)), content);
+    QCOMPARE(readFile(dir.filePath("own.res")), earlier);
+    QCOMPARE(readFile(dir.filePath("own.dll")), earlier);
+}
+
+void TestTools::largeResourceFile_data()
+{
+    QTest::addColumn<QList<qint64>>("sizes");
+    QTest::newRow("2 GB in one resource") << QList<qint64>{qint64(1) << 31};
+    QTest::newRow("past 4 GB in two") << QList<qint64>{0xFFFFFFF0, 4};
+    QTest::newRow("just under 2 GB, then one more") << QList<qint64>{0x7FFFFFE0, 0x40};
+}
+
+void TestTools::largeResourceFile()
+{
+    QFETCH(QList<qint64>, sizes);
+    // Sparse: the headers are written, the data are holes that take no disk.
+    QTemporaryDir dir;
+    QFile f(dir.filePath("big.res"));
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    QVERIFY(f.write(emptyRes) == emptyRes.size());
+    qint64 pos = emptyRes.size();
+    for (int i = 0; i < sizes.size(); ++i) {
+        QVERIFY(f.seek(pos));
+        const QByteArray header = resEntry(10, quint16(i + 1), QByteArray(), sizes.at(i));
+        QVERIFY(f.write(header) == header.size());
+        pos = (pos + 32 + sizes.at(i) + 3) & ~qint64(3);
+    }
+    QVERIFY(f.resize(pos));
+    f.close();
+
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const uchar *mapped = f.map(0, f.size());
+    QVERIFY(mapped);
+    QList<Resource> resources;
+    QString error;
+    QVERIFY2(parseResFile(QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), f.size()),
+                          resources, error, false),
+             qPrintable(error));
+    QCOMPARE(resources.size(), sizes.size());
+    for (int i = 0; i < sizes.size(); ++i) {
+        QCOMPARE(resources.at(i).name, "#" + QString::number(i + 1));
+        QCOMPARE(resources.at(i).dataSize, sizes.at(i));
+    }
+    f.close();
+
+    QVERIFY(corpus::write(dir.filePath("Big.dpr"),
+                          "Library Big;\r\n{$R BIG.RES}\r\nBegin\r\nEnd.\r\n"));
+    const Run r = run(bin + "/dcc32", {dir.filePath("Big.dpr")});
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.output.contains("Big.dpr(2) Error: The resources up to 'BIG.RES' take ") &&
+                 r.output.contains("a 32-bit library holds less than 2 GB (2147483648 bytes)"),
+             qPrintable(r.output));
+    QVERIFY(!QFileInfo::exists(dir.filePath("Big.dll")));
+}
+
+void TestTools::brcc32RefusesFileTooLargeForResource()
+{
+    QTemporaryDir dir;
+    QFile big(dir.filePath("big.avi"));
+    QVERIFY(big.open(QIODevice::WriteOnly));
+    QVERIFY(big.resize(qint64(0x100000000))); // sparse: takes no disk
+    big.close();
+    QVERIFY(corpus::write(dir.filePath("s.rc"), "\r\nA1 AVI \"big.avi\"\r\n"));
+    const Run r = run(bin + "/brcc32", {"s.rc"}, dir.path());
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.output.contains("s.rc(2): Error: big.avi: is larger than a resource can be (4 GB)"),
+             qPrintable(r.output));
+    QVERIFY(!QFileInfo::exists(dir.filePath("s.res")));
+}
+
+void TestTools::resourceDirectives_data()
+{
+    QTest::addColumn<QString>("directives");
+    QTest::addColumn<QStringList>("files");
+    QTest::newRow("tab") << "{$R\tICONS.RES}" << QStringList{"ICONS.RES"};
+    QTest::newRow("line breaks") << "{$R\r\n  ICONS.RES\r\n}" << QStringList{"ICONS.RES"};
+    QTest::newRow("control character") << "{$RESOURCE\x0c"
+                                          "A.RES}"
+                                       << QStringList{"A.RES"};
+    QTest::newRow("tab, quoted") << "{$R\t'My Res.res'}" << QStringList{"My Res.res"};
+    QTest::newRow("no blank before a quote") << "{$R'X.RES'}" << QStringList{"X.RES"};
+    QTest::newRow("parenthesis form") << "(*$R A.RES*)" << QStringList{"A.RES"};
+    QTest::newRow("brace in a quoted name")
+        << "(*$R 'A}B.RES'*) {$R 'C}D.RES'}" << QStringList{"A}B.RES", "C}D.RES"};
+    QTest::newRow("doubled quote") << "{$R 'IT''S.RES'}" << QStringList{"IT'S.RES"};
+    QTest::newRow("apostrophe in a plain name") << "{$R it's.res}" << QStringList{"it's.res"};
+    QTest::newRow("other switches") << "{$RANGECHECKS ON}{$R+}{$E dll}" << QStringList{};
+}
+
+void TestTools::resourceDirectives()
+{
+    QFETCH(QString, directives);
+    QFETCH(QStringList, files);
+    LibraryProject parsed;
+    int line = 0;
+    QString error;
+    QVERIFY2(parseLibraryProject("Library L;\r\n" + directives + "\r\nBegin\r\nEnd.\r\n", parsed,
+                                 line, error),
+             qPrintable(error));
+    QStringList found;
+    for (const ResourceDirective &d : parsed.resources)
+        found << d.file;
+    QCOMPARE(found, files);
+}
+
+void TestTools::scriptNamesThatLink_data()
+{
+    QTest::addColumn<QString>("scriptName");
+    QTest::addColumn<QString>("directive");
+    QTest::newRow("sharp s") << "Straße"
+                             << "{$R STRAßE.RES}";
+    QTest::newRow("dotless i") << "Kısa ılık"
+                               << "{$R KıSA ıLıK.RES}";
+    QTest::newRow("dotted capital I") << "İz"
+                                      << "{$R İZ.RES}";
+    QTest::newRow("outside the basic plane") << "\U00010428x"
+                                             << "{$R \U00010400X.RES}";
+    QTest::newRow("brace") << "a}b"
+                           << "(*$R 'A}B.RES'*)";
+    QTest::newRow("apostrophe") << "it's"
+                                << "{$R 'IT''S.RES'}";
+    QTest::newRow("brace and comment end") << "x*)y}z"
+                                           << "(*$R 'X*)Y}Z.RES'*)";
+    QTest::newRow("blanks") << "My Res"
+                            << "{$R MY RES.RES}";
+    QTest::newRow("leading blank") << " lead"
+                                   << "{$R ' LEAD.RES'}";
+}
+
+void TestTools::scriptNamesThatLink()
+{
+    QFETCH(QString, scriptName);
+    QFETCH(QString, directive);
+    QTemporaryDir dir;
+    const QByteArray payload = corpus::wave(555);
+    QVERIFY(corpus::write(dir.filePath("ding.wav"), payload));
+    QVERIFY(corpus::write(dir.filePath(scriptName + ".rc"), "A1 WAVE \"ding.wav\"\r\n"));
+    QString why;
+    const QByteArray dll = buildLibrary(dir.path(), scriptName, why);
+    QVERIFY(readFile(dir.filePath("Lib.dpr")).contains("\r\n" + directive.toUtf8() + "\r\n"));
+    QVERIFY2(!dll.isEmpty(), qPrintable(why));
+    QVERIFY(dll.contains(payload));
+}
+
+void TestTools::onlyRegularFilesAreRead_data()
+{
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("FIFO in a script") << "brcc32"
+                                      << "s.rc" << QByteArray("A1 WAVE \"pipe.wav\"\n")
+                                      << "s.rc(1): Error: pipe.wav: is not a regular file";
+    QTest::newRow("device in a script") << "brcc32"
+                                        << "s.rc" << QByteArray("\nA1 RCDATA \"/dev/zero\"\n")
+                                        << "s.rc(2): Error: /dev/zero: is not a regular file";
+    QTest::newRow("folder in a script") << "brcc32"
+                                        << "s.rc" << QByteArray("A1 WAVE folder.wav\n")
+                                        << "s.rc(1): Error: folder.wav: is a folder, not a file";
+    QTest::newRow("FIFO for a script")
+        << "brcc32"
+        << "pipe.rc" << QByteArray() << "pipe.rc: Error: is not a regular file";
+    QTest::newRow("FIFO in a project")
+        << "dcc32"
+        << "p.dpr" << QByteArray("Library P;\n{$R PIPE.RES}\nBegin\nEnd.\n")
+        << "p.dpr(2) Error: Could not read resource file 'PIPE.RES': is not a regular file";
+    QTest::newRow("device in a project")
+        << "dcc32"
+        << "p.dpr" << QByteArray("Library P;\n{$R /dev/zero}\nBegin\nEnd.\n")
+        << "p.dpr(2) Error: Could not read resource file '/dev/zero': is not a regular file";
+    QTest::newRow("folder in a project")
+        << "dcc32"
+        << "p.dpr" << QByteArray("Library P;\n\n{$R FOLDER.RES}\nBegin\nEnd.\n")
+        << "p.dpr(3) Error: Could not read resource file 'FOLDER.RES': is a folder, not a file";
+    QTest::newRow("FIFO for a project")
+        << "dcc32"
+        << "pipe.dpr" << QByteArray()
+        << "pipe.dpr(1) Error: Could not open project file: is not a regular file";
+}
+
+void TestTools::onlyRegularFilesAreRead()
+{
+    QFETCH(QString, tool);
+    QFETCH(QString, input);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    for (const char *fifo : {"pipe.wav", "pipe.res", "pipe.rc", "pipe.dpr"})
+        QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(fifo)).constData(), 0600), 0);
+    QVERIFY(QDir(dir.path()).mkdir("folder.wav"));
+    QVERIFY(QDir(dir.path()).mkdir("folder.res"));
+    if (!content.isEmpty())
+        QVERIFY(corpus::write(dir.filePath(input), content));
+    // A tool that opened the FIFO or read the device would not come back.
+    const Run r = run(bin + "/" + tool, {input}, dir.path(), 30000);
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.output.contains(message), qPrintable(r.output));
+}
+
+void TestTools::dcc32Messages_data()
+{
+    QTest::addColumn<QString>("directives");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("twice in one file")
+        << "{$R DUP.RES}"
+        << "x.dpr(2) Error: 'DUP.RES' holds the resource RCDATA 7 (language 0) twice";
+    QTest::newRow("in two files") << "{$R A.RES}\r\n{$R B.RES}"
+                                  << "x.dpr(3) Error: 'A.RES' and 'B.RES' both hold the resource "
+                                     "RCDATA 7 (language 0)";
+    QTest::newRow("not a resource file") << "{$R JUNK.RES}"
+                                         << "x.dpr(2) Error: 'JUNK.RES' is not a valid resource "
+                                            "file: the file does not start with a "
+                                            "resource file header";
+    QTest::newRow("unreadable") << "{$R LOCKED.RES}"
+                                << "x.dpr(2) Error: Could not read resource file 'LOCKED.RES': "
+                                   "cannot open file (Permission denied)";
+}
+
+void TestTools::dcc32Messages()
+{
+    QFETCH(QString, directives);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QVERIFY(corpus::write(dir.filePath("dup.res"),
+                          emptyRes + resEntry(10, 7, "one") + resEntry(10, 7, "two")));
+    QVERIFY(corpus::write(dir.filePath("a.res"), emptyRes + resEntry(10, 7, "one")));
+    QVERIFY(corpus::write(dir.filePath("b.res"), emptyRes + resEntry(10, 7, "two")));
+    QVERIFY(corpus::write(dir.filePath("junk.res"), resEntry(10, 7, "no empty entry first")));
+    QVERIFY(corpus::write(dir.filePath("locked.res"), emptyRes));
+    QVERIFY(QFile::setPermissions(dir.filePath("locked.res"), QFileDevice::Permissions()));
+    if (message.contains("Permission denied") &&
+        QFile(dir.filePath("locked.res")).open(QIODevice::ReadOnly))
+        QSKIP("this user reads files without read permission");
+    QVERIFY(corpus::write(dir.filePath("x.dpr"),
+                          "Library X;\r\n" + directives.toUtf8() + "\r\nBegin\r\nEnd.\r\n"));
+    const Run r = run(bin + "/dcc32", {dir.filePath("x.dpr")});
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.output.contains(message), qPrintable(r.output));
+    QVERIFY(!QFileInfo::exists(dir.filePath("x.dll")));
 }
 
 QTEST_GUILESS_MAIN(TestTools)

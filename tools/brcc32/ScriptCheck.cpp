@@ -1,4 +1,5 @@
 #include "tools/brcc32/ScriptCheck.h"
+#include "tools/common/Toolbox.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,10 +63,18 @@ QString ScriptCheck::stripComments(const QString &text)
 
 namespace {
 
-// Words and quoted strings of one line; C comments are blanked first by the caller.
-QStringList tokens(const QString &line, QList<bool> *quoted)
+struct Token
 {
-    QStringList out;
+    QString text; // a quoted string without its quotes, "" read as "
+    bool quoted = false;
+    int start = 0; // where the token stands in its line, quotes included
+    int end = 0;
+};
+
+// Words and quoted strings of one line; C comments are blanked first by the caller.
+QList<Token> tokens(const QString &line)
+{
+    QList<Token> out;
     int i = 0;
     while (i < line.size()) {
         const QChar c = line.at(i);
@@ -73,33 +82,30 @@ QStringList tokens(const QString &line, QList<bool> *quoted)
             ++i;
             continue;
         }
+        Token t;
+        t.start = i;
         if (c == QLatin1Char('"')) {
-            QString s;
+            t.quoted = true;
             ++i;
             while (i < line.size()) {
                 if (line.at(i) == QLatin1Char('"')) {
                     if (i + 1 < line.size() && line.at(i + 1) == QLatin1Char('"')) {
-                        s += QLatin1Char('"');
+                        t.text += QLatin1Char('"');
                         i += 2;
                         continue;
                     }
                     ++i;
                     break;
                 }
-                s += line.at(i++);
+                t.text += line.at(i++);
             }
-            out << s;
-            if (quoted)
-                *quoted << true;
-            continue;
+        } else {
+            while (i < line.size() && !line.at(i).isSpace() && line.at(i) != QLatin1Char('"') &&
+                   line.at(i) != QLatin1Char(','))
+                t.text += line.at(i++);
         }
-        QString w;
-        while (i < line.size() && !line.at(i).isSpace() && line.at(i) != QLatin1Char('"') &&
-               line.at(i) != QLatin1Char(','))
-            w += line.at(i++);
-        out << w;
-        if (quoted)
-            *quoted << false;
+        t.end = i;
+        out << t;
     }
     return out;
 }
@@ -156,16 +162,24 @@ const QStringList &memoryOptions()
     return options;
 }
 
+// On this file system a backslash is a character of a file name, so the name as written is looked
+// for first; only when no such file exists is a backslash read as a Windows script's separator.
 QString findFile(const QString &name, const QStringList &folders)
 {
-    QString n = name;
-    n.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (QFileInfo(n).isAbsolute())
-        return QFileInfo::exists(n) ? n : QString();
-    for (const QString &folder : folders) {
-        const QString candidate = QDir(folder).filePath(n);
-        if (QFileInfo::exists(candidate))
-            return candidate;
+    QStringList forms = {name};
+    if (name.contains(QLatin1Char('\\')))
+        forms << QString(name).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    for (const QString &n : forms) {
+        if (QFileInfo(n).isAbsolute()) {
+            if (QFileInfo::exists(n))
+                return n;
+            continue;
+        }
+        for (const QString &folder : folders) {
+            const QString candidate = QDir(folder).filePath(n);
+            if (QFileInfo::exists(candidate))
+                return candidate;
+        }
     }
     return QString();
 }
@@ -212,11 +226,15 @@ QString ScriptCheck::bitmapProblem(const QByteArray &d)
     return QString();
 }
 
-QList<ScriptProblem> ScriptCheck::check(const QString &stripped, const QStringList &folders,
-                                        QMap<QString, int> *lineOfId)
+QString ScriptCheck::linkName(int index)
 {
-    QList<ScriptProblem> problems;
-    const QStringList lines = statementLines(stripped);
+    return QStringLiteral("tolvane-file-%1.dat").arg(index + 1);
+}
+
+CheckedScript ScriptCheck::check(const QString &stripped, const QStringList &folders)
+{
+    CheckedScript out;
+    QStringList lines = statementLines(stripped);
     static const QRegularExpression tableLine(
         QStringLiteral("^\\s*(\\d+|0[xX][0-9a-fA-F]+)[lL]?\\s*,?\\s*\"(?:[^\"]|\"\")*\"\\s*$"));
     enum
@@ -232,14 +250,14 @@ QList<ScriptProblem> ScriptCheck::check(const QString &stripped, const QStringLi
             line.chop(1);
         if (line.trimmed().isEmpty())
             continue;
-        QList<bool> quoted;
-        const QStringList t = tokens(line, &quoted);
-        const QString first = t.value(0).toUpper();
-        if (state == Outside && first == QLatin1String("STRINGTABLE")) {
+        const QList<Token> t = tokens(line);
+        const QString first = t.value(0).text.toUpper();
+        if (state == Outside && first == QLatin1String("STRINGTABLE") && !t.first().quoted) {
             state = TableHead;
-            if (t.contains(QStringLiteral("{")) ||
-                t.contains(QStringLiteral("BEGIN"), Qt::CaseInsensitive))
-                state = InTable;
+            for (const Token &k : t)
+                if (!k.quoted && (k.text == QLatin1String("{") ||
+                                  k.text.compare(QLatin1String("BEGIN"), Qt::CaseInsensitive) == 0))
+                    state = InTable;
             continue;
         }
         if (state == TableHead) {
@@ -254,51 +272,69 @@ QList<ScriptProblem> ScriptCheck::check(const QString &stripped, const QStringLi
             }
             const QRegularExpressionMatch m = tableLine.match(line);
             if (!m.hasMatch()) {
-                problems << ScriptProblem{
+                out.problems << ScriptProblem{
                     lineNo, QStringLiteral("invalid string table entry: %1").arg(line.trimmed())};
-            } else if (lineOfId) {
-                lineOfId->insert(QStringLiteral("STRINGTABLE:") + m.captured(1), lineNo);
+            } else {
+                out.lineOfId.insert(QStringLiteral("STRINGTABLE:") + m.captured(1), lineNo);
             }
             continue;
         }
         // NAME TYPE [options] "file": a resource made from a file.
-        if (t.size() < 3 || quoted.value(0) || quoted.value(1))
+        if (t.size() < 3 || t.at(0).quoted || t.at(1).quoted)
             continue;
-        const QString type = t.at(1).toUpper();
+        const QString type = t.at(1).text.toUpper();
         if (!fileTypes().contains(type))
             continue;
         bool onlyOptions = true;
         for (int k = 2; k < t.size() - 1; ++k)
-            onlyOptions = onlyOptions && memoryOptions().contains(t.at(k).toUpper());
-        if (!onlyOptions || t.last() == QLatin1String("{") ||
-            t.last().compare(QLatin1String("BEGIN"), Qt::CaseInsensitive) == 0)
+            onlyOptions =
+                onlyOptions && !t.at(k).quoted && memoryOptions().contains(t.at(k).text.toUpper());
+        const Token &file = t.last();
+        if (!onlyOptions ||
+            (!file.quoted && (file.text == QLatin1String("{") ||
+                              file.text.compare(QLatin1String("BEGIN"), Qt::CaseInsensitive) == 0)))
             continue;
-        if (lineOfId)
-            lineOfId->insert(type + QLatin1Char(':') + t.at(0).toUpper(), lineNo);
-        const QString name = t.last();
+        out.lineOfId.insert(type + QLatin1Char(':') + t.at(0).text.toUpper(), lineNo);
+        const QString &name = file.text;
         const QString path = findFile(name, folders);
         if (path.isEmpty()) {
-            problems << ScriptProblem{lineNo, name + QStringLiteral(": file not found")};
+            out.problems << ScriptProblem{lineNo, name + QStringLiteral(": file not found")};
             continue;
         }
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly)) {
-            problems << ScriptProblem{lineNo, name + QStringLiteral(": cannot open file")};
+        const QString why = regularFileProblem(path);
+        if (!why.isEmpty()) {
+            out.problems << ScriptProblem{lineNo, name + QStringLiteral(": ") + why};
+            continue;
+        }
+        // A resource's size is a 32-bit field of the .res format.
+        if (QFileInfo(path).size() > qint64(0xFFFFFFFF)) {
+            out.problems << ScriptProblem{
+                lineNo, name + QStringLiteral(": is larger than a resource can be (4 GB)")};
             continue;
         }
         if (type == QLatin1String("ICON") || type == QLatin1String("CURSOR") ||
             type == QLatin1String("BITMAP")) {
-            const QByteArray data = f.readAll();
-            const QString why = type == QLatin1String("BITMAP")
+            QFile f(path);
+            const QByteArray data = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+            const QString bad = type == QLatin1String("BITMAP")
                                     ? bitmapProblem(data)
                                     : iconProblem(data, type == QLatin1String("ICON") ? 1 : 2);
-            if (!why.isEmpty())
-                problems << ScriptProblem{lineNo, name + QStringLiteral(": ") + why};
+            if (!bad.isEmpty()) {
+                out.problems << ScriptProblem{lineNo, name + QStringLiteral(": ") + bad};
+                continue;
+            }
         }
+        // The compiler gets a plain name for the file it was found as: no quote, backslash or
+        // other character of the real name can be read another way than it was meant.
+        lines[i] = lines.at(i).left(file.start) + QLatin1Char('"') +
+                   linkName(int(out.files.size())) + QLatin1Char('"') + lines.at(i).mid(file.end);
+        out.files << ScriptFile{lineNo, name, QFileInfo(path).absoluteFilePath()};
     }
     if (state != Outside)
-        problems << ScriptProblem{int(lines.size()), QStringLiteral("STRINGTABLE is not closed")};
-    return problems;
+        out.problems << ScriptProblem{int(lines.size()),
+                                      QStringLiteral("STRINGTABLE is not closed")};
+    out.compilable = lines.join(QLatin1Char('\n'));
+    return out;
 }
 
 } // namespace tolvane::tools

@@ -61,6 +61,18 @@ int main(int argc, char **argv)
     }
     const QString script = args.first();
     const QString scriptName = QFileInfo(script).fileName();
+    const QString target = resPathFor(script);
+    if (sameFile(script, target)) {
+        say(QStringLiteral("%1: Error: the compiled resources would replace the script itself; "
+                           "name the script with the extension .rc")
+                .arg(scriptName));
+        return 1;
+    }
+    const QString scriptProblem = regularFileProblem(script);
+    if (!scriptProblem.isEmpty()) {
+        say(QStringLiteral("%1: Error: %2").arg(script, scriptProblem));
+        return 1;
+    }
     QFile in(script);
     if (!in.open(QIODevice::ReadOnly)) {
         say(QStringLiteral("%1: Error: cannot open file").arg(script));
@@ -71,10 +83,13 @@ int main(int argc, char **argv)
 
     const QString stripped = ScriptCheck::stripComments(text);
     const QStringList folders = {QFileInfo(script).absolutePath(), QDir::currentPath()};
-    QMap<QString, int> lineOfId;
-    const QList<ScriptProblem> problems = ScriptCheck::check(stripped, folders, &lineOfId);
-    if (!problems.isEmpty()) {
-        for (const ScriptProblem &p : problems)
+    CheckedScript checked = ScriptCheck::check(stripped, folders);
+    for (const ScriptFile &file : checked.files)
+        if (sameFile(file.path, target))
+            checked.problems << ScriptProblem{
+                file.line, file.written + QStringLiteral(": is the output file of this script")};
+    if (!checked.problems.isEmpty()) {
+        for (const ScriptProblem &p : checked.problems)
             say(QStringLiteral("%1(%2): Error: %3").arg(scriptName).arg(p.line).arg(p.message));
         return 1;
     }
@@ -86,30 +101,54 @@ int main(int argc, char **argv)
         return 1;
     }
     QTemporaryDir work;
-    const QString strippedPath = work.filePath(QStringLiteral("script.rc"));
+    if (!work.isValid()) {
+        say(QStringLiteral("%1: Error: cannot make a work folder in the temporary folder (%2)")
+                .arg(scriptName, work.errorString()));
+        return 1;
+    }
+    const QString workFolder = QDir(work.path()).canonicalPath();
+    // Each file reaches llvm-rc through a link with a plain name in the work folder, where it
+    // runs: the real names may hold quotes, backslashes and any other character.
+    for (int i = 0; i < checked.files.size(); ++i) {
+        if (!QFile::link(checked.files.at(i).path,
+                         QDir(workFolder).filePath(ScriptCheck::linkName(i)))) {
+            say(QStringLiteral("%1(%2): Error: cannot prepare %3 in the temporary folder %4")
+                    .arg(scriptName)
+                    .arg(checked.files.at(i).line)
+                    .arg(checked.files.at(i).written, workFolder));
+            return 1;
+        }
+    }
+    const QString strippedPath = QDir(workFolder).filePath(QStringLiteral("script.rc"));
     // llvm-rc writes beside the target under a passing name, which is renamed into place only
     // when all went well: no copy of a large file, and never half a .res under the real name.
-    const QString target = resPathFor(script);
     const QString outPath =
         target + QStringLiteral(".partial-%1").arg(QCoreApplication::applicationPid());
     {
         QFile f(strippedPath);
-        if (!f.open(QIODevice::WriteOnly) || f.write(stripped.toUtf8()) < 0) {
+        if (!f.open(QIODevice::WriteOnly) || f.write(checked.compilable.toUtf8()) < 0 ||
+            !f.flush()) {
             say(QStringLiteral("%1: Error: cannot write a work file").arg(scriptName));
             return 1;
         }
     }
+    // Every path goes in a relative form: llvm-rc reads a leading '/' as an option, and the
+    // temporary or the user's folder may start with one that it knows (/dev/shm, /usr ...).
     QStringList rcArgs = {QStringLiteral("-no-preprocess"), QStringLiteral("-C"),
                           QStringLiteral("65001")};
     for (const QString &folder : folders)
-        rcArgs << QStringLiteral("-I") << folder;
-    rcArgs << QStringLiteral("-fo") << outPath << strippedPath;
+        rcArgs << QStringLiteral("-I") << argumentPath(folder, workFolder);
+    rcArgs << QStringLiteral("-fo") << argumentPath(outPath, workFolder)
+           << argumentPath(strippedPath, workFolder);
     QString output;
-    const int code = runProgram(rc, rcArgs, &output);
+    const int code = runProgram(rc, rcArgs, &output, workFolder);
     if (code != 0 || !QFileInfo::exists(outPath)) {
         QFile::remove(outPath);
-        reportCompilerText(
-            scriptName, output.isEmpty() ? QStringLiteral("compilation failed") : output, lineOfId);
+        for (int i = 0; i < checked.files.size(); ++i)
+            output.replace(ScriptCheck::linkName(i), checked.files.at(i).written);
+        reportCompilerText(scriptName,
+                           output.isEmpty() ? QStringLiteral("compilation failed") : output,
+                           checked.lineOfId);
         return 1;
     }
 

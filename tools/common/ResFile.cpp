@@ -6,7 +6,8 @@ namespace tolvane::tools {
 
 namespace {
 
-bool readId(const QByteArray &b, int &pos, int end, QString &out)
+// Offsets are 64-bit: a .res is walked mapped, and a file past 2 GB must not wrap them.
+bool readId(const QByteArray &b, qint64 &pos, qint64 end, QString &out)
 {
     if (pos + 2 > end)
         return false;
@@ -38,28 +39,29 @@ bool readId(const QByteArray &b, int &pos, int end, QString &out)
 bool parseResFile(const QByteArray &b, QList<Resource> &out, QString &error, bool keepData)
 {
     out.clear();
-    int pos = 0;
+    const qint64 size = b.size();
+    qint64 pos = 0;
     bool first = true;
-    while (pos < b.size()) {
-        if (pos + 8 > b.size()) {
+    while (pos < size) {
+        if (pos + 8 > size) {
             error = QStringLiteral("truncated resource header at offset %1").arg(pos);
             return false;
         }
-        const quint32 dataSize = qFromLittleEndian<quint32>(b.constData() + pos);
-        const quint32 headerSize = qFromLittleEndian<quint32>(b.constData() + pos + 4);
-        if (headerSize < 32 || qint64(pos) + headerSize + dataSize > b.size()) {
+        const qint64 dataSize = qFromLittleEndian<quint32>(b.constData() + pos);
+        const qint64 headerSize = qFromLittleEndian<quint32>(b.constData() + pos + 4);
+        if (headerSize < 32 || pos + headerSize + dataSize > size) {
             error = QStringLiteral("resource entry at offset %1 runs past the end of the file")
                         .arg(pos);
             return false;
         }
-        const int headerEnd = pos + int(headerSize);
-        int p = pos + 8;
+        const qint64 headerEnd = pos + headerSize;
+        qint64 p = pos + 8;
         Resource r;
         if (!readId(b, p, headerEnd, r.type) || !readId(b, p, headerEnd, r.name)) {
             error = QStringLiteral("bad resource name at offset %1").arg(pos);
             return false;
         }
-        p = (p + 3) & ~3;
+        p = (p + 3) & ~qint64(3);
         if (p + 16 > headerEnd) {
             error = QStringLiteral("resource header at offset %1 is too short").arg(pos);
             return false;
@@ -73,11 +75,12 @@ bool parseResFile(const QByteArray &b, QList<Resource> &out, QString &error, boo
             }
             first = false;
         } else {
+            r.dataSize = dataSize;
             if (keepData)
-                r.data = b.mid(headerEnd, int(dataSize));
+                r.data = b.mid(headerEnd, dataSize);
             out << r;
         }
-        pos = (headerEnd + int(dataSize) + 3) & ~3;
+        pos = (headerEnd + dataSize + 3) & ~qint64(3);
     }
     if (first) {
         error = QStringLiteral("the file is empty");

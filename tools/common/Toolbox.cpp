@@ -1,5 +1,8 @@
 #include "tools/common/Toolbox.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <cstdio>
@@ -40,6 +43,49 @@ void say(const QString &line)
     std::fputs(line.toLocal8Bit().constData(), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
+}
+
+QString regularFileProblem(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("file not found");
+    if (info.isDir())
+        return QStringLiteral("is a folder, not a file");
+    if (!info.isFile())
+        return QStringLiteral("is not a regular file");
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot open file (%1)").arg(f.errorString());
+    return QString();
+}
+
+namespace {
+QString canonicalOrClean(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    if (!canonical.isEmpty())
+        return canonical;
+    // Not there yet: its folder may still be reached through a link.
+    const QString folder = info.absoluteDir().canonicalPath();
+    return folder.isEmpty() ? QDir::cleanPath(info.absoluteFilePath())
+                            : folder + QLatin1Char('/') + info.fileName();
+}
+} // namespace
+
+bool sameFile(const QString &a, const QString &b)
+{
+    return canonicalOrClean(a) == canonicalOrClean(b);
+}
+
+QString argumentPath(const QString &path, const QString &workingFolder)
+{
+    QString base = QDir(workingFolder).canonicalPath();
+    if (base.isEmpty())
+        base = QDir(workingFolder).absolutePath();
+    const QString relative = QDir(base).relativeFilePath(canonicalOrClean(path));
+    return relative.startsWith(QLatin1Char('.')) ? relative : QStringLiteral("./") + relative;
 }
 
 } // namespace tolvane::tools

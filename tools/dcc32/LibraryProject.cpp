@@ -4,6 +4,13 @@ namespace tolvane::tools {
 
 namespace {
 
+// The language's blanks: the space and every control character, so a tab or a line break
+// separates as a space does.
+bool isBlank(QChar c)
+{
+    return c.unicode() <= 0x20;
+}
+
 struct Token
 {
     enum Kind
@@ -30,15 +37,19 @@ class Lexer
         if (m_pos >= m_text.size())
             return true;
         const QChar c = m_text.at(m_pos);
-        if (c == QLatin1Char('{') && peek(1) == QLatin1Char('$')) {
-            const int close = m_text.indexOf(QLatin1Char('}'), m_pos);
+        const bool brace = c == QLatin1Char('{') && peek(1) == QLatin1Char('$');
+        if (brace ||
+            (c == QLatin1Char('(') && peek(1) == QLatin1Char('*') && peek(2) == QLatin1Char('$'))) {
+            const int open = brace ? 2 : 3;
+            const QString closer = brace ? QStringLiteral("}") : QStringLiteral("*)");
+            const int close = directiveEnd(m_pos + open, closer);
             if (close < 0) {
                 error = QStringLiteral("Unterminated compiler directive");
                 return false;
             }
             t.kind = Token::Directive;
-            t.text = m_text.mid(m_pos + 2, close - m_pos - 2).trimmed();
-            advanceTo(close + 1);
+            t.text = m_text.mid(m_pos + open, close - m_pos - open);
+            advanceTo(close + closer.size());
             return true;
         }
         if (c.isLetter() || c == QLatin1Char('_')) {
@@ -61,6 +72,19 @@ class Lexer
     bool unterminatedComment() const { return m_openComment; }
 
   private:
+    // Where a directive closes: a closer inside a quoted file name does not count, unless the
+    // quotes never close (an apostrophe in an unquoted name).
+    int directiveEnd(int from, const QString &closer) const
+    {
+        bool quoted = false;
+        for (int i = from; i < m_text.size(); ++i) {
+            if (m_text.at(i) == QLatin1Char('\''))
+                quoted = !quoted;
+            else if (!quoted && QStringView(m_text).mid(i).startsWith(closer))
+                return i;
+        }
+        return m_text.indexOf(closer, from);
+    }
     QChar peek(int ahead) const
     {
         return m_pos + ahead < m_text.size() ? m_text.at(m_pos + ahead) : QChar();
@@ -76,7 +100,7 @@ class Lexer
     {
         while (m_pos < m_text.size()) {
             const QChar c = m_text.at(m_pos);
-            if (c.isSpace()) {
+            if (isBlank(c)) {
                 advanceTo(m_pos + 1);
             } else if (c == QLatin1Char('{') && peek(1) != QLatin1Char('$')) {
                 const int close = m_text.indexOf(QLatin1Char('}'), m_pos);
@@ -86,7 +110,8 @@ class Lexer
                 } else {
                     advanceTo(close + 1);
                 }
-            } else if (c == QLatin1Char('(') && peek(1) == QLatin1Char('*')) {
+            } else if (c == QLatin1Char('(') && peek(1) == QLatin1Char('*') &&
+                       peek(2) != QLatin1Char('$')) {
                 const int close = m_text.indexOf(QLatin1String("*)"), m_pos + 2);
                 if (close < 0) {
                     m_openComment = true;
@@ -108,6 +133,36 @@ class Lexer
     int m_line = 1;
     bool m_openComment = false;
 };
+
+// The file of {$R FILE}: the rest after the name of the switch, or a quoted name with '' for '.
+// Empty when there is none.
+QString directiveFile(const QString &rest)
+{
+    if (!rest.startsWith(QLatin1Char('\'')))
+        return rest;
+    QString file;
+    for (int i = 1; i < rest.size(); ++i) {
+        if (rest.at(i) != QLatin1Char('\'')) {
+            file += rest.at(i);
+        } else if (i + 1 < rest.size() && rest.at(i + 1) == QLatin1Char('\'')) {
+            file += QLatin1Char('\'');
+            ++i;
+        } else {
+            return file;
+        }
+    }
+    return rest; // no closing quote: the apostrophe is part of the name
+}
+
+QString trimmedBlanks(const QString &s)
+{
+    int from = 0, to = int(s.size());
+    while (from < to && isBlank(s.at(from)))
+        ++from;
+    while (to > from && isBlank(s.at(to - 1)))
+        --to;
+    return s.mid(from, to - from);
+}
 
 QString shown(const Token &t)
 {
@@ -137,13 +192,14 @@ bool parseLibraryProject(const QString &text, LibraryProject &out, int &errorLin
                 return fail(lexError);
             if (t.kind != Token::Directive)
                 return true;
-            const QString d = t.text;
-            const QString head = d.section(QLatin1Char(' '), 0, 0).toUpper();
+            const QString d = trimmedBlanks(t.text);
+            int headEnd = 0;
+            while (headEnd < d.size() && !isBlank(d.at(headEnd)) &&
+                   d.at(headEnd) != QLatin1Char('\''))
+                ++headEnd;
+            const QString head = d.left(headEnd).toUpper();
             if (head == QLatin1String("R") || head == QLatin1String("RESOURCE")) {
-                QString file = d.section(QLatin1Char(' '), 1).trimmed();
-                if (file.size() >= 2 && file.startsWith(QLatin1Char('\'')) &&
-                    file.endsWith(QLatin1Char('\'')))
-                    file = file.mid(1, file.size() - 2);
+                const QString file = directiveFile(trimmedBlanks(d.mid(headEnd)));
                 if (file.isEmpty())
                     return fail(QStringLiteral("File name expected in {$R} directive"));
                 out.resources << ResourceDirective{file, t.line};

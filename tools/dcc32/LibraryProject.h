@@ -19,8 +19,8 @@ struct LibraryProject
 };
 
 // Reads a resource-only library project: "library NAME;", an optional uses clause, {$R FILE}
-// directives, and an empty "begin end." block; comments in braces, (* *) and //. Anything else
-// is an error with its line.
+// or (*$R FILE*) directives (FILE plain or quoted, '' for a quote), and an empty "begin end."
+// block; comments in braces, (* *) and //. Anything else is an error with its line.
 bool parseLibraryProject(const QString &text, LibraryProject &out, int &errorLine, QString &error);
 
 } // namespace tolvane::tools

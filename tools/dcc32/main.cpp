@@ -1,9 +1,9 @@
 // dcc32 LIBRARY.dpr: links the .res files that a resource-only library project names into
 // LIBRARY.dll beside the project (a 32-bit Windows DLL, through lld-link). Errors are printed as
 // "FILE(LINE) Error: ..." with exit code 1, and no DLL is left behind.
-#include "tools/dcc32/LibraryProject.h"
 #include "tools/common/ResFile.h"
 #include "tools/common/Toolbox.h"
+#include "tools/dcc32/LibraryProject.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,21 +15,54 @@ using namespace tolvane::tools;
 
 namespace {
 
-// The compiler's file system ignores case: "ICONS.RES" finds icons.res.
+// A 32-bit library cannot hold 2 GB of resources: no 32-bit process could map such an image, and
+// its section sizes would not fit the fields a 32-bit image has for them.
+constexpr qint64 resourceLimit = qint64(1) << 31;
+
+// The compiler's file system ignores case: "ICONS.RES" finds icons.res, and as the project
+// writer upper-cases, "STRASSE.RES" finds Straße.res. A backslash is a character of a file name
+// here; it is read as a Windows separator only when no file has the name as written.
 QString findBeside(const QDir &dir, const QString &name)
 {
-    QString n = name;
-    n.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    QFileInfo direct(dir, n);
-    if (direct.exists())
-        return direct.absoluteFilePath();
-    const QFileInfo wanted(dir, n);
-    const QDir folder = wanted.dir();
-    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden);
-    for (const QString &entry : entries)
-        if (entry.compare(wanted.fileName(), Qt::CaseInsensitive) == 0)
-            return folder.filePath(entry);
+    QStringList forms = {name};
+    if (name.contains(QLatin1Char('\\')))
+        forms << QString(name).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    for (const QString &n : forms) {
+        const QFileInfo wanted(dir, n);
+        if (wanted.exists())
+            return wanted.absoluteFilePath();
+        const QDir folder = wanted.dir();
+        // Folders, FIFOs and devices are listed too, so that the error names what is there.
+        const QStringList entries = folder.entryList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        for (const QString &entry : entries)
+            if (entry.compare(wanted.fileName(), Qt::CaseInsensitive) == 0)
+                return folder.filePath(entry);
+        const QString upper = wanted.fileName().toUpper();
+        for (const QString &entry : entries)
+            if (entry.toUpper() == upper)
+                return folder.filePath(entry);
+    }
     return QString();
+}
+
+QString typeName(const QString &type)
+{
+    static const QMap<QString, QString> names = {
+        {"#1", "CURSOR"},      {"#2", "BITMAP"},        {"#3", "ICON"},
+        {"#4", "MENU"},        {"#5", "DIALOG"},        {"#6", "STRINGTABLE"},
+        {"#7", "FONTDIR"},     {"#8", "FONT"},          {"#9", "ACCELERATORS"},
+        {"#10", "RCDATA"},     {"#11", "MESSAGETABLE"}, {"#12", "GROUP_CURSOR"},
+        {"#14", "GROUP_ICON"}, {"#16", "VERSIONINFO"},  {"#21", "ANICURSOR"},
+        {"#22", "ANIICON"},    {"#23", "HTML"},         {"#24", "MANIFEST"}};
+    return names.value(type, type.startsWith(QLatin1Char('#')) ? type.mid(1) : type);
+}
+
+QString resourceText(const Resource &r)
+{
+    return QStringLiteral("%1 %2 (language %3)")
+        .arg(typeName(r.type), r.name.startsWith(QLatin1Char('#')) ? r.name.mid(1) : r.name)
+        .arg(r.language);
 }
 
 } // namespace
@@ -48,9 +81,19 @@ int main(int argc, char **argv)
         project += QStringLiteral(".dpr");
     const QFileInfo info(project);
     const QString shownName = info.fileName();
+    const QString target =
+        info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral(".dll"));
+    if (sameFile(project, target)) {
+        say(QStringLiteral("%1(1) Error: The library would replace the project itself; name the "
+                           "project with the extension .dpr")
+                .arg(shownName));
+        return 1;
+    }
+    const QString projectProblem = regularFileProblem(project);
     QFile in(project);
-    if (!in.open(QIODevice::ReadOnly)) {
-        say(QStringLiteral("%1(1) Error: Could not open project file").arg(shownName));
+    if (!projectProblem.isEmpty() || !in.open(QIODevice::ReadOnly)) {
+        say(QStringLiteral("%1(1) Error: Could not open project file: %2")
+                .arg(shownName, projectProblem.isEmpty() ? in.errorString() : projectProblem));
         return 1;
     }
     const QString text = QString::fromUtf8(in.readAll());
@@ -65,51 +108,95 @@ int main(int argc, char **argv)
     }
 
     QTemporaryDir work;
+    if (!work.isValid()) {
+        say(QStringLiteral("%1(1) Error: Could not make a work folder in the temporary folder (%2)")
+                .arg(shownName, work.errorString()));
+        return 1;
+    }
+    const QString workFolder = QDir(work.path()).canonicalPath();
     QStringList inputs;
+    QStringList inputNames;          // as the project names them, for lld-link's messages
+    QMap<QString, QString> holderOf; // resource -> the file that holds it
+    qint64 total = 0;
     bool failed = false;
     for (const ResourceDirective &r : parsed.resources) {
         QString file = r.file;
         if (file.startsWith(QLatin1String("*.")))
             file = info.completeBaseName() + file.mid(1);
+        auto fail = [&](const QString &message) {
+            say(QStringLiteral("%1(%2) Error: %3").arg(shownName).arg(r.line).arg(message));
+            failed = true;
+        };
         const QString path = findBeside(info.absoluteDir(), file);
         if (path.isEmpty()) {
-            say(QStringLiteral("%1(%2) Error: File not found: '%3'")
-                    .arg(shownName)
-                    .arg(r.line)
-                    .arg(file));
-            failed = true;
+            fail(QStringLiteral("File not found: '%1'").arg(file));
+            continue;
+        }
+        if (sameFile(path, target)) {
+            fail(QStringLiteral("'%1' is the library this project makes").arg(file));
+            continue;
+        }
+        const QString why = regularFileProblem(path);
+        if (!why.isEmpty()) {
+            fail(QStringLiteral("Could not read resource file '%1': %2").arg(file, why));
             continue;
         }
         QFile f(path);
         QList<Resource> resources;
-        bool valid = f.open(QIODevice::ReadOnly);
-        if (valid) {
-            // Mapped, so a large file is walked without being read into memory.
-            uchar *mapped = f.size() > 0 ? f.map(0, f.size()) : nullptr;
-            const QByteArray bytes =
-                mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), f.size())
-                       : f.readAll();
-            valid = parseResFile(bytes, resources, error, false);
-        }
-        if (!valid) {
-            say(QStringLiteral("%1(%2) Error: '%3' is not a valid resource file: %4")
-                    .arg(shownName)
-                    .arg(r.line)
-                    .arg(file, error));
-            failed = true;
+        if (!f.open(QIODevice::ReadOnly)) {
+            fail(
+                QStringLiteral("Could not read resource file '%1': %2").arg(file, f.errorString()));
             continue;
+        }
+        // Mapped, so a large file is walked without being read into memory.
+        uchar *mapped = f.size() > 0 ? f.map(0, f.size()) : nullptr;
+        const QByteArray bytes =
+            mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), f.size())
+                   : f.readAll();
+        if (!parseResFile(bytes, resources, error, false)) {
+            fail(QStringLiteral("'%1' is not a valid resource file: %2").arg(file, error));
+            continue;
+        }
+        bool duplicate = false;
+        for (const Resource &res : resources) {
+            total += (res.dataSize + 3) & ~qint64(3);
+            const QString key = resourceText(res);
+            const QString holder = holderOf.value(key);
+            if (holder.isNull()) {
+                holderOf.insert(key, file);
+            } else if (!duplicate) {
+                duplicate = true;
+                fail(holder == file
+                         ? QStringLiteral("'%1' holds the resource %2 twice").arg(file, key)
+                         : QStringLiteral("'%1' and '%2' both hold the resource %3")
+                               .arg(holder, file, key));
+            }
+        }
+        if (total >= resourceLimit) {
+            fail(QStringLiteral("The resources up to '%1' take %2 bytes; a 32-bit library holds "
+                                "less than 2 GB (%3 bytes)")
+                     .arg(file)
+                     .arg(total)
+                     .arg(resourceLimit));
+            break;
         }
         // lld-link takes a leading '/' for an option: a link with a plain name keeps paths out
         // of its way.
-        const QString link = work.filePath(QStringLiteral("r%1.res").arg(inputs.size()));
-        QFile::link(QFileInfo(path).absoluteFilePath(), link);
+        const QString link =
+            QDir(workFolder).filePath(QStringLiteral("r%1.res").arg(inputs.size()));
+        if (!QFile::link(QFileInfo(path).absoluteFilePath(), link)) {
+            fail(QStringLiteral("Could not prepare '%1' in the temporary folder %2")
+                     .arg(file, workFolder));
+            continue;
+        }
         inputs << QFileInfo(link).fileName(); // lld-link runs in the work folder
+        inputNames << file;
     }
     if (failed)
         return 1;
     if (inputs.isEmpty()) {
         // A library without resources still links: give lld-link an empty resource file.
-        const QString empty = work.filePath(QStringLiteral("empty.res"));
+        const QString empty = QDir(workFolder).filePath(QStringLiteral("empty.res"));
         QFile f(empty);
         f.open(QIODevice::WriteOnly);
         const char header[32] = {0,          0,          0, 0, 32,         0,          0, 0,
@@ -127,8 +214,6 @@ int main(int argc, char **argv)
         return 1;
     }
     // Linked beside the target under a passing name and renamed into place when whole.
-    const QString target =
-        info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral(".dll"));
     const QString built =
         target + QStringLiteral(".partial-%1").arg(QCoreApplication::applicationPid());
     QStringList linkArgs = {QStringLiteral("/dll"), QStringLiteral("/noentry"),
@@ -137,12 +222,14 @@ int main(int argc, char **argv)
                             // The import library stays in the work folder: a resource-only
                             // library exports nothing, and the project's folder gets the DLL alone.
                             QStringLiteral("/implib:import.lib"),
-                            QStringLiteral("/out:") + QDir(work.path()).relativeFilePath(built)};
+                            QStringLiteral("/out:") + argumentPath(built, workFolder)};
     linkArgs << inputs;
     QString output;
-    const int code = runProgram(linker, linkArgs, &output, work.path());
+    const int code = runProgram(linker, linkArgs, &output, workFolder);
     if (code != 0 || !QFileInfo::exists(built)) {
         QFile::remove(built);
+        for (int i = 0; i < inputNames.size(); ++i)
+            output.replace(inputs.at(i), inputNames.at(i));
         const QStringList lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         for (QString line : lines) {
             line.remove(QStringLiteral("lld-link: "));

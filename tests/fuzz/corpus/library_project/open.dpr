@@ -1,0 +1,4 @@
+Library L;
+{ never closed
+Begin
+End.
