@@ -94,7 +94,8 @@ void SetupWizard::buildLayout()
     };
     m_page1 = page(QStringLiteral("P1"));
     auto *heading =
-        text(m_page1, QStringLiteral("Welcome to Tolvane v3.06b "), {0, 0, 320, 20}, false);
+        text(m_page1, QStringLiteral("Welcome to ") + product::title() + QLatin1Char(' '),
+             {0, 0, 320, 20}, false);
     QFont hf = heading->font();
     hf.setBold(true);
     hf.setPointSize(11);
@@ -507,13 +508,13 @@ QString SetupWizard::writeSettings()
 
 void SetupWizard::actionFailed(const QString &text)
 {
-    m_s.prompter.ask(nullptr, QStringLiteral("Tolvane v3.06b"), text, Box::Error);
+    m_s.prompter.ask(nullptr, product::title(), text, Box::Error);
 }
 
 void SetupWizard::complete()
 {
     m_timer.stop();
-    m_s.prompter.ask(this, QStringLiteral("Tolvane v3.06b"),
+    m_s.prompter.ask(this, product::title(),
                      QStringLiteral("Program needs to be restarted for changes to take affect"),
                      Box::Information);
     m_progressBar->hide();
@@ -530,7 +531,7 @@ void SetupWizard::exitWizard()
         return;
     m_main.update();
     hide();
-    m_s.taskbar.set(QStringLiteral("Tolvane v3.06b"), QStringLiteral("logo"));
+    m_s.taskbar.set(product::title(), QStringLiteral("logo"));
     m_main.show();
 }
 
@@ -551,7 +552,7 @@ void SetupWizard::cancel()
 
 void SetupWizard::uninstall()
 {
-    if (m_s.prompter.ask(this, QStringLiteral("Kelvadore\u00ae Uninstall!"),
+    if (m_s.prompter.ask(this, product::brand() + QStringLiteral(" Uninstall!"),
                          QStringLiteral("This will remove all registry and program folder "
                                         "information.\rTerminate the current session anyway?"),
                          Box::Warning, Box::Yes | Box::No) == Box::Yes)
@@ -599,12 +600,12 @@ bool SetupWizard::confirmDelete(const QString &folder)
 
 void SetupWizard::kept(const QString &text)
 {
-    m_s.prompter.ask(nullptr, QStringLiteral("Tolvane v3.06b\u00a9"), text, Box::Information);
+    m_s.prompter.ask(nullptr, product::titleCopyright(), text, Box::Information);
 }
 
 void SetupWizard::aborted()
 {
-    m_s.prompter.ask(nullptr, QStringLiteral("Tolvane v3.06b\u00a9"), m_abortText, Box::Warning);
+    m_s.prompter.ask(nullptr, product::titleCopyright(), m_abortText, Box::Warning);
 }
 
 void SetupWizard::endProgram()
