@@ -1,27 +1,74 @@
 #include "core/ProgramFolder.h"
+#include "platform/Platform.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace tolvane {
 
-QString ProgramFolder::removalRefusal(const QString &folder, const QString &home, bool hasMarker)
+QStringList ProgramFolder::setupFiles()
 {
+    return {QStringLiteral("Tolvane.pdf"), QStringLiteral("Tolvane.pd_")};
+}
+
+namespace {
+
+bool marked(Platform &platform, const QString &folder)
+{
+    return platform.fileExists(Platform::folderWithSeparator(folder) + ProgramFolder::markerName());
+}
+
+bool inside(const QString &path, const QString &folder)
+{
+    return path.startsWith(Platform::folderWithSeparator(folder));
+}
+
+} // namespace
+
+RemovalPlan ProgramFolder::removalPlan(Platform &platform, const QString &folder,
+                                       const QString &projects, const QString &home)
+{
+    RemovalPlan plan;
+    if (folder.trimmed().isEmpty() || !platform.folderExists(folder)) {
+        plan.message = QStringLiteral("Could not locate program folder ") + folder;
+        return plan;
+    }
+    // Decide on the real folder: a link's own path says nothing about what it leads to.
+    const QString real = platform.resolvedPath(folder);
+    plan.folder = real;
     const QString refused = QStringLiteral("The folder \"%1\" was not removed: ").arg(folder);
-    if (folder.trimmed().isEmpty())
-        return refused + QStringLiteral("no program folder is set.");
-    const QFileInfo info(folder);
-    const QString path =
-        info.exists() ? info.canonicalFilePath() : QDir::cleanPath(info.absoluteFilePath());
-    const QString homePath =
-        QFileInfo(home).exists() ? QFileInfo(home).canonicalFilePath() : QDir::cleanPath(home);
-    if (QDir(path).isRoot())
-        return refused + QStringLiteral("it is the root of a drive.");
-    if (!homePath.isEmpty() && (path == homePath || homePath.startsWith(path + QLatin1Char('/'))))
-        return refused + QStringLiteral("it is your home folder or holds it.");
-    if (!hasMarker)
-        return refused + QStringLiteral("Tolvane's setup did not create it.");
-    return QString();
+    const QString realHome =
+        platform.resolvedPath(home).isEmpty() ? QDir::cleanPath(home) : platform.resolvedPath(home);
+    plan.kind = RemovalPlan::Refused;
+    if (real.isEmpty() || QDir(real).isRoot()) {
+        plan.message = refused + QStringLiteral("it is the root of a drive.");
+        return plan;
+    }
+    if (!realHome.isEmpty() && (real == realHome || inside(realHome, real))) {
+        plan.message = refused + QStringLiteral("it is your home folder or holds it.");
+        return plan;
+    }
+    if (marked(platform, real)) {
+        plan.kind = RemovalPlan::WholeFolder;
+        plan.trees << real;
+        // The setting named a link: once the folder is gone the link leads nowhere.
+        if (platform.isLink(folder))
+            plan.files << folder;
+        return plan;
+    }
+    // Adopted: the user's own files stay; the manual and a subfolder setup made go.
+    plan.kind = RemovalPlan::SetupItems;
+    plan.message = QStringLiteral("The folder \"%1\" was kept: it was there before setup. Only "
+                                  "what setup put into it was removed.")
+                       .arg(folder);
+    const QString realProjects = platform.resolvedPath(projects);
+    if (!realProjects.isEmpty() && inside(realProjects, real) && marked(platform, realProjects))
+        plan.trees << realProjects;
+    for (const QString &name : setupFiles()) {
+        const QString file = Platform::folderWithSeparator(real) + name;
+        if (platform.fileExists(file))
+            plan.files << file;
+    }
+    return plan;
 }
 
 } // namespace tolvane

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QUrl>
@@ -126,6 +127,26 @@ bool LinuxPlatform::folderExists(const QString &path)
 bool LinuxPlatform::createFolder(const QString &path)
 {
     return !path.isEmpty() && QDir().mkpath(path);
+}
+
+QString LinuxPlatform::writeFile(const QString &path, const QByteArray &data)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(data) != data.size() || !file.commit())
+        return file.errorString();
+    return QString();
+}
+
+QString LinuxPlatform::resolvedPath(const QString &path)
+{
+    return path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath();
+}
+
+bool LinuxPlatform::isLink(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isSymLink();
 }
 
 bool LinuxPlatform::removeFile(const QString &path)

@@ -25,6 +25,9 @@ class LinuxPlatform : public Platform
     bool fileExists(const QString &path) override;
     bool folderExists(const QString &path) override;
     bool createFolder(const QString &path) override;
+    QString writeFile(const QString &path, const QByteArray &data) override;
+    QString resolvedPath(const QString &path) override;
+    bool isLink(const QString &path) override;
     bool removeFile(const QString &path) override;
     bool renameFile(const QString &from, const QString &to) override;
     bool removeFolderTree(const QString &path) override;

@@ -44,7 +44,15 @@ class Platform
 
     virtual bool fileExists(const QString &path) = 0;
     virtual bool folderExists(const QString &path) = 0;
+    // Creates the folder and every missing folder above it.
     virtual bool createFolder(const QString &path) = 0;
+    // Writes a whole file atomically: the old file, or the whole new one. Empty on success, else
+    // why it failed.
+    virtual QString writeFile(const QString &path, const QByteArray &data) = 0;
+    // The path with every link resolved; empty when nothing is there.
+    virtual QString resolvedPath(const QString &path) = 0;
+    // True when the path itself is a symbolic link (to anything, or to nothing).
+    virtual bool isLink(const QString &path) = 0;
     virtual bool removeFile(const QString &path) = 0;
     virtual bool renameFile(const QString &from, const QString &to) = 0;
     // Deletes a folder with everything in it.

@@ -80,6 +80,10 @@ class TestSetup : public QObject
     void exitConfirmation();
     void startWithMissingProgramFolder();
     void folderFailureThenResume();
+    void defaultFolderOnAFreshHome();
+    void uninstallKeepsAFolderThatWasThere();
+    void uninstallThroughALink();
+    void textsFitTheirControls();
 };
 
 void TestSetup::pagesAndNavigation()
@@ -132,9 +136,48 @@ void TestSetup::freshInstallation()
     h.install();
     QVERIFY(h.settings.settingsKeyExists());
     // Every value of the record, in its order, with the fresh values.
-    QStringList expected;
-    for (const SequenceItem &item : sequences::setupWrite())
-        expected << item.name;
+    const QStringList expected = {"Tolvane minor Version",
+                                  "Tolvane Release",
+                                  "Company Name",
+                                  "Delphi",
+                                  "Delphi Version",
+                                  "Install Date",
+                                  "Compiler1",
+                                  "Compiler2",
+                                  "Program Folder",
+                                  "TempDir1",
+                                  "TempDir2",
+                                  "Recent Folder",
+                                  "Prompt Res ID",
+                                  "Recent Local",
+                                  "Script Name",
+                                  "Library Name",
+                                  "Res Name",
+                                  "Script Type",
+                                  "Prompt Recurse",
+                                  "Prompt Name",
+                                  "Prompt Not",
+                                  "Prompt Drag",
+                                  "Prompt FileInfo",
+                                  "Prompt Close",
+                                  "Prompt Sound",
+                                  "Prompt Auto Sort",
+                                  "Prompt ReName",
+                                  "Prompt Summary",
+                                  "Prompt Compile",
+                                  "Prompt sHint",
+                                  "Prompt Class",
+                                  "Prompt Window",
+                                  "Prompt Dialog",
+                                  "Prompt Position",
+                                  "Color",
+                                  "Font",
+                                  "hColor",
+                                  "hFColor",
+                                  "Main Left",
+                                  "Main Top",
+                                  "Tool Left",
+                                  "Tool Top"};
     QCOMPARE(h.registry.valueNames(RegRoot::LocalMachine, SettingsStore::settingsKeyPath()),
              expected);
     const QString folder = h.path("system") + "/TOLVANE";
@@ -259,13 +302,14 @@ void TestSetup::cancelResumesOrRemoves()
 
 void TestSetup::uninstallRefusesForeignFolders()
 {
-    for (const QString which : {"root", "home", "unmarked"}) {
+    // A folder setup did not create is covered by uninstallKeepsAFolderThatWasThere.
+    for (const QString which : {"root", "home", "link to home"}) {
         SetupHarness h;
         QDir().mkpath(h.path("home/stuff"));
-        QDir().mkpath(h.path("unmarked"));
+        QFile::link(h.path("home"), h.path("homelink"));
         const QString folder = which == "root"   ? "/"
                                : which == "home" ? h.path("home")
-                                                 : h.path("unmarked");
+                                                 : h.path("homelink");
         h.setUpFresh(folder);
         h.createWindows();
         h.prompter.answers << Box::Yes << Box::Yes << Box::Yes;
@@ -278,7 +322,7 @@ void TestSetup::uninstallRefusesForeignFolders()
         QVERIFY2(refused, qPrintable(which));
         QCOMPARE(h.prompter.last().text, QStringLiteral("Operation Aborted!"));
         QVERIFY(QFileInfo(h.path("home/stuff")).isDir());
-        QVERIFY(QFileInfo(h.path("unmarked")).isDir());
+        QVERIFY(QFileInfo(h.path("homelink")).isSymLink());
         QVERIFY(!h.settings.settingsKeyExists()); // the keys go all the same
     }
 }
@@ -337,7 +381,8 @@ void TestSetup::folderFailureThenResume()
     QDir().mkpath(h.path("gone"));
     h.prompter.folders << h.path("gone");
     w.otherLocation();
-    QDir(h.path("gone")).removeRecursively(); // the parent is gone before Finish
+    QDir(h.path("gone")).removeRecursively(); // a file takes the chosen folder's place
+    h.file("gone");
     w.next();
     w.finish();
     QTRY_VERIFY(!w.installing());
@@ -350,6 +395,97 @@ void TestSetup::folderFailureThenResume()
     QTRY_VERIFY_WITH_TIMEOUT(w.ended(), 20000);
     QCOMPARE(h.stored("Program Folder"),
              h.path("gone") + "/TOLVANE"); // written with the missing folder
+}
+
+void TestSetup::defaultFolderOnAFreshHome()
+{
+    SetupHarness h;
+    h.platform.windows = h.path("home/.local/share") + "/"; // a home without ~/.local
+    h.createWindows();
+    h.install();
+    const QString folder = h.path("home/.local/share/TOLVANE");
+    for (const Box &b : h.prompter.boxes)
+        QVERIFY2(b.icon != Box::Error, qPrintable(b.text));
+    QVERIFY(QFileInfo(folder + "/Projects").isDir());
+    QVERIFY(QFileInfo(folder + "/Tolvane.pdf").isFile());
+    QCOMPARE(h.stored("Program Folder"), folder);
+}
+
+void TestSetup::uninstallKeepsAFolderThatWasThere()
+{
+    SetupHarness h;
+    const QString folder = h.path("system/TOLVANE");
+    h.file("system/TOLVANE/letter.txt");
+    h.file("system/TOLVANE/Old/notes.txt");
+    h.createWindows();
+    h.install();
+    h.windows.reset();
+    h.createWindows();
+    h.prompter.answers << Box::Yes << Box::Yes;
+    h.wizard().uninstall();
+    QVERIFY(h.wizard().ended());
+    QCOMPARE(h.prompter.boxes.at(h.prompter.boxes.size() - 2).text,
+             "Are you sure you want to remove the folder '" + folder +
+                 "/Projects' and all its contents?");
+    QCOMPARE(h.prompter.last().text, "The folder \"" + folder +
+                                         "\" was kept: it was there before setup. Only what setup "
+                                         "put into it was removed.");
+    QCOMPARE(h.prompter.last().icon, Box::Information);
+    QVERIFY(QFileInfo(folder + "/letter.txt").isFile());
+    QVERIFY(QFileInfo(folder + "/Old/notes.txt").isFile());
+    QVERIFY(!QFileInfo::exists(folder + "/Tolvane.pdf"));
+    QVERIFY(!QFileInfo::exists(folder + "/Projects"));
+    QVERIFY(!h.settings.settingsKeyExists());
+}
+
+void TestSetup::uninstallThroughALink()
+{
+    SetupHarness h;
+    h.createWindows();
+    h.install();
+    const QString real = h.wizard().mainFolder();
+    QVERIFY(QFile::link(real, h.path("link")));
+    h.settings.writeText("Program Folder", h.path("link"));
+    h.windows.reset();
+    h.createWindows();
+    h.prompter.answers << Box::Yes << Box::Yes;
+    h.wizard().uninstall();
+    QVERIFY(h.wizard().ended());
+    for (const Box &b : h.prompter.boxes)
+        QVERIFY2(!b.text.startsWith("Operation Aborted"), qPrintable(b.text));
+    QVERIFY(!QFileInfo::exists(real));
+    QVERIFY(!QFileInfo(h.path("link")).isSymLink());
+    QVERIFY(QFileInfo(h.path("system")).isDir());
+}
+
+void TestSetup::textsFitTheirControls()
+{
+    SetupHarness h;
+    h.createWindows();
+    SetupWizard &w = h.wizard();
+    w.show();
+    h.fillIn();
+    // Every page, as it shows its texts; a label must show all of its text.
+    for (QLabel *label : w.findChildren<QLabel *>()) {
+        const QString t = label->text();
+        if (t.isEmpty())
+            continue;
+        const QRect room = label->contentsRect();
+        const QRect needed = label->fontMetrics().boundingRect(
+            room.x(), room.y(), room.width(), 10000,
+            int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), t);
+        QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+                 qPrintable(QStringLiteral("\"%1\" needs %2x%3 in %4x%5")
+                                .arg(t)
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(room.width())
+                                .arg(room.height())));
+    }
+    for (QPushButton *button : w.findChildren<QPushButton *>()) {
+        const int needed = button->fontMetrics().horizontalAdvance(button->text().remove('&'));
+        QVERIFY2(needed < button->width() - 8, qPrintable(button->text()));
+    }
 }
 
 QTEST_MAIN(TestSetup)

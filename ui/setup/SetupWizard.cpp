@@ -1,15 +1,13 @@
 #include "ui/setup/SetupWizard.h"
 #include "core/NameChecks.h"
 #include "core/Product.h"
-#include "core/ProgramFolder.h"
+#include "core/setup/SetupChoices.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/services/Look.h"
 #include "ui/toolwindow/ToolWindow.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -73,7 +71,7 @@ QString withSeparator(const QString &s)
 SetupWizard::SetupWizard(Services &services, MainWindow &main, ToolWindow &tool, QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint |
                           Qt::WindowStaysOnTopHint),
-      m_s(services), m_main(main), m_tool(tool)
+      m_s(services), m_main(main), m_tool(tool), m_installer(services.platform, *this)
 {
     setObjectName(QStringLiteral("TSplash"));
     setFixedSize(466, 327);
@@ -94,41 +92,42 @@ void SetupWizard::buildLayout()
         w->setGeometry(138, 8, 320, 266);
         return w;
     };
-    m_p1 = page(QStringLiteral("P1"));
-    auto *heading = text(m_p1, QStringLiteral("Welcome to ") + product::title() + QLatin1Char(' '),
-                         {0, 0, 320, 20}, false);
+    m_page1 = page(QStringLiteral("P1"));
+    auto *heading =
+        text(m_page1, QStringLiteral("Welcome to ") + product::title() + QLatin1Char(' '),
+             {0, 0, 320, 20}, false);
     QFont hf = heading->font();
     hf.setBold(true);
     hf.setPointSize(11);
     heading->setFont(hf);
-    text(m_p1,
+    text(m_page1,
          QStringLiteral("The following (3) screens, will guide you in setting up the command line "
                         "parameters for the compilers."),
          {0, 26, 320, 32});
-    text(m_p1,
+    text(m_page1,
          QStringLiteral(
              "Use the up-down arrows to match the current Delphi version installed in your "
              "computer. The complete path will appear in the program field automatically."),
          {0, 66, 320, 44});
-    text(m_p1, QStringLiteral("Example: C:\\Program Files\\Borland\\Delphi 4"), {0, 114, 320, 16},
-         false);
-    text(m_p1, QStringLiteral("Delphi version:"), {0, 146, 100, 18}, false);
-    m_spin = new QSpinBox(m_p1);
-    m_spin->setObjectName(QStringLiteral("SpinEdit1"));
-    m_spin->setRange(2, 4);
-    m_spin->setValue(2);
-    m_spin->setGeometry(100, 143, 50, 22);
-    text(m_p1, QStringLiteral("Program"), {0, 178, 60, 18}, false);
-    m_edit1 = new QLineEdit(m_p1);
-    m_edit1->setObjectName(QStringLiteral("Edit1"));
-    m_edit1->setEnabled(false);
-    m_edit1->setGeometry(60, 175, 258, 22);
-    m_label10 = text(m_p1, QString(), {0, 220, 320, 16}, false);
-    m_label10->setObjectName(QStringLiteral("Label10"));
-    m_label10->setAlignment(Qt::AlignCenter);
+    text(m_page1, QStringLiteral("Example: C:\\Program Files\\Borland\\Delphi 4"),
+         {0, 114, 320, 16}, false);
+    text(m_page1, QStringLiteral("Delphi version:"), {0, 146, 100, 18}, false);
+    m_versionSpin = new QSpinBox(m_page1);
+    m_versionSpin->setObjectName(QStringLiteral("SpinEdit1"));
+    m_versionSpin->setRange(2, 4);
+    m_versionSpin->setValue(2);
+    m_versionSpin->setGeometry(100, 143, 50, 22);
+    text(m_page1, QStringLiteral("Program"), {0, 178, 60, 18}, false);
+    m_delphiFolderEdit = new QLineEdit(m_page1);
+    m_delphiFolderEdit->setObjectName(QStringLiteral("Edit1"));
+    m_delphiFolderEdit->setEnabled(false);
+    m_delphiFolderEdit->setGeometry(60, 175, 258, 22);
+    m_freeSpaceLabel = text(m_page1, QString(), {0, 220, 320, 16}, false);
+    m_freeSpaceLabel->setObjectName(QStringLiteral("Label10"));
+    m_freeSpaceLabel->setAlignment(Qt::AlignCenter);
 
-    m_p2 = page(QStringLiteral("Panel2"));
-    auto *compilers = new QGroupBox(QStringLiteral("Compiler paths"), m_p2);
+    m_page2 = page(QStringLiteral("Panel2"));
+    auto *compilers = new QGroupBox(QStringLiteral("Compiler paths"), m_page2);
     compilers->setGeometry(0, 0, 320, 250);
     text(compilers,
          QStringLiteral("Enter the complete path to both compilers Brcc32 and Dcc32.exe in the "
@@ -136,47 +135,47 @@ void SetupWizard::buildLayout()
          {10, 22, 300, 44});
     text(compilers,
          QStringLiteral("Example: C:\\Program files\\Borland\\Delphi 4\\Bin\\Brcc32.exe"),
-         {10, 72, 300, 16}, false);
-    text(compilers, QStringLiteral("Brcc32"), {10, 104, 50, 18}, false);
-    m_edit2 = new QLineEdit(compilers);
-    m_edit2->setObjectName(QStringLiteral("Edit2"));
-    m_edit2->setGeometry(60, 101, 250, 22);
-    text(compilers, QStringLiteral("Dcc32"), {10, 136, 50, 18}, false);
-    m_edit3 = new QLineEdit(compilers);
-    m_edit3->setObjectName(QStringLiteral("Edit3"));
-    m_edit3->setGeometry(60, 133, 250, 22);
-    m_add = new QPushButton(QStringLiteral("Add..."), compilers);
-    m_add->setObjectName(QStringLiteral("Button3"));
-    m_add->setGeometry(234, 168, 76, 26);
-    m_p2->hide();
+         {10, 70, 300, 34}); // wider than the group: it breaks onto a second line
+    text(compilers, QStringLiteral("Brcc32"), {10, 113, 50, 18}, false);
+    m_brccEdit = new QLineEdit(compilers);
+    m_brccEdit->setObjectName(QStringLiteral("Edit2"));
+    m_brccEdit->setGeometry(60, 110, 250, 22);
+    text(compilers, QStringLiteral("Dcc32"), {10, 145, 50, 18}, false);
+    m_dccEdit = new QLineEdit(compilers);
+    m_dccEdit->setObjectName(QStringLiteral("Edit3"));
+    m_dccEdit->setGeometry(60, 142, 250, 22);
+    m_addButton = new QPushButton(QStringLiteral("Add..."), compilers);
+    m_addButton->setObjectName(QStringLiteral("Button3"));
+    m_addButton->setGeometry(234, 177, 76, 26);
+    m_page2->hide();
 
-    m_p3 = page(QStringLiteral("Panel3"));
-    auto *folders = new QGroupBox(QStringLiteral("Program folders"), m_p3);
+    m_page3 = page(QStringLiteral("Panel3"));
+    auto *folders = new QGroupBox(QStringLiteral("Program folders"), m_page3);
     folders->setGeometry(0, 0, 320, 200);
     text(folders, QStringLiteral("Main directory:"), {10, 24, 100, 16}, false);
-    m_label13 = text(folders, QString(), {110, 24, 200, 32});
-    m_label13->setObjectName(QStringLiteral("Label13"));
+    m_mainFolderLabel = text(folders, QString(), {110, 24, 200, 32});
+    m_mainFolderLabel->setObjectName(QStringLiteral("Label13"));
     text(folders, QStringLiteral("Subdirectory:"), {10, 60, 100, 16}, false);
-    m_label14 = text(folders, QString(), {110, 60, 200, 32});
-    m_label14->setObjectName(QStringLiteral("Label14"));
+    m_projectsFolderLabel = text(folders, QString(), {110, 60, 200, 32});
+    m_projectsFolderLabel->setObjectName(QStringLiteral("Label14"));
     text(folders,
          QStringLiteral(
              "Press the \"Other Location\" button to select alternate working folder directory for "
              "program, or skip this section to accept the current (default) directories listed."),
          {10, 100, 300, 58});
-    m_other = new QPushButton(QStringLiteral("Other Location..."), folders);
-    m_other->setObjectName(QStringLiteral("Button4"));
-    m_other->setGeometry(190, 164, 120, 26);
-    m_label17 = text(m_p3, QStringLiteral("...Initializing..."), {0, 208, 320, 16}, false);
-    m_label17->setObjectName(QStringLiteral("Label17"));
-    m_label17->hide();
-    m_bar = new QProgressBar(m_p3);
-    m_bar->setObjectName(QStringLiteral("Bar1"));
-    m_bar->setRange(0, 100);
-    m_bar->setValue(0);
-    m_bar->setGeometry(0, 230, 320, 16);
-    m_bar->hide();
-    m_p3->hide();
+    m_otherLocationButton = new QPushButton(QStringLiteral("Other Location..."), folders);
+    m_otherLocationButton->setObjectName(QStringLiteral("Button4"));
+    m_otherLocationButton->setGeometry(190, 164, 120, 26);
+    m_progressLabel = text(m_page3, QStringLiteral("...Initializing..."), {0, 208, 320, 16}, false);
+    m_progressLabel->setObjectName(QStringLiteral("Label17"));
+    m_progressLabel->hide();
+    m_progressBar = new QProgressBar(m_page3);
+    m_progressBar->setObjectName(QStringLiteral("Bar1"));
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(0);
+    m_progressBar->setGeometry(0, 230, 320, 16);
+    m_progressBar->hide();
+    m_page3->hide();
 
     auto *line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
@@ -187,74 +186,74 @@ void SetupWizard::buildLayout()
         b->setGeometry(x, 292, 80, 26);
         return b;
     };
-    m_xx = button(QStringLiteral("XX"), QStringLiteral("&Uninstall"), 8);
-    m_back = button(QStringLiteral("Bak1"), QStringLiteral("< &Back"), 204);
-    m_back->setEnabled(false);
-    m_finish = button(QStringLiteral("Button1"), QStringLiteral("<  &Finish  >"), 288);
-    m_n1 = button(QStringLiteral("N1"), QStringLiteral("&Next >"), 288);
-    m_n1->setEnabled(false);
-    m_n2 = button(QStringLiteral("N2"), QStringLiteral("&Next >"), 288);
-    m_n2->hide();
-    m_n3 = button(QStringLiteral("N3"), QStringLiteral("&Next >"), 288);
-    m_n3->hide();
-    m_exit = button(QStringLiteral("Button2"), QStringLiteral("Exit..."), 378);
-    m_cancel = button(QStringLiteral("Button5"), QStringLiteral("Cancel"), 378);
-    m_cancel->setDefault(true);
-    m_cancel->hide();
-    m_finish->lower(); // covered by N1 until page 3
+    m_uninstallButton = button(QStringLiteral("XX"), QStringLiteral("&Uninstall"), 8);
+    m_backButton = button(QStringLiteral("Bak1"), QStringLiteral("< &Back"), 204);
+    m_backButton->setEnabled(false);
+    m_finishButton = button(QStringLiteral("Button1"), QStringLiteral("<  &Finish  >"), 288);
+    m_page1Next = button(QStringLiteral("N1"), QStringLiteral("&Next >"), 288);
+    m_page1Next->setEnabled(false);
+    m_page2Next = button(QStringLiteral("N2"), QStringLiteral("&Next >"), 288);
+    m_page2Next->hide();
+    m_page3Next = button(QStringLiteral("N3"), QStringLiteral("&Next >"), 288);
+    m_page3Next->hide();
+    m_exitButton = button(QStringLiteral("Button2"), QStringLiteral("Exit..."), 378);
+    m_cancelButton = button(QStringLiteral("Button5"), QStringLiteral("Cancel"), 378);
+    m_cancelButton->setDefault(true);
+    m_cancelButton->hide();
+    m_finishButton->lower(); // covered by N1 until page 3
 
-    connect(m_spin, &QSpinBox::valueChanged, this, &SetupWizard::versionChanged);
-    connect(m_edit1, &QLineEdit::textChanged, this, [this](const QString &t) {
+    connect(m_versionSpin, &QSpinBox::valueChanged, this, &SetupWizard::versionChanged);
+    connect(m_delphiFolderEdit, &QLineEdit::textChanged, this, [this](const QString &t) {
         if (t.isEmpty())
             return;
-        m_n1->setEnabled(true);
-        QPalette p = m_edit1->palette();
+        m_page1Next->setEnabled(true);
+        QPalette p = m_delphiFolderEdit->palette();
         p.setColor(QPalette::Disabled, QPalette::Base, Qt::white);
-        m_edit1->setPalette(p);
+        m_delphiFolderEdit->setPalette(p);
     });
-    connect(m_n1, &QPushButton::clicked, this, &SetupWizard::next);
-    connect(m_n2, &QPushButton::clicked, this, &SetupWizard::next);
-    connect(m_n3, &QPushButton::clicked, this, &SetupWizard::next);
-    connect(m_back, &QPushButton::clicked, this, &SetupWizard::back);
-    connect(m_add, &QPushButton::clicked, this, &SetupWizard::addCompiler);
-    connect(m_other, &QPushButton::clicked, this, &SetupWizard::otherLocation);
-    connect(m_finish, &QPushButton::clicked, this, &SetupWizard::finish);
-    connect(m_exit, &QPushButton::clicked, this, &SetupWizard::exitWizard);
-    connect(m_cancel, &QPushButton::clicked, this, &SetupWizard::cancel);
-    connect(m_xx, &QPushButton::clicked, this, &SetupWizard::uninstall);
+    connect(m_page1Next, &QPushButton::clicked, this, &SetupWizard::next);
+    connect(m_page2Next, &QPushButton::clicked, this, &SetupWizard::next);
+    connect(m_page3Next, &QPushButton::clicked, this, &SetupWizard::next);
+    connect(m_backButton, &QPushButton::clicked, this, &SetupWizard::back);
+    connect(m_addButton, &QPushButton::clicked, this, &SetupWizard::addCompiler);
+    connect(m_otherLocationButton, &QPushButton::clicked, this, &SetupWizard::otherLocation);
+    connect(m_finishButton, &QPushButton::clicked, this, &SetupWizard::finish);
+    connect(m_exitButton, &QPushButton::clicked, this, &SetupWizard::exitWizard);
+    connect(m_cancelButton, &QPushButton::clicked, this, &SetupWizard::cancel);
+    connect(m_uninstallButton, &QPushButton::clicked, this, &SetupWizard::uninstall);
 }
 
 void SetupWizard::start()
 {
     const QString root = m_s.platform.driveRoot(m_s.platform.currentFolder());
     if (const auto free = m_s.platform.freeSpace(root))
-        m_label10->setText(QStringLiteral("Available space on drive  ") + root +
-                           QStringLiteral("  ") + QString::number(*free) +
-                           QStringLiteral("  bytes"));
+        m_freeSpaceLabel->setText(QStringLiteral("Available space on drive  ") + root +
+                                  QStringLiteral("  ") + QString::number(*free) +
+                                  QStringLiteral("  bytes"));
     const bool key = m_s.settings.settingsKeyExists();
-    m_xx->setVisible(key);
+    m_uninstallButton->setVisible(key);
     if (key)
-        m_other->setText(QStringLiteral("New Location...?"));
+        m_otherLocationButton->setText(QStringLiteral("New Location...?"));
     setWindowTitle(QStringLiteral("Setup paths..."));
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     if (!key) {
-        m_label13->setText(root);
+        m_mainFolderLabel->setText(root);
         return;
     }
     setWindowTitle(QStringLiteral("Current path configurations..."));
     QString value;
     m_s.settings.readText(QStringLiteral("Delphi"), value);
-    m_edit1->setText(value);
+    m_delphiFolderEdit->setText(value);
     m_s.settings.readText(QStringLiteral("Compiler1"), value);
-    m_edit2->setText(value);
+    m_brccEdit->setText(value);
     m_s.settings.readText(QStringLiteral("Compiler2"), value);
-    m_edit3->setText(value);
+    m_dccEdit->setText(value);
     QString folder;
     m_s.settings.readText(QStringLiteral("Program Folder"), folder);
     // Folder names keep their case: on this file system an upper-cased path is another path.
-    m_label13->setText(folder);
-    m_label14->setText(withSeparator(folder) + QStringLiteral("Projects"));
+    m_mainFolderLabel->setText(folder);
+    m_projectsFolderLabel->setText(SetupChoices::projectsFolderOf(folder));
     if (!m_s.platform.folderExists(folder))
         m_s.prompter.ask(
             Prompter::dialog(Box::Error,
@@ -266,31 +265,31 @@ void SetupWizard::start()
 
 QList<QWidget *> SetupWizard::colourTargets() const
 {
-    return {m_spin, m_edit1, m_edit2, m_edit3};
+    return {m_versionSpin, m_delphiFolderEdit, m_brccEdit, m_dccEdit};
 }
 
 QString SetupWizard::delphiFolder() const
 {
-    return m_edit1->text();
+    return m_delphiFolderEdit->text();
 }
 QString SetupWizard::mainFolder() const
 {
-    return m_label13->text();
+    return m_mainFolderLabel->text();
 }
 QString SetupWizard::projectsFolder() const
 {
-    return m_label14->text();
+    return m_projectsFolderLabel->text();
 }
 int SetupWizard::position() const
 {
-    return m_bar->value();
+    return m_installer.position();
 }
 
 int SetupWizard::page() const
 {
-    if (!m_p3->isHidden())
+    if (!m_page3->isHidden())
         return 3;
-    if (!m_p2->isHidden())
+    if (!m_page2->isHidden())
         return 2;
     return 1;
 }
@@ -301,14 +300,14 @@ void SetupWizard::versionChanged(int version)
     // No registered installation: the compilers that come with the program answer for version 4.
     if (root.isEmpty() && version == 4)
         root = m_s.platform.toolchainFolder();
-    m_edit1->setText(root);
+    m_delphiFolderEdit->setText(root);
 }
 
 void SetupWizard::showPage(int page)
 {
-    m_p1->setVisible(page == 1);
-    m_p2->setVisible(page == 2);
-    m_p3->setVisible(page == 3);
+    m_page1->setVisible(page == 1);
+    m_page2->setVisible(page == 2);
+    m_page3->setVisible(page == 3);
 }
 
 void SetupWizard::next()
@@ -319,35 +318,36 @@ void SetupWizard::next()
             QString systemRoot = m_s.settings.systemRoot();
             if (systemRoot.isEmpty())
                 systemRoot = m_s.platform.windowsFolder();
-            m_label13->setText(withSeparator(systemRoot) + QStringLiteral("TOLVANE"));
-            m_label14->setText(withSeparator(m_label13->text()) + QStringLiteral("Projects"));
+            m_mainFolderLabel->setText(SetupChoices::mainFolderIn(systemRoot));
+            m_projectsFolderLabel->setText(
+                SetupChoices::projectsFolderOf(m_mainFolderLabel->text()));
         }
         showPage(2);
-        m_n2->show();
-        m_n2->raise();
+        m_page2Next->show();
+        m_page2Next->raise();
     } else if (current == 2) {
         showPage(3);
-        m_n3->show();
-        m_n3->raise();
+        m_page3Next->show();
+        m_page3Next->raise();
     } else {
-        m_finish->show();
-        m_finish->raise();
-        m_n1->hide();
-        m_n2->hide();
-        m_n3->hide();
+        m_finishButton->show();
+        m_finishButton->raise();
+        m_page1Next->hide();
+        m_page2Next->hide();
+        m_page3Next->hide();
     }
-    m_back->setEnabled(true);
+    m_backButton->setEnabled(true);
 }
 
 void SetupWizard::back()
 {
     showPage(1);
-    m_finish->lower();
-    m_n2->hide();
-    m_n3->hide();
-    m_n1->show();
-    m_n1->raise();
-    m_back->setEnabled(false);
+    m_finishButton->lower();
+    m_page2Next->hide();
+    m_page3Next->hide();
+    m_page1Next->show();
+    m_page1Next->raise();
+    m_backButton->setEnabled(false);
 }
 
 void SetupWizard::addCompiler()
@@ -355,19 +355,22 @@ void SetupWizard::addCompiler()
     OpenFilesRequest r;
     r.owner = this;
     r.title = QStringLiteral("Locate Brcc32 & Dcc32 and double-click programs...");
-    r.folder = withSeparator(m_edit1->text()) + QStringLiteral("bin");
+    r.folder = withSeparator(m_delphiFolderEdit->text()) + QStringLiteral("bin");
     r.filters = {QStringLiteral("Executables (*.exe brcc32 dcc32)")};
     const OpenFilesResult result = m_s.prompter.openFiles(r);
     if (!result.accepted || result.files.isEmpty())
         return;
     const QString chosen = result.files.first();
-    QString name = QFileInfo(chosen).fileName().toUpper();
-    if (!name.endsWith(QLatin1String(".EXE")))
-        name += QStringLiteral(".EXE"); // the programs of this platform have no extension
-    if (name == QLatin1String("BRCC32.EXE"))
-        m_edit2->setText(chosen);
-    else if (name == QLatin1String("DCC32.EXE"))
-        m_edit3->setText(chosen);
+    switch (SetupChoices::compilerOf(chosen)) {
+    case SetupChoices::ResourceCompiler:
+        m_brccEdit->setText(chosen);
+        break;
+    case SetupChoices::LibraryCompiler:
+        m_dccEdit->setText(chosen);
+        break;
+    case SetupChoices::NotACompiler:
+        break;
+    }
 }
 
 void SetupWizard::otherLocation()
@@ -377,13 +380,14 @@ void SetupWizard::otherLocation()
                                   m_s.platform.currentFolder());
     if (chosen.isEmpty())
         return;
-    m_label13->setText(withSeparator(m_s.platform.shortPath(chosen)) + QStringLiteral("TOLVANE"));
-    m_label14->setText(withSeparator(m_label13->text()) + QStringLiteral("Projects"));
+    m_mainFolderLabel->setText(SetupChoices::mainFolderIn(m_s.platform.shortPath(chosen)));
+    m_projectsFolderLabel->setText(SetupChoices::projectsFolderOf(m_mainFolderLabel->text()));
 }
 
 bool SetupWizard::fieldsIncomplete() const
 {
-    return m_edit1->text().isEmpty() || m_edit2->text().isEmpty() || m_edit3->text().isEmpty();
+    return !SetupChoices::complete(m_delphiFolderEdit->text(), m_brccEdit->text(),
+                                   m_dccEdit->text());
 }
 
 void SetupWizard::finish()
@@ -396,64 +400,38 @@ void SetupWizard::finish()
             Box::Warning);
         return;
     }
-    const QString head = m_label13->text().left(3);
-    if (head == QLatin1String("A:\\") || head == QLatin1String("B:\\")) {
+    if (SetupChoices::onFloppyDrive(m_mainFolderLabel->text())) {
         m_s.prompter.ask(Prompter::dialog(
             Box::Error, QStringLiteral("Cannot create program folders on floppy disc drives!"),
             Box::Ok));
         return;
     }
-    m_label17->show();
-    m_bar->show();
+    m_progressLabel->show();
+    m_progressBar->show();
+    m_installer.start(installPlan());
     m_timer.start();
     update();
-}
-
-QString SetupWizard::folderF() const
-{
-    return withSeparator(m_label13->text());
-}
-
-void SetupWizard::actionError(const QString &message)
-{
-    m_s.prompter.ask(nullptr, product::title(), message, Box::Error);
-}
-
-bool SetupWizard::createFolder(const QString &folder, int waitMs)
-{
-    // One level: the parent must exist already.
-    if (m_s.platform.folderExists(QFileInfo(QDir::cleanPath(folder)).path()))
-        QDir().mkdir(folder);
-    m_s.pacer.pause(waitMs);
-    if (m_s.platform.folderExists(folder))
-        return true;
-    m_timer.stop();
-    m_s.prompter.ask(Prompter::dialog(Box::Error,
-                                      QStringLiteral("Could not create ") + folder +
-                                          QStringLiteral(" please select another folder!"),
-                                      Box::Abort));
-    return false;
 }
 
 QVariant SetupWizard::current(const SequenceItem &item) const
 {
     const QString &n = item.name;
     if (n == QLatin1String("Delphi"))
-        return m_edit1->text();
+        return m_delphiFolderEdit->text();
     if (n == QLatin1String("Delphi Version"))
-        return m_spin->value();
+        return m_versionSpin->value();
     if (n == QLatin1String("Install Date"))
         return QLocale().toString(m_s.clock.now().date(), QLocale::ShortFormat);
     if (n == QLatin1String("Compiler1"))
-        return m_edit2->text();
+        return m_brccEdit->text();
     if (n == QLatin1String("Compiler2"))
-        return m_edit3->text();
+        return m_dccEdit->text();
     if (n == QLatin1String("Program Folder"))
-        return m_label13->text();
+        return m_mainFolderLabel->text();
     if (n == QLatin1String("TempDir1"))
         return QString();
     if (n == QLatin1String("TempDir2"))
-        return m_label14->text();
+        return m_projectsFolderLabel->text();
     if (n == QLatin1String("Recent Folder"))
         return withSeparator(m_s.platform.shortPath(m_s.platform.currentFolder()));
     if (n == QLatin1String("Main Left"))
@@ -471,84 +449,77 @@ QVariant SetupWizard::current(const SequenceItem &item) const
     return m_tool.current(item);
 }
 
+InstallPlan SetupWizard::installPlan() const
+{
+    InstallPlan plan;
+    plan.mainFolder = m_mainFolderLabel->text();
+    plan.projectsFolder = m_projectsFolderLabel->text();
+    QFile cabinet(QStringLiteral(":/cabfile/ACROBAT"));
+    if (cabinet.open(QIODevice::ReadOnly))
+        plan.cabinet = cabinet.readAll();
+    const QString extract = Platform::resolveExecutable(
+        withSeparator(m_s.platform.toolchainFolder()) + QStringLiteral("bin/extract"));
+    plan.extractProgram = extract.isEmpty() ? QStringLiteral("extract") : extract;
+    return plan;
+}
+
 void SetupWizard::tick()
 {
-    m_bar->setValue(m_bar->value() + 1);
-    const QString f = folderF();
-    switch (m_bar->value()) {
-    case 1:
-        m_cancel->show();
-        m_cancel->raise();
-        break;
-    case 5:
-        m_label17->setText(QStringLiteral("Creating ") + m_label13->text());
-        if (!createFolder(m_label13->text(), 1000))
-            return;
-        m_label17->setText(QStringLiteral("Adding sub ") + m_label14->text());
-        if (!createFolder(m_label14->text(), 500))
-            return;
-        // The mark that lets uninstall know this folder is ours to delete.
-        QFile(f + ProgramFolder::markerName()).open(QIODevice::WriteOnly);
-        break;
-    case 20: {
-        repaint();
-        QString error;
-        if (!m_s.settings.createSettingsKey(&error)) {
-            actionError(error);
-        } else {
-            error = m_s.settings.save(sequences::setupWrite(), *this);
-            if (!error.isEmpty())
-                actionError(error);
-        }
-        m_finish->setEnabled(false);
-        break;
-    }
-    case 30:
-        for (const QString &name : {QStringLiteral("Tolvane.pd_"), QStringLiteral("Tolvane.pdf")})
-            if (m_s.platform.fileExists(f + name))
-                m_s.platform.removeFile(f + name);
-        break;
-    case 50: {
-        QFile cabinet(QStringLiteral(":/cabfile/ACROBAT"));
-        QFile out(f + QStringLiteral("Tolvane.pd_"));
-        if (!cabinet.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly) ||
-            out.write(cabinet.readAll()) < 0)
-            actionError(QStringLiteral("Cannot create file ") + out.fileName());
-        break;
-    }
-    case 70: {
-        // The expander runs to its end before the sequence looks for its result at 85.
-        const QString extract = Platform::resolveExecutable(
-            withSeparator(m_s.platform.toolchainFolder()) + QStringLiteral("bin/extract"));
-        m_s.platform.runTool(extract.isEmpty() ? QStringLiteral("extract") : extract,
-                             {f + QStringLiteral("Tolvane.pd_"), QStringLiteral("/L"), f}, nullptr);
-        // The cabinet holds TOLVANE.PDF; on a case-sensitive file system give it the manual's name.
-        if (!m_s.platform.fileExists(f + QStringLiteral("Tolvane.pdf")) &&
-            m_s.platform.fileExists(f + QStringLiteral("TOLVANE.PDF")))
-            m_s.platform.renameFile(f + QStringLiteral("TOLVANE.PDF"),
-                                    f + QStringLiteral("Tolvane.pdf"));
-        break;
-    }
-    case 85:
-        if (m_s.platform.fileExists(f + QStringLiteral("Tolvane.pdf")))
-            m_s.platform.removeFile(f + QStringLiteral("Tolvane.pd_"));
-        break;
-    case 95:
-        m_label17->setText(QStringLiteral("...Setup complete..."));
-        break;
-    case 100: {
+    if (!m_installer.advance())
         m_timer.stop();
-        m_s.prompter.ask(this, product::title(),
-                         QStringLiteral("Program needs to be restarted for changes to take affect"),
-                         Box::Information);
-        m_bar->hide();
-        m_label17->clear();
-        endProgram();
-        break;
-    }
-    default:
-        break;
-    }
+}
+
+void SetupWizard::progress(int position)
+{
+    m_progressBar->setValue(position);
+}
+
+void SetupWizard::showCancel()
+{
+    m_cancelButton->show();
+    m_cancelButton->raise();
+}
+
+void SetupWizard::status(const QString &text)
+{
+    m_progressLabel->setText(text);
+}
+
+void SetupWizard::pause(int milliseconds)
+{
+    m_s.pacer.pause(milliseconds);
+}
+
+void SetupWizard::folderFailed(const QString &text)
+{
+    m_timer.stop();
+    m_s.prompter.ask(Prompter::dialog(Box::Error, text, Box::Abort));
+}
+
+QString SetupWizard::writeSettings()
+{
+    repaint();
+    QString error;
+    if (m_s.settings.createSettingsKey(&error))
+        error = m_s.settings.save(sequences::setupWrite(), *this);
+    m_finishButton->setEnabled(false);
+    return error;
+}
+
+void SetupWizard::actionFailed(const QString &text)
+{
+    m_s.prompter.ask(nullptr, product::title(), text, Box::Error);
+}
+
+void SetupWizard::complete()
+{
+    m_timer.stop();
+    m_s.prompter.ask(this, product::title(),
+                     QStringLiteral("Program needs to be restarted for changes to take affect"),
+                     Box::Information);
+    m_progressBar->hide();
+    m_progressLabel->clear();
+    endProgram();
 }
 
 void SetupWizard::exitWizard()
@@ -567,12 +538,12 @@ void SetupWizard::exitWizard()
 void SetupWizard::cancel()
 {
     m_timer.stop();
-    m_bar->hide();
-    m_label17->clear();
+    m_progressBar->hide();
+    m_progressLabel->clear();
     if (m_s.prompter.ask(this, QStringLiteral("Abort Installation!"),
                          QStringLiteral("Setup is not complete! Are you sure you want to cancel?"),
                          Box::Warning, Box::Yes | Box::No) != Box::Yes) {
-        m_bar->show();
+        m_progressBar->show();
         m_timer.start();
         return;
     }
@@ -590,38 +561,51 @@ void SetupWizard::uninstall()
 
 void SetupWizard::removal(const QString &abortText)
 {
-    m_s.settings.removeCompanyKey();
-    m_s.pacer.pause(2000);
-    m_s.settings.removeHistory();
-    const QString folder = m_label13->text();
-    if (!m_s.platform.folderExists(folder)) {
-        m_s.prompter.ask(Prompter::dialog(
-            Box::Error, QStringLiteral("Could not locate program folder ") + folder, Box::Ok));
-        endProgram();
-        return;
-    }
-    // Never anything but the folder setup made, whatever the settings said.
-    const QString refusal = ProgramFolder::removalRefusal(
-        folder, m_s.platform.homeFolder(),
-        m_s.platform.fileExists(folderF() + ProgramFolder::markerName()));
-    bool removed = false;
-    if (!refusal.isEmpty()) {
-        m_s.prompter.ask(Prompter::dialog(Box::Error, refusal, Box::Ok));
-    } else {
-        Box confirm;
-        confirm.owner = this;
-        confirm.caption = QStringLiteral("Confirm Folder Delete");
-        confirm.text = QStringLiteral("Are you sure you want to remove the folder '") + folder +
-                       QStringLiteral("' and all its contents?");
-        confirm.icon = Box::Question;
-        confirm.buttons = Box::Yes | Box::No;
-        if (m_s.prompter.ask(confirm) == Box::Yes)
-            removed = m_s.platform.removeFolderTree(folder);
-    }
-    if (!removed) {
-        m_s.prompter.ask(nullptr, product::titleCopyright(), abortText, Box::Warning);
-    }
+    m_abortText = abortText;
+    Uninstaller(m_s.platform, *this).run(m_mainFolderLabel->text(), m_projectsFolderLabel->text());
     endProgram();
+}
+
+void SetupWizard::removeSettingsKeys()
+{
+    m_s.settings.removeCompanyKey();
+}
+
+void SetupWizard::removeHistory()
+{
+    m_s.settings.removeHistory();
+}
+
+void SetupWizard::folderMissing(const QString &text)
+{
+    m_s.prompter.ask(Prompter::dialog(Box::Error, text, Box::Ok));
+}
+
+void SetupWizard::refused(const QString &text)
+{
+    m_s.prompter.ask(Prompter::dialog(Box::Error, text, Box::Ok));
+}
+
+bool SetupWizard::confirmDelete(const QString &folder)
+{
+    Box confirm;
+    confirm.owner = this;
+    confirm.caption = QStringLiteral("Confirm Folder Delete");
+    confirm.text = QStringLiteral("Are you sure you want to remove the folder '") + folder +
+                   QStringLiteral("' and all its contents?");
+    confirm.icon = Box::Question;
+    confirm.buttons = Box::Yes | Box::No;
+    return m_s.prompter.ask(confirm) == Box::Yes;
+}
+
+void SetupWizard::kept(const QString &text)
+{
+    m_s.prompter.ask(nullptr, product::titleCopyright(), text, Box::Information);
+}
+
+void SetupWizard::aborted()
+{
+    m_s.prompter.ask(nullptr, product::titleCopyright(), m_abortText, Box::Warning);
 }
 
 void SetupWizard::endProgram()

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "ui/services/Services.h"
+#include "core/setup/Installer.h"
+#include "core/setup/Uninstaller.h"
 #include "settings/SettingsStore.h"
+#include "ui/services/Services.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -18,8 +20,12 @@ class MainWindow;
 class ToolWindow;
 
 // Connects the program to the compilers, creates its folders, writes the settings and unpacks the
-// manual; and removes all of it again.
-class SetupWizard : public QWidget, public SettingsTarget
+// manual; and removes all of it again. The install and removal sequences are the core's; the
+// wizard paces them with its timer and shows what they report.
+class SetupWizard : public QWidget,
+                    public SettingsTarget,
+                    private InstallReport,
+                    private UninstallReport
 {
     Q_OBJECT
 
@@ -56,28 +62,48 @@ class SetupWizard : public QWidget, public SettingsTarget
     void quitRequested();
 
   private:
+    // InstallReport
+    void progress(int position) override;
+    void showCancel() override;
+    void status(const QString &text) override;
+    void pause(int milliseconds) override; // and UninstallReport's
+    void folderFailed(const QString &text) override;
+    QString writeSettings() override;
+    void actionFailed(const QString &text) override;
+    void complete() override;
+    // UninstallReport
+    void removeSettingsKeys() override;
+    void removeHistory() override;
+    void folderMissing(const QString &text) override;
+    void refused(const QString &text) override;
+    bool confirmDelete(const QString &folder) override;
+    void kept(const QString &text) override;
+    void aborted() override;
+
     void buildLayout();
     void versionChanged(int version);
     void showPage(int page);
     void removal(const QString &abortText);
     void endProgram();
     bool fieldsIncomplete() const;
-    void actionError(const QString &text);
-    QString folderF() const;
-    bool createFolder(const QString &folder, int waitMs);
+    InstallPlan installPlan() const;
 
     Services &m_s;
     MainWindow &m_main;
     ToolWindow &m_tool;
     QTimer m_timer;
-    QWidget *m_p1 = nullptr, *m_p2 = nullptr, *m_p3 = nullptr;
-    QSpinBox *m_spin = nullptr;
-    QLineEdit *m_edit1 = nullptr, *m_edit2 = nullptr, *m_edit3 = nullptr;
-    QLabel *m_label10 = nullptr, *m_label13 = nullptr, *m_label14 = nullptr, *m_label17 = nullptr;
-    QProgressBar *m_bar = nullptr;
-    QPushButton *m_xx = nullptr, *m_back = nullptr, *m_finish = nullptr, *m_n1 = nullptr,
-                *m_n2 = nullptr, *m_n3 = nullptr, *m_exit = nullptr, *m_cancel = nullptr,
-                *m_add = nullptr, *m_other = nullptr;
+    Installer m_installer;
+    QString m_abortText;
+    QWidget *m_page1 = nullptr, *m_page2 = nullptr, *m_page3 = nullptr;
+    QSpinBox *m_versionSpin = nullptr;
+    QLineEdit *m_delphiFolderEdit = nullptr, *m_brccEdit = nullptr, *m_dccEdit = nullptr;
+    QLabel *m_freeSpaceLabel = nullptr, *m_mainFolderLabel = nullptr,
+           *m_projectsFolderLabel = nullptr, *m_progressLabel = nullptr;
+    QProgressBar *m_progressBar = nullptr;
+    QPushButton *m_uninstallButton = nullptr, *m_backButton = nullptr, *m_finishButton = nullptr,
+                *m_page1Next = nullptr, *m_page2Next = nullptr, *m_page3Next = nullptr,
+                *m_exitButton = nullptr, *m_cancelButton = nullptr, *m_addButton = nullptr,
+                *m_otherLocationButton = nullptr;
     bool m_ended = false;
 };
 
