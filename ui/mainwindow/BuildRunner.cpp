@@ -1,13 +1,13 @@
 #include "ui/mainwindow/BuildRunner.h"
 #include "core/BuildTexts.h"
-#include "ui/mainwindow/FileListModel.h"
 #include "core/FileTexts.h"
 #include "core/Identifiers.h"
 #include "core/LibraryProjectWriter.h"
-#include "ui/mainwindow/MainWindow.h"
 #include "core/NameChecks.h"
 #include "core/ScriptWriter.h"
 #include "core/StringTable.h"
+#include "ui/mainwindow/FileListModel.h"
+#include "ui/mainwindow/MainWindow.h"
 #include "ui/toolwindow/ToolWindow.h"
 
 #include <QApplication>
@@ -500,9 +500,13 @@ void BuildRunner::compile()
         pause(500);
         m_tool.busyLamp()->hide();
         m_s.taskbar.set(QStringLiteral("Print Script?"), QStringLiteral("printer"));
-        const QString text = buildtexts::fileSummary(
-            m_tool.scriptName(), m_tool.libraryName(), sizes, FileTexts::totalSizeText(total),
-            QFileInfo(m_names.destinationScript).fileName());
+        const QString text =
+            buildtexts::fileSummary({m_tool.scriptName() + QStringLiteral(".rc"),
+                                     m_tool.scriptName() + QStringLiteral(".res"),
+                                     m_tool.libraryName() + QStringLiteral(".dll"),
+                                     m_tool.libraryName() + QStringLiteral(".dpr")},
+                                    sizes, FileTexts::totalSizeText(total),
+                                    QFileInfo(m_names.destinationScript).fileName());
         if (box(&m_tool, QStringLiteral("File Summary"), text, Box::Information,
                 Box::Yes | Box::No) == Box::Yes)
             fileSummary(moved.value(0));
