@@ -43,12 +43,11 @@ QString configurationProblem(bool resourceCompiler, const QString &path)
 QString fileSummary(const SummaryFiles &f, const SummarySizes &z, const QString &totalText,
                     const QString &destinationScriptName)
 {
-    return QStringLiteral("Tolvane v3.06\u00a9 - resource builder, (c) Kelvadore Inc. All rights "
-                          "reserved.\r") +
-           product::contact() + QStringLiteral("\r\r") + QStringLiteral("Script Document:( ") +
-           f.script + QStringLiteral(" )  Size = ") + QString::number(z.script) +
-           QStringLiteral(" Bytes") + QStringLiteral("\rResource File: ( ") + f.resource +
-           QStringLiteral(" )  Size = ") + QString::number(z.resource) + QStringLiteral(" Bytes") +
+    return product::summaryOwnership() + QLatin1Char('\r') + product::contact() +
+           QStringLiteral("\r\r") + QStringLiteral("Script Document:( ") + f.script +
+           QStringLiteral(" )  Size = ") + QString::number(z.script) + QStringLiteral(" Bytes") +
+           QStringLiteral("\rResource File: ( ") + f.resource + QStringLiteral(" )  Size = ") +
+           QString::number(z.resource) + QStringLiteral(" Bytes") +
            QStringLiteral("\rLibrary (DLL): ( ") + f.library + QStringLiteral(" )  Size = ") +
            QString::number(z.library) + QStringLiteral(" Bytes") +
            QStringLiteral("\rDelphi Project file: ( ") + f.project + QStringLiteral(" )  Size = ") +
@@ -91,12 +90,12 @@ QString silentTool(const QString &program, int exitCode)
 
 QString credit()
 {
-    return QStringLiteral("Tolvane v3.06b\u00a9 - built with care for your resources");
+    return product::buildCredit();
 }
 
 QString ownership()
 {
-    return QStringLiteral("(c) Kelvadore Inc. All rights reserved.");
+    return product::rightsReserved();
 }
 
 QString contact()

@@ -4,6 +4,7 @@
 #include "core/Identifiers.h"
 #include "core/LibraryProjectWriter.h"
 #include "core/NameChecks.h"
+#include "core/Product.h"
 #include "core/build/BuildChecks.h"
 #include "platform/Platform.h"
 
@@ -12,7 +13,7 @@
 namespace tolvane {
 
 namespace {
-const QString productTitle = QStringLiteral("Tolvane v3.06b");
+const QString productTitle = product::title();
 const int resNamePrefix = 22; // "#": identifiers are plain numbers
 
 // A path a tool can never take for one of its options.
@@ -313,7 +314,7 @@ bool BuildEngine::openProgress()
         if (m_options.sounds)
             m_reporter.playSound(QStringLiteral("A3"));
         m_reporter.setIdentity(QStringLiteral("...Whoops !..."), QStringLiteral("warning"));
-        ask(Id::SameFolder, Owner::None, QStringLiteral("Tolvane v3.06b\u00a9"),
+        ask(Id::SameFolder, Owner::None, product::titleCopyright(),
             QStringLiteral("Cannot save \"") + m_options.scriptName +
                 QStringLiteral(".rc\" to this folder! Source and destination are the same."),
             Icon::Warning);
