@@ -1,14 +1,17 @@
-#include "ui/mainwindow/BuildRunner.h"
-#include "tests/tools/Corpus.h"
-#include "ui/mainwindow/FileListModel.h"
 #include "Harness.h"
-#include "ui/mainwindow/MainWindow.h"
+#include "tests/tools/Corpus.h"
 #include "tools/common/ResFile.h"
+#include "ui/mainwindow/BuildRunner.h"
+#include "ui/mainwindow/FileListModel.h"
+#include "ui/mainwindow/MainWindow.h"
 #include "ui/stringtable/StringTableEditor.h"
+#include "ui/toolwindow/ProgressPanel.h"
 #include "ui/toolwindow/ToolWindow.h"
 
 #include <QCheckBox>
+#include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QProcess>
 #include <QPushButton>
@@ -109,6 +112,14 @@ class TestBuild : public QObject
     void scriptCannotBeWritten();
     void unselectedEntries();
     void tempFolderAsDestinationWithoutKey();
+    void optionsTakeClicksAfterBuild();
+    void failedMoveKeepsAndReports();
+    void summaryNamesRenamedFiles();
+    void projectNotWrittenIsShown();
+    void silentCompilerIsDescribed();
+    void pathWithLineBreakIsRefused();
+    void namesLeadingOutAreRefused_data();
+    void namesLeadingOutAreRefused();
 };
 
 void TestBuild::fullBuild()
@@ -265,7 +276,7 @@ void TestBuild::compilerMissing()
             "Cannot read the compiler's path information please check settings!\r\rDcc32 compiler "
             "Path: /nonexistent/DCC32.EXE ?"));
     QCOMPARE(h.progFiles(), QStringList());
-    QCOMPARE(h.tool().msg4()->text(),
+    QCOMPARE(h.tool().progress().line(ProgressPanel::Line::Msg4)->text(),
              QStringLiteral("Press the close button to reset program...!"));
     // Upper-case names with .exe find the stand-ins.
     BuildHarness g(true, {{"Compiler1", bin + "/BRCC32.EXE"}, {"Compiler2", bin + "/Dcc32.exe"}});
@@ -302,7 +313,7 @@ void TestBuild::resourceCompilerError()
     for (const char *name : {"SP1", "SP2", "DEL", "Button2", "Button4", "Save1"})
         QVERIFY2(!child(h.main(), name)->isEnabled(), name);
     QCOMPARE(h.progFiles(), QStringList());
-    QCOMPARE(h.tool().msg4()->text(),
+    QCOMPARE(h.tool().progress().line(ProgressPanel::Line::Msg4)->text(),
              QStringLiteral("Press the close button to restore application!"));
 }
 
@@ -317,7 +328,7 @@ void TestBuild::libraryCompilerCannotStart()
     QCOMPARE(h.main().list().count(), 4);
     QCOMPARE(h.progFiles(), QStringList());
     QVERIFY(h.main().isEnabled() && h.tool().isEnabled());
-    QCOMPARE(h.tool().msg4()->text(),
+    QCOMPARE(h.tool().progress().line(ProgressPanel::Line::Msg4)->text(),
              QStringLiteral("Press the close button to stop current session!"));
 }
 
@@ -413,7 +424,8 @@ void TestBuild::scriptCannotBeWritten()
     QCOMPARE(h.prompter.last().text, "Cannot create file " + h.path("prog") + "/Art.rc");
     QCOMPARE(h.prompter.last().icon, Box::Error);
     QCOMPARE(h.destFiles(), QStringList());
-    QCOMPARE(h.tool().msg2()->text(), QStringLiteral(". . .Script complete. . ."));
+    QCOMPARE(h.tool().progress().line(ProgressPanel::Line::Msg2)->text(),
+             QStringLiteral(". . .Script complete. . ."));
     QVERIFY(h.tool().closeButton()->isEnabled());
     QCOMPARE(h.main().list().count(), 4); // the list and the settings stay as they were
 }
@@ -450,7 +462,7 @@ void TestBuild::unselectedEntries()
     g.main().build();
     QCOMPARE(g.main().list().count(), 2);
     QVERIFY(g.prompter.boxes.isEmpty());
-    QCOMPARE(g.tool().msg4()->text().isEmpty(), false);
+    QCOMPARE(g.tool().progress().line(ProgressPanel::Line::Msg4)->text().isEmpty(), false);
 }
 
 void TestBuild::tempFolderAsDestinationWithoutKey()
@@ -470,6 +482,152 @@ void TestBuild::tempFolderAsDestinationWithoutKey()
             "Cannot save \"Untitled.rc\" to this folder! Source and destination are the same."));
     QVERIFY(h.windows->tool().optionsPanel()->isVisibleTo(&h.windows->tool()));
     QVERIFY(m.isEnabled());
+}
+
+void TestBuild::optionsTakeClicksAfterBuild()
+{
+    BuildHarness h;
+    h.tool().show();
+    h.main().build();
+    QCOMPARE(h.taskbar.title(), QStringLiteral("Task Complete"));
+    QVERIFY(!child<QFrame>(h.tool(), "ShowF")->isVisibleTo(&h.tool()));
+    // What a click on the box's place reaches is the box itself, and it toggles.
+    auto *box = child<QCheckBox>(h.tool(), "Cx8");
+    const bool before = box->isChecked();
+    QWidget *hit = h.tool().childAt(box->mapTo(&h.tool(), box->rect().center()));
+    QCOMPARE(hit, static_cast<QWidget *>(box));
+    QTest::mouseClick(hit, Qt::LeftButton, {}, box->rect().center());
+    QCOMPARE(box->isChecked(), !before);
+}
+
+void TestBuild::failedMoveKeepsAndReports()
+{
+    // The destination goes away between the checks and the move (a drive taken out).
+    struct Vanishing : FakePlatform
+    {
+        QStringList moveFiles(const QStringList &sources, const QString &folder) override
+        {
+            QDir(folder).removeRecursively();
+            return FakePlatform::moveFiles(sources, folder);
+        }
+    };
+    BuildHarness h;
+    Vanishing platform;
+    Services services{platform, h.settings, h.prompter, h.pacer,
+                      h.sound,  h.taskbar,  h.clock,    h.strings};
+    BuildRunner runner(services, h.main(), h.tool());
+    runner.run();
+    QCOMPARE(h.progFiles(), QStringList({"Art.rc", "Art.res", "ArtLib.dll", "ArtLib.dpr"}));
+    QVERIFY(h.prompter.last().text.startsWith("Could not move the project files to " +
+                                              h.path("dest") + "/ !\r"));
+    for (const QString name : {"Art.rc", "ArtLib.dpr", "Art.res", "ArtLib.dll"})
+        QVERIFY(h.prompter.last().text.contains("\r" + h.path("prog/") + name));
+    QVERIFY(!h.taskbar.title().contains("Complete"));
+    QVERIFY(runner.errorFlag());
+}
+
+void TestBuild::summaryNamesRenamedFiles()
+{
+    struct Printer : FakePlatform
+    {
+        bool printFile(const QString &path) override
+        {
+            printed << path;
+            return QFileInfo::exists(path);
+        }
+        QStringList printed;
+    };
+    BuildHarness h;
+    child<QCheckBox>(h.tool(), "Cx13")->setChecked(true);
+    corpus::write(h.path("dest/Art.rc"), "older script");
+    Printer printer;
+    Services services{printer, h.settings, h.prompter, h.pacer,
+                      h.sound, h.taskbar,  h.clock,    h.strings};
+    BuildRunner runner(services, h.main(), h.tool());
+    h.prompter.answers << Box::Yes;
+    runner.run();
+    const QString text = h.prompter.last().text;
+    const qint64 size = QFileInfo(h.path("dest/Art (2).rc")).size();
+    QVERIFY2(text.contains("\rScript Document:( Art (2).rc )  Size = " + QString::number(size) +
+                           " Bytes\r"),
+             qPrintable(text));
+    QVERIFY(text.endsWith("\r\rWould you like to print the contents of Art (2).rc?"));
+    QCOMPARE(printer.printed, QStringList{h.path("dest/Art (2).wri")});
+    QFile old(h.path("dest/Art.rc"));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("older script"));
+}
+
+void TestBuild::projectNotWrittenIsShown()
+{
+    BuildHarness h;
+    QDir().mkpath(h.path("prog/ArtLib.dpr"));                         // the project cannot be made
+    corpus::write(h.files.at(1), QByteArray("\0\0\1\0\1\0junk", 10)); // and brcc32 would fail
+    h.main().build();
+    QCOMPARE(h.prompter.boxes.size(), 1);
+    QCOMPARE(h.prompter.last().text, "Cannot create file " + h.path("prog") + "/ArtLib.dpr");
+    QCOMPARE(h.prompter.last().icon, Box::Error);
+    QCOMPARE(h.progFiles(), QStringList({"Art.rc"})); // nothing said it should go
+    QCOMPARE(h.main().list().count(), 4);
+}
+
+void TestBuild::silentCompilerIsDescribed()
+{
+    Harness probe;
+    const QString crashing = executable(probe.path("dcc32"), "#!/bin/sh\nkill -SEGV $$\n");
+    BuildHarness h(true, {{"Compiler2", crashing}});
+    h.main().build();
+    QCOMPARE(h.prompter.last().caption, QStringLiteral("Tolvane Build error 834D"));
+    QCOMPARE(h.prompter.last().text,
+             QStringLiteral("dcc32 ended with signal 11 and printed nothing"));
+}
+
+void TestBuild::pathWithLineBreakIsRefused()
+{
+    BuildHarness h;
+    const QString odd = h.file2("art/two\nlines.bmp", corpus::bitmap(24, 40));
+    h.main().addFile(odd);
+    h.main().selectRows({0, 1, 2, 3, 4});
+    h.main().build();
+    QVERIFY2(h.prompter.last().text.contains("holds a line break"),
+             qPrintable(h.prompter.last().text));
+    QCOMPARE(h.progFiles(), QStringList());
+    QCOMPARE(h.destFiles(), QStringList());
+}
+
+void TestBuild::namesLeadingOutAreRefused_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("library up and out") << "Edit3"
+                                        << "../outside/victim";
+    QTest::newRow("script up and out") << "Edit1"
+                                       << "../outside/s";
+    QTest::newRow("script backslash") << "Edit1"
+                                      << "..\\outside\\s";
+}
+
+void TestBuild::namesLeadingOutAreRefused()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, name);
+    BuildHarness h;
+    corpus::write(h.path("outside/victim.dpr"), "user's project");
+    corpus::write(h.path("outside/s.rc"), "user's script");
+    auto *edit = child<QLineEdit>(h.tool(), qPrintable(field));
+    edit->setText(name);
+    QCOMPARE(edit->text(), QString());
+    QVERIFY2(h.prompter.last().text.contains("cannot be used as a file name"),
+             qPrintable(h.prompter.last().text));
+    h.main().build();
+    QFile project(h.path("outside/victim.dpr"));
+    QVERIFY(project.open(QIODevice::ReadOnly));
+    QCOMPARE(project.readAll(), QByteArray("user's project"));
+    QFile script(h.path("outside/s.rc"));
+    QVERIFY(script.open(QIODevice::ReadOnly));
+    QCOMPARE(script.readAll(), QByteArray("user's script"));
+    QVERIFY(QFileInfo::exists(h.path("dest/Untitled.rc")) ||
+            QFileInfo::exists(h.path("dest/Art.rc")));
 }
 
 QTEST_MAIN(TestBuild)

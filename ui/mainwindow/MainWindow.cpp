@@ -5,6 +5,7 @@
 #include "core/NameChecks.h"
 #include "core/Product.h"
 #include "core/StringTable.h"
+#include "core/build/BuildChecks.h"
 #include "ui/mainwindow/FileListModel.h"
 #include "ui/mainwindow/PropertiesDialog.h"
 #include "ui/searchfilter/SearchFilter.h"
@@ -402,20 +403,17 @@ void MainWindow::selectAll()
     updateResIdBanner();
     if (m_tool && m_tool->scriptsOnly())
         return;
-    for (int i = 0; i < m_model->count(); ++i) {
-        if (m_s.platform.fileSize(m_model->at(i)) != 0)
-            continue;
-        if (m_tool)
-            m_tool->setExecuteOnLoad(false);
-        const QString text = buildtexts::zeroByteQuestion(m_model->at(i));
-        if (m_s.prompter.ask(Prompter::dialog(Box::Warning, text, Box::Yes | Box::No)) ==
-            Box::Yes) {
-            if (m_model->count() < 2)
-                clearItems();
-            else
-                m_model->removeAt(i);
-        }
-        break;
+    const int i = buildchecks::firstEmptyFile(m_s.platform, m_model->paths());
+    if (i < 0)
+        return;
+    if (m_tool)
+        m_tool->setExecuteOnLoad(false);
+    const QString text = buildtexts::zeroByteQuestion(m_model->at(i));
+    if (m_s.prompter.ask(Prompter::dialog(Box::Warning, text, Box::Yes | Box::No)) == Box::Yes) {
+        if (m_model->count() < 2)
+            clearItems();
+        else
+            m_model->removeAt(i);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "ui/searchfilter/SearchFilter.h"
 #include "ui/services/ClipPlayer.h"
 #include "ui/toolwindow/ToolWindow.h"
+#include "ui/widgets/Lamp.h"
 #include "ui/widgets/TFileLabel.h"
 
 #include <QHeaderView>
@@ -55,21 +56,7 @@ class RowDelegate : public QStyledItemDelegate
 
 QLabel *lamp(QWidget *parent, const QString &name, const QColor &colour, const QString &tip)
 {
-    auto *l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setFixedSize(16, 16);
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(90, 90, 90), 1));
-    QRadialGradient g(6, 6, 9);
-    g.setColorAt(0, Qt::white);
-    g.setColorAt(1, colour);
-    p.setBrush(g);
-    p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
-    p.end();
-    l->setPixmap(pm);
+    QLabel *l = makeLamp(parent, name, colour);
     l->setToolTip(tip);
     return l;
 }

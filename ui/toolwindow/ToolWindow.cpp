@@ -8,6 +8,8 @@
 #include "ui/services/SettingsBinder.h"
 #include "ui/stringtable/StringTableEditor.h"
 #include "ui/toolwindow/HintLine.h"
+#include "ui/toolwindow/ProgressPanel.h"
+#include "ui/widgets/TFileLabel.h"
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -70,7 +72,7 @@ void ToolWindow::connectReactions()
         m_hintTextButton->setEnabled(shown);
         m_hintLine->setVisible(shown);
         if (!shown)
-            m_showF->hide();
+            m_progress->panel()->hide();
     });
     connect(m_scriptsOnlyBox, &QCheckBox::stateChanged, this, [this] {
         if (!on(m_scriptsOnlyBox)) {
@@ -181,9 +183,10 @@ void ToolWindow::start()
     m_logo->setPalette(lp);
     m_lowColour = m_s.platform.colourDepth() < 16;
     if (m_lowColour)
-        for (QWidget *w : std::initializer_list<QWidget *>{m_recurseOnPicture, m_recurseOffPicture,
-                                                           m_clr, m_red})
+        for (QWidget *w :
+             std::initializer_list<QWidget *>{m_recurseOnPicture, m_recurseOffPicture, m_clr})
             w->hide();
+    m_progress->setLowColour(m_lowColour);
     m_manualButton->setEnabled(m_s.platform.fileExists(manualPath()));
     if (!m_s.platform.folderExists(Platform::folderWithSeparator(m_main.programFolder()) +
                                    QStringLiteral("Projects")))
@@ -522,8 +525,18 @@ void ToolWindow::colourButton(int which, bool rightPress)
 
 void ToolWindow::checkScriptName()
 {
-    if (!m_scriptName->text().contains(QLatin1Char(' ')))
+    const QString text = m_scriptName->text();
+    if (!text.contains(QLatin1Char(' '))) {
+        // The name becomes a file in the program folder: nothing that leads elsewhere.
+        const QString problem = NameChecks::fileNameProblem(text);
+        if (problem.isEmpty())
+            return;
+        m_s.taskbar.set(QStringLiteral("Whoops!"), QStringLiteral("warning"));
+        m_s.prompter.ask(this, product::titleSpacedCopyright(), problem, Box::Warning);
+        m_scriptName->clear();
+        m_s.taskbar.set(product::shortTitle(), QString());
         return;
+    }
     m_s.taskbar.set(QStringLiteral("Whoops!"), QStringLiteral("warning"));
     m_s.sound.play(QStringLiteral("A2"));
     m_s.prompter.ask(
@@ -543,6 +556,8 @@ void ToolWindow::checkLibraryName()
     else if (!text.isEmpty() && NameChecks::isNumericName(text))
         message = QStringLiteral(
             "Compiler cannot process numeric values, as a first character in dll's name!");
+    else
+        message = NameChecks::fileNameProblem(text);
     if (message.isEmpty())
         return;
     m_s.taskbar.set(QStringLiteral("Rename DLL"), QStringLiteral("warning"));
@@ -659,8 +674,7 @@ void ToolWindow::showOptions()
 {
     show();
     raise();
-    m_showF->hide();
-    m_panel1->show();
+    m_progress->showOptions();
     m_closeButton->setEnabled(true);
 }
 

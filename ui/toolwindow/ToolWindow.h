@@ -21,6 +21,7 @@ namespace tolvane {
 
 class ClipPlayer;
 class HintLine;
+class ProgressPanel;
 class MainWindow;
 class SettingsBinder;
 class StringTableEditor;
@@ -90,16 +91,9 @@ class ToolWindow : public QWidget, public SettingsTarget
     QString hintLine() const;
 
     // The progress panel, driven by the build.
-    QLabel *msg2() const { return m_msg2; }
-    QLabel *msg3() const { return m_msg3; }
-    QLabel *msg4() const { return m_msg4; }
-    QProgressBar *bar1() const { return m_bar1; }
-    QProgressBar *bar2() const { return m_bar2; }
-    QFrame *progressPanel() const { return m_showF; }
-    QFrame *closingPanel() const { return m_closeF; }
+    ProgressPanel &progress() const { return *m_progress; }
     QWidget *optionsPanel() const { return m_panel1; }
     QPushButton *closeButton() const { return m_closeButton; }
-    QLabel *busyLamp() const { return m_red; }
 
     // SettingsTarget
     void apply(const SequenceItem &item, const QVariant &value) override;
@@ -157,13 +151,12 @@ class ToolWindow : public QWidget, public SettingsTarget
     QLabel *m_recurseOffPicture = nullptr;  // Image4
     QLabel *m_logo = nullptr;               // Logo2
     QLabel *m_windowCaption = nullptr;      // "Tool Window" at the bottom left
-    QLabel *m_clr = nullptr, *m_red = nullptr, *m_msg2 = nullptr, *m_msg3 = nullptr,
-           *m_msg4 = nullptr, *m_panel2 = nullptr;
+    QLabel *m_clr = nullptr, *m_panel2 = nullptr;
     HintLine *m_hintLine = nullptr;     // Label4
     QLineEdit *m_scriptName = nullptr;  // Edit1
     QLineEdit *m_libraryName = nullptr; // Edit3
     QLineEdit *m_resName = nullptr;     // Edit4
-    QFrame *m_panel3 = nullptr, *m_showF = nullptr, *m_closeF = nullptr;
+    QFrame *m_panel3 = nullptr;
     QWidget *m_panel1 = nullptr;
     QComboBox *m_prefixList = nullptr;            // Idx1
     QComboBox *m_destinationList = nullptr;       // Edit2
@@ -194,10 +187,9 @@ class ToolWindow : public QWidget, public SettingsTarget
     QPushButton *m_fontColourButton = nullptr;     // SpeedButton2
     QPushButton *m_manualButton = nullptr;         // Button1
     QPushButton *m_closeButton = nullptr;          // Button2
-    QProgressBar *m_bar1 = nullptr, *m_bar2 = nullptr;
+    ProgressPanel *m_progress = nullptr;
     QMenu *m_destMenu = nullptr;
     QAction *m_removeAll = nullptr;
-    ClipPlayer *m_clip = nullptr;
     QColor m_lastHintColour;
     QString m_destinationRoot;
     QPoint m_dragFrom;

@@ -5,6 +5,9 @@
 #include "ui/services/ClipPlayer.h"
 #include "ui/toolwindow/HintLine.h"
 #include "ui/toolwindow/ToolWindow.h"
+#include "ui/toolwindow/ProgressPanel.h"
+#include "ui/widgets/Lamp.h"
+#include "ui/widgets/TFileLabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +16,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -43,18 +45,8 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, const Q
 
 QLabel *picture(QWidget *parent, const QString &name, const QColor &colour, const QRect &g)
 {
-    auto *l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setGeometry(g);
-    QPixmap pm(g.size());
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(90, 90, 90), 1));
-    p.setBrush(colour);
-    p.drawEllipse(QRectF(1.5, 1.5, g.width() - 3, g.height() - 3));
-    p.end();
-    l->setPixmap(pm);
+    QLabel *l = makeLamp(parent, name, colour, g.size());
+    l->move(g.topLeft());
     return l;
 }
 
@@ -244,38 +236,7 @@ void ToolWindow::buildLayout()
     m_fontColourButton =
         flat(QStringLiteral("SpeedButton2"), QStringLiteral("Font color"), {86, 38, 82, 20});
 
-    m_showF = new QFrame(this);
-    m_showF->setObjectName(QStringLiteral("ShowF"));
-    m_showF->setFrameShape(QFrame::Panel);
-    m_showF->setGeometry(0, 135, 373, 206);
-    m_clip = new ClipPlayer(QStringLiteral("A4"), m_showF);
-    m_clip->setGeometry(101, 20, 170, 40);
-    m_msg2 = label(m_showF, QStringLiteral("Msg2"), QString(), {10, 64, 353, 42});
-    m_msg2->setAlignment(Qt::AlignCenter);
-    m_msg2->setWordWrap(true);
-    m_msg3 = label(m_showF, QStringLiteral("Msg3"), QString(), {10, 108, 353, 16});
-    m_msg3->setAlignment(Qt::AlignCenter);
-    m_bar1 = new QProgressBar(m_showF);
-    m_bar1->setObjectName(QStringLiteral("Bar1"));
-    m_bar1->setGeometry(40, 128, 293, 14);
-    m_bar1->setTextVisible(false);
-    m_bar1->hide();
-    auto *line = new QFrame(m_showF);
-    line->setFrameShape(QFrame::HLine);
-    line->setGeometry(10, 148, 353, 3);
-    m_msg4 = label(m_showF, QStringLiteral("Msg4"), QString(), {10, 154, 353, 16});
-    m_msg4->setAlignment(Qt::AlignCenter);
-    m_bar2 = new QProgressBar(m_showF);
-    m_bar2->setObjectName(QStringLiteral("Bar2"));
-    m_bar2->setGeometry(40, 176, 293, 14);
-    m_bar2->setTextVisible(false);
-    m_bar2->hide();
-    m_closeF = new QFrame(m_showF);
-    m_closeF->setObjectName(QStringLiteral("CloseF"));
-    m_closeF->setGeometry(98, 18, 176, 56);
-    m_closeF->setAutoFillBackground(true);
-    m_closeF->hide();
-    m_showF->hide();
+    m_progress = new ProgressPanel(this, m_panel1);
 
     m_unitsGroup = new Section(QStringLiteral("Units"), this);
     m_unitsGroup->setObjectName(QStringLiteral("Units"));
@@ -303,10 +264,7 @@ void ToolWindow::buildLayout()
     m_reservedWordsNote->setFont(small);
 
     m_clr = picture(this, QStringLiteral("CLR"), QColor(235, 235, 235), {10, 432, 16, 16});
-    m_red = picture(this, QStringLiteral("RED"), QColor(220, 40, 40), {10, 432, 16, 16});
     m_clr->setToolTip(QStringLiteral("Execute on-drop \"Enabled\""));
-    m_red->setToolTip(QStringLiteral("Execute on-drop \"Enabled\""));
-    m_red->hide();
     m_logo = label(this, QStringLiteral("Logo2"), QStringLiteral("Tolvane"), {32, 426, 150, 26});
     QFont logoFont(QStringLiteral("Tahoma"), 14, QFont::Bold);
     m_logo->setFont(logoFont);
