@@ -61,6 +61,12 @@ QString quickSaved(const QString &path)
     return QStringLiteral("New project file created in: ") + cr + path;
 }
 
+QString replaceQuestion(const QString &fileName)
+{
+    return fileName + QStringLiteral(" already exists.") + cr +
+           QStringLiteral("Do you want to replace it?");
+}
+
 QString clearQuestion(const QString &project)
 {
     return QStringLiteral("This will clear the currently loaded project file with contents") + cr +

@@ -18,6 +18,7 @@ QString moveFailed();
 QString created(const QString &name);
 QString noProjectsFolder();
 QString quickSaved(const QString &path);
+QString replaceQuestion(const QString &fileName);
 
 // Loading.
 QString clearQuestion(const QString &project);

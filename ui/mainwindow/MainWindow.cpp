@@ -1,16 +1,16 @@
 #include "ui/mainwindow/MainWindow.h"
 #include "core/BuildTexts.h"
 #include "core/FileList.h"
-#include "ui/mainwindow/FileListModel.h"
 #include "core/Identifiers.h"
-#include "ui/services/Look.h"
 #include "core/NameChecks.h"
+#include "core/StringTable.h"
+#include "ui/mainwindow/FileListModel.h"
 #include "ui/mainwindow/PropertiesDialog.h"
 #include "ui/searchfilter/SearchFilter.h"
-#include "core/StringTable.h"
+#include "ui/services/Look.h"
 #include "ui/stringtable/StringTableEditor.h"
-#include "ui/widgets/TFileLabel.h"
 #include "ui/toolwindow/ToolWindow.h"
+#include "ui/widgets/TFileLabel.h"
 #include <QLineEdit>
 #include <QListView>
 #include <QProgressBar>
@@ -72,6 +72,7 @@ MainWindow::MainWindow(Services &services, QWidget *parent) : QWidget(parent), m
     setMouseTracking(true);
     buildLayout();
     buildMenu();
+    buildProjectParts();
 }
 
 MainWindow::~MainWindow() = default;
