@@ -51,16 +51,16 @@ void MainWindow::buildProjectParts()
     m_listPanel->setGeometry(m_list->geometry());
     m_listPanel->setAlignment(Qt::AlignCenter);
     m_listPanel->lower();
-    m_staticText6 = findChild<TFileLabel *>(QStringLiteral("StaticText6"));
-    connect(m_save, &QPushButton::clicked, this, &MainWindow::saveList);
-    connect(m_load2, &QAction::triggered, this, &MainWindow::loadProjectFile);
+    m_removalPathText = findChild<TFileLabel *>(QStringLiteral("StaticText6"));
+    connect(m_saveListButton, &QPushButton::clicked, this, &MainWindow::saveList);
+    connect(m_loadProjectsAction, &QAction::triggered, this, &MainWindow::loadProjectFile);
 }
 
 void MainWindow::showListAgain()
 {
-    m_p3->show();
-    m_label2->setFileName(QString());
-    m_bar->hide();
+    m_listCaption->show();
+    m_rightProgressText->setFileName(QString());
+    m_progressBar->hide();
     m_listPanel->clear();
     setEnabled(true);
     m_list->setEnabled(true);
@@ -72,15 +72,15 @@ QStringList MainWindow::saveProgress()
     const QList<int> rows = selectedRows();
     QStringList entries;
     entries.reserve(rows.size());
-    m_bar->setMaximum(int(rows.size()));
-    m_bar->setValue(0);
+    m_progressBar->setMaximum(int(rows.size()));
+    m_progressBar->setValue(0);
     for (int row : rows) {
         m_list->viewport()->update();
-        m_label2->show();
+        m_rightProgressText->show();
         m_s.pacer.pause(1);
-        m_bar->show();
-        m_bar->setValue(m_bar->value() + 1);
-        m_label2->setFileName(projecttexts::creatingFile(m_model->at(row)));
+        m_progressBar->show();
+        m_progressBar->setValue(m_progressBar->value() + 1);
+        m_rightProgressText->setFileName(projecttexts::creatingFile(m_model->at(row)));
         entries << m_model->at(row);
     }
     return entries;
@@ -93,7 +93,7 @@ void MainWindow::saveList()
     const qint64 ticks = m_s.platform.tickCount();
     m_list->hide();
     m_listPanel->setText(projecttexts::pleaseWait());
-    m_label2->setFileName(QString());
+    m_rightProgressText->setFileName(QString());
     if (m_tool && m_tool->promptedSave())
         promptedSave();
     else if (m_tool && m_tool->quickSave())
@@ -104,8 +104,8 @@ void MainWindow::saveList()
 
 void MainWindow::promptedSave()
 {
-    m_p3->hide();
-    m_panel4->hide();
+    m_listCaption->hide();
+    m_resIdBanner->hide();
     SaveFileRequest request;
     request.owner = this;
     request.title = saveTitle;
@@ -116,7 +116,7 @@ void MainWindow::promptedSave()
     const QString name = chosen ? QFileInfo(*chosen).fileName() : QString();
     if (name.isEmpty()) {
         showListAgain();
-        m_label2->hide();
+        m_rightProgressText->hide();
         return;
     }
     m_saveDialogName = *chosen;
@@ -124,20 +124,20 @@ void MainWindow::promptedSave()
 
     switch (ProjectSave::checkName(name)) {
     case ProjectSave::NameCheck::Blank:
-        m_p3->show();
+        m_listCaption->show();
         m_listPanel->clear();
         m_s.prompter.ask(nullptr, QStringLiteral("Whoops!"), projecttexts::blankName(),
                          Box::Warning);
         m_list->show();
-        m_label2->setFileName(QString());
+        m_rightProgressText->setFileName(QString());
         setListButtonsDisabled();
         setWindowTitle(QStringLiteral("Tolvane v3.06b"));
         return;
     case ProjectSave::NameCheck::Dot:
-        m_p3->show();
+        m_listCaption->show();
         m_listPanel->clear();
-        m_label2->setFileName(QString());
-        m_bar->hide();
+        m_rightProgressText->setFileName(QString());
+        m_progressBar->hide();
         m_s.prompter.ask(nullptr, QStringLiteral("Tolvane"), projecttexts::dotName(name),
                          Box::Warning);
         m_list->show();
@@ -179,7 +179,7 @@ void MainWindow::promptedSave()
         showListAgain();
         return;
     }
-    m_bar->setValue(0);
+    m_progressBar->setValue(0);
     showListAgain();
     m_s.prompter.ask(this, QStringLiteral("Tolvane"), projecttexts::created(name),
                      Box::Information);
@@ -195,16 +195,16 @@ void MainWindow::quickSave(qint64 ticks)
         return;
     }
     m_list->hide();
-    m_panel4->hide();
+    m_resIdBanner->hide();
     m_listPanel->setText(projecttexts::pleaseWait());
     // Never the name of an earlier save: two saves within a third of a second keep two files.
     const QString file = ProjectSave::freeQuickSaveName(m_s.platform, programFolder(), ticks);
-    m_p3->hide();
+    m_listCaption->hide();
     const QStringList entries = saveProgress();
     const WriteResult written = ProjectFile::write(file, entries);
 
-    m_label2->hide();
-    m_bar->setValue(0);
+    m_rightProgressText->hide();
+    m_progressBar->setValue(0);
     showListAgain();
     m_loadDialogFolder = ProjectSave::parentFolder(programFolder());
     if (!written) {
@@ -236,7 +236,7 @@ bool MainWindow::loadProject(const QString &path)
         return false;
     update();
     const QString shortPath = m_s.platform.shortPath(path);
-    m_static5->setText(shortPath);
+    m_lastChosenShortPath->setText(shortPath);
     BusyCursor busy;
 
     const ProjectOpen opened = ProjectLoad::open(m_s.platform, path);
@@ -260,14 +260,14 @@ bool MainWindow::loadProject(const QString &path)
     m_model->clear();
     m_model->addMany(opened.entries);
     m_lastAdded = path;
-    m_static5->setText(shortPath);
+    m_lastChosenShortPath->setText(shortPath);
     const QString folder = Platform::folderWithSeparator(QFileInfo(path).absolutePath());
-    m_static4->setText(folder);
+    m_lastChosenFolder->setText(folder);
     setRecentProjectFolder(folder);
     setWindowTitle(path);
     m_s.taskbar.set(QStringLiteral("Tolvane Project File"), QStringLiteral("project"));
     update();
-    m_p3->show();
+    m_listCaption->show();
     busy.done();
 
     // A build asked for on load runs on the list as read, before the missing entries go.
@@ -289,14 +289,14 @@ void MainWindow::sweepMissing(const QString &path, const QString &shortPath)
         return;
     BusyCursor busy;
     for (int row : rows) {
-        m_msg->hide();
+        m_statusLine->hide();
         m_list->viewport()->update();
-        m_staticText6->show();
-        m_panel2->show();
-        m_label1->hide();
-        m_label2->hide();
+        m_removalPathText->show();
+        m_removalPanel->show();
+        m_leftProgressText->hide();
+        m_rightProgressText->hide();
         m_s.pacer.pause(50);
-        m_staticText6->setFileName(projecttexts::removing(shortPath, m_model->at(row)));
+        m_removalPathText->setFileName(projecttexts::removing(shortPath, m_model->at(row)));
         if (m_tool)
             m_tool->setExecuteOnLoad(false);
     }
@@ -309,16 +309,16 @@ void MainWindow::sweepMissing(const QString &path, const QString &shortPath)
         // Written once, whole: the file holds exactly the remaining list or stays as it was.
         const WriteResult written = ProjectLoad::writeBack(path, m_model->paths());
         if (!written) {
-            m_panel2->hide();
-            m_staticText6->setFileName(QString());
+            m_removalPanel->hide();
+            m_removalPathText->setFileName(QString());
             busy.done();
             m_s.prompter.ask(this, QStringLiteral("Tolvane v3.06b"), written.error, Box::Error);
             return;
         }
     }
 
-    m_panel2->hide();
-    m_staticText6->setFileName(QString());
+    m_removalPanel->hide();
+    m_removalPathText->setFileName(QString());
     if (m_model->count() == 0) {
         busy.done();
         if (repair) {
