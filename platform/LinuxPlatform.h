@@ -28,6 +28,9 @@ class LinuxPlatform : public Platform
     bool removeFile(const QString &path) override;
     bool renameFile(const QString &from, const QString &to) override;
     bool removeFolderTree(const QString &path) override;
+    CopyResult copyFile(const QString &from, const QString &to) override;
+    FolderListing listFolder(const QString &folder) override;
+    QString canonicalFolder(const QString &folder) override;
     QStringList moveFiles(const QStringList &sources, const QString &destinationFolder) override;
     qint64 tickCount() override;
     QString toolchainFolder() override;
