@@ -48,6 +48,7 @@ void FolderScan::scan(const QString &folderText)
             return;
         m_visited.insert(real);
     }
+    m_listener.entering(folder);
     const FolderListing listing = m_platform.listFolder(folder);
     for (const QString &name : listing.files) {
         m_listener.visiting(name, folder);
@@ -64,7 +65,6 @@ void FolderScan::scan(const QString &folderText)
         if (name.contains(QLatin1Char('.')))
             continue;
         scan(folder + name);
-        m_listener.folderDone();
     }
 }
 

@@ -17,8 +17,8 @@ class ScanListener
     // True when the list already holds the path exactly; the listener has then told the user.
     virtual bool isDuplicate(const QString &path) = 0;
     virtual void add(const QString &path) = 0;
-    // A sub-folder has been scanned.
-    virtual void folderDone() {}
+    // A folder's scan begins (FOLDER ends in a separator).
+    virtual void entering(const QString &folder) { Q_UNUSED(folder) }
 };
 
 // Adds the files of a folder that pass the drop filter, optionally with its sub-folders.

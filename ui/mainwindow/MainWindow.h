@@ -1,9 +1,10 @@
 #pragma once
 
-#include "ui/services/Services.h"
 #include "settings/SettingsStore.h"
+#include "ui/services/Services.h"
 
 #include <QWidget>
+#include <memory>
 
 class QHeaderView;
 class QLabel;
@@ -24,6 +25,7 @@ class TFileLabel;
 class ToolWindow;
 class StringTableEditor;
 class SearchFilter;
+class TextCopier;
 
 // The program's home: the file list with its buttons, the status line, the lamps and the hidden
 // holders of the compiler paths and recent folders.
@@ -102,6 +104,17 @@ class MainWindow : public QWidget, public SettingsTarget
     static QStringList addFilters();
     static QString addFilterText();
 
+    // Paths dropped from another program, handled in the order they came.
+    void dropPaths(const QStringList &paths);
+    // The folder scan: adds the files of a folder that pass the drop filter, and those of its
+    // sub-folders when the tool window asks for them.
+    void findFiles(const QString &folder);
+    void setTextCopier(TextCopier *copier) { m_textCopier = copier; }
+    // Flags the drops keep for the run: the last duplicate test found one; a text file was
+    // handled.
+    bool duplicateShown() const;
+    bool textHandled() const;
+
   public slots:
     void selectAll();
     void invertSelection();
@@ -128,8 +141,14 @@ class MainWindow : public QWidget, public SettingsTarget
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
   private:
+    class Drop;
+    Drop &drop();
+
     void buildLayout();
     void buildMenu();
     void hover(QObject *watched);
@@ -181,6 +200,8 @@ class MainWindow : public QWidget, public SettingsTarget
     QString m_rememberedFilter;
     bool m_dropped = false;
     QString m_saveDialogName;
+    std::shared_ptr<Drop> m_drop;
+    TextCopier *m_textCopier = nullptr;
 };
 
 } // namespace tolvane
