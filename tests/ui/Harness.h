@@ -1,13 +1,13 @@
 #pragma once
 
+#include "core/StringTable.h"
 #include "platform/LinuxPlatform.h"
+#include "ui/Windows.h"
 #include "ui/services/Pacer.h"
 #include "ui/services/Prompter.h"
 #include "ui/services/Services.h"
 #include "ui/services/SoundPlayer.h"
-#include "core/StringTable.h"
 #include "ui/services/TaskbarIdentity.h"
-#include "ui/Windows.h"
 
 #include <QQueue>
 #include <QTemporaryDir>
@@ -74,6 +74,15 @@ class FakePlatform : public LinuxPlatform
     }
     QString toolchainFolder() override { return toolchain; }
     bool showProperties(const QString &) override { return false; } // our own sheet, always
+    bool printFile(const QString &path) override
+    {
+        printed << path;
+        return true;
+    }
+    CopyResult copyFile(const QString &from, const QString &to) override
+    {
+        return copyResult ? *copyResult : LinuxPlatform::copyFile(from, to);
+    }
     QString homeFolder() override { return home.isEmpty() ? LinuxPlatform::homeFolder() : home; }
     QString systemFontsFolder() override
     {
@@ -87,7 +96,13 @@ class FakePlatform : public LinuxPlatform
     QString toolchain;
     QString home;
     QStringList opened;
+    QStringList printed;
+    std::optional<CopyResult> copyResult; // set: every copy ends so
 };
+
+// Drops paths on a window as a file manager does (file URLs: enter, move, drop) and lets the
+// handling that the drop queued run. False when the window refused the drop.
+bool dropFiles(QWidget &target, const QStringList &paths);
 
 // Real windows, real registry file and folders under a temporary folder, scripted seams.
 struct Harness

@@ -178,6 +178,7 @@ void MainWindow::Drop::run(const QStringList &paths)
     w.m_dropped = true;
     const int oldCount = w.m_model->count();
     list.reset(w.m_model->paths());
+    visitedFile.clear();
 
     QString last;
     for (const QString &path : paths) {
@@ -457,8 +458,9 @@ bool MainWindow::Drop::sweep(const QString &last)
             s.pacer.pause(50);
             removing->setFileName(QStringLiteral("Removing from list: ") +
                                   model.at(*row).toUpper());
-            w.setHeaderText(1, QStringLiteral("Modified....."));
             model.removeAt(*row);
+            // After the removal, which redraws the counts.
+            w.setHeaderText(1, QStringLiteral("Modified....."));
         }
     }
     if (tool && tool->repairProjects() && DropRules::isProject(last)) {
