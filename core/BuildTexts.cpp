@@ -1,6 +1,6 @@
 #include "core/BuildTexts.h"
-#include "platform/Platform.h"
 #include "core/Product.h"
+#include "platform/Platform.h"
 
 namespace tolvane::buildtexts {
 
@@ -43,9 +43,8 @@ QString configurationProblem(bool resourceCompiler, const QString &path)
 QString fileSummary(const QString &s, const QString &l, const SummarySizes &z,
                     const QString &totalText, const QString &destinationScriptName)
 {
-    return QStringLiteral("Tolvane v3.06\u00a9 - resource builder, (c) Kelvadore Inc. All rights "
-                          "reserved.\r") +
-           product::contact() + QStringLiteral("\r\r") + QStringLiteral("Script Document:( ") + s +
+    return product::summaryOwnership() + QLatin1Char('\r') + product::contact() +
+           QStringLiteral("\r\r") + QStringLiteral("Script Document:( ") + s +
            QStringLiteral(".rc )  Size = ") + QString::number(z.script) + QStringLiteral(" Bytes") +
            QStringLiteral("\rResource File: ( ") + s + QStringLiteral(".res )  Size = ") +
            QString::number(z.resource) + QStringLiteral(" Bytes") +
@@ -72,12 +71,12 @@ QString spaceFailure(const QString &destinationFolder, const QString &totalText,
 
 QString credit()
 {
-    return QStringLiteral("Tolvane v3.06b\u00a9 - built with care for your resources");
+    return product::buildCredit();
 }
 
 QString ownership()
 {
-    return QStringLiteral("(c) Kelvadore Inc. All rights reserved.");
+    return product::rightsReserved();
 }
 
 QString contact()

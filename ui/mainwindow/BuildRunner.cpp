@@ -1,13 +1,14 @@
 #include "ui/mainwindow/BuildRunner.h"
 #include "core/BuildTexts.h"
-#include "ui/mainwindow/FileListModel.h"
 #include "core/FileTexts.h"
 #include "core/Identifiers.h"
 #include "core/LibraryProjectWriter.h"
-#include "ui/mainwindow/MainWindow.h"
 #include "core/NameChecks.h"
+#include "core/Product.h"
 #include "core/ScriptWriter.h"
 #include "core/StringTable.h"
+#include "ui/mainwindow/FileListModel.h"
+#include "ui/mainwindow/MainWindow.h"
 #include "ui/toolwindow/ToolWindow.h"
 
 #include <QApplication>
@@ -21,7 +22,7 @@
 namespace tolvane {
 
 namespace {
-const QString productTitle = QStringLiteral("Tolvane v3.06b");
+const QString productTitle = product::title();
 }
 
 BuildRunner::BuildRunner(Services &services, MainWindow &main, ToolWindow &tool, QObject *parent)
@@ -217,7 +218,7 @@ bool BuildRunner::prepare()
         if (m_tool.soundsOn())
             m_s.sound.play(QStringLiteral("A3"));
         m_s.taskbar.set(QStringLiteral("...Whoops !..."), QStringLiteral("warning"));
-        box(nullptr, QStringLiteral("Tolvane v3.06b\u00a9"),
+        box(nullptr, product::titleCopyright(),
             QStringLiteral("Cannot save \"") + m_tool.scriptName() +
                 QStringLiteral(".rc\" to this folder! Source and destination are the same."),
             Box::Warning);
