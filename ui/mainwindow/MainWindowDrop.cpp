@@ -184,7 +184,7 @@ void MainWindow::Drop::run(const QStringList &paths)
     for (const QString &path : paths) {
         w.activateWindow();
         w.setFocus();
-        w.m_msg->hide();
+        w.m_statusLine->hide();
         last = path;
         if (!handlePath(path))
             return;
@@ -196,17 +196,17 @@ void MainWindow::Drop::run(const QStringList &paths)
 
     if (!last.isEmpty() && DropRules::scansAsFolder(last)) {
         w.update();
-        w.m_panel3->show();
+        w.m_scanPanel->show();
         scanMask = QStringLiteral("*.*");
         scan(last);
         s.taskbar.set(productTitle, QStringLiteral("folder"));
         w.setWindowTitle(QStringLiteral("Contents of Folder [") + last + QLatin1Char(']'));
-        w.m_panel3->hide();
+        w.m_scanPanel->hide();
     }
 
     if (w.m_model->count() == oldCount && !duplicateShown && !textHandled) {
         w.setFocus();
-        w.m_panel3->hide();
+        w.m_scanPanel->hide();
         s.prompter.ask(Prompter::dialog(
             Box::Error, QStringLiteral("Fail to execute, check current program settings!"),
             Box::Ok));
@@ -225,7 +225,7 @@ void MainWindow::Drop::run(const QStringList &paths)
         return;
     if (!report(last))
         return;
-    if (w.m_del->isEnabled())
+    if (w.m_clearItemsButton->isEnabled())
         closingChecks(last);
 }
 
@@ -366,22 +366,22 @@ bool MainWindow::Drop::textFile(const QString &path)
 
 void MainWindow::Drop::copyAnimation()
 {
-    QProgressBar *bar = w.m_bar;
-    w.m_p3->hide();
+    QProgressBar *bar = w.m_progressBar;
+    w.m_listCaption->hide();
     bar->setValue(0);
     bar->show();
     for (int i = 0; i < 101; ++i) {
         s.pacer.pause(1);
         bar->setMaximum(100);
         bar->setValue(qMin(bar->value() + 1, 100));
-        w.m_label2->show();
-        w.m_label2->setFileName(QStringLiteral(" Copying file..."));
+        w.m_rightProgressText->show();
+        w.m_rightProgressText->setFileName(QStringLiteral(" Copying file..."));
         if (bar->value() >= 100 && bar->isVisibleTo(&w)) {
             bar->hide();
-            w.m_p3->show();
+            w.m_listCaption->show();
         }
     }
-    w.m_label2->setFileName(QString());
+    w.m_rightProgressText->setFileName(QString());
 }
 
 void MainWindow::Drop::scan(const QString &folder)
@@ -398,7 +398,7 @@ void MainWindow::Drop::scan(const QString &folder)
 
 void MainWindow::Drop::entering(const QString &)
 {
-    w.m_panel3->show();
+    w.m_scanPanel->show();
 }
 
 void MainWindow::Drop::visiting(const QString &file, const QString &folder)
@@ -414,8 +414,8 @@ bool MainWindow::Drop::isDuplicate(const QString &path)
     if (!list.containsExact(path))
         return false;
     flush();
-    w.m_bar->hide();
-    w.m_panel3->hide();
+    w.m_progressBar->hide();
+    w.m_scanPanel->hide();
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const Box::Button answer = s.prompter.ask(Prompter::dialog(
         Box::Warning,
@@ -449,9 +449,9 @@ bool MainWindow::Drop::sweep(const QString &last)
         tool->setExecuteOnLoad(false);
     linksRemoved = true;
     removing->show();
-    w.m_panel2->show();
-    w.m_label1->hide();
-    w.m_label2->hide();
+    w.m_removalPanel->show();
+    w.m_leftProgressText->hide();
+    w.m_rightProgressText->hide();
     {
         WaitCursor wait;
         for (auto row = missing.crbegin(); row != missing.crend(); ++row) {
@@ -475,15 +475,15 @@ bool MainWindow::Drop::sweep(const QString &last)
 
 bool MainWindow::Drop::report(const QString &last)
 {
-    if (!w.m_panel2->isVisibleTo(&w))
+    if (!w.m_removalPanel->isVisibleTo(&w))
         return true;
     ToolWindow *tool = w.m_tool;
     TFileLabel *removing = label("StaticText6");
     const bool repair = tool && tool->repairProjects() && DropRules::isProject(last);
     if (w.m_model->count() == 0) {
-        w.m_panel3->hide();
+        w.m_scanPanel->hide();
         projectEmpty = true;
-        w.m_panel2->hide();
+        w.m_removalPanel->hide();
         removing->setFileName(QString());
         if (repair) {
             const QString backup = DropRules::withExtension(last, QStringLiteral(".bck"));
@@ -514,7 +514,7 @@ bool MainWindow::Drop::report(const QString &last)
     linksRemoved = true;
     if (tool)
         tool->setExecuteOnLoad(false);
-    w.m_panel2->hide();
+    w.m_removalPanel->hide();
     removing->setFileName(QString());
     s.taskbar.setTitle(QStringLiteral("Bad File Links"));
     if (repair) {
