@@ -1,6 +1,5 @@
 #include "core/drop/DropList.h"
 #include "core/drop/DropRules.h"
-#include "core/drop/MissingSweep.h"
 #include "core/drop/TextCopy.h"
 #include "core/scan/FolderScan.h"
 #include "platform/LinuxPlatform.h"
@@ -81,7 +80,6 @@ class TestDropCore : public QObject
     void textCopy();
     void textCopyRefusesTakenName();
     void textCopyUnreadableSource();
-    void sweepWritesRemainingOnce();
 };
 
 void TestDropCore::scanFilter_data()
@@ -310,34 +308,6 @@ void TestDropCore::textCopyUnreadableSource()
     QVERIFY(QDir().mkpath(dir.filePath("folder.dpr")));
     r = TextCopy::copy(platform, dir.filePath("folder.dpr"), ".txt");
     QCOMPARE(r.outcome, TextCopy::Result::Failed);
-}
-
-void TestDropCore::sweepWritesRemainingOnce()
-{
-    QTemporaryDir dir;
-    makeFile(dir.filePath("a.bmp"));
-    makeFile(dir.filePath("c.ico"));
-    const QStringList entries = {dir.filePath("a.bmp"), dir.filePath("b.bmp"), "",
-                                 dir.filePath("c.ico"), dir.filePath("gone/d.wav")};
-    LinuxPlatform platform;
-    const QList<int> rows = MissingSweep::missingRows(platform, entries);
-    QCOMPARE(rows, (QList<int>{1, 2, 4}));
-    const QStringList kept = MissingSweep::without(entries, rows);
-    QCOMPARE(kept, (QStringList{dir.filePath("a.bmp"), dir.filePath("c.ico")}));
-    const QString project = dir.filePath("art.tpf");
-    makeFile(project, "old content\r\n");
-    QVERIFY(MissingSweep::writeBack(project, kept));
-    QCOMPARE(readAll(project),
-             (dir.filePath("a.bmp") + "\r\n" + dir.filePath("c.ico") + "\r\n").toUtf8());
-    // An empty list leaves an empty file, as the last of the per-entry writes would.
-    QVERIFY(MissingSweep::writeBack(project, {}));
-    QCOMPARE(readAll(project), QByteArray());
-    // A project file that cannot be replaced stays as it was.
-    QVERIFY(QDir().mkpath(dir.filePath("locked.tpf")));
-    const WriteResult failed = MissingSweep::writeBack(dir.filePath("locked.tpf"), kept);
-    QVERIFY(!failed);
-    QCOMPARE(failed.error, "Cannot create file " + dir.filePath("locked.tpf"));
-    QVERIFY(QFileInfo(dir.filePath("locked.tpf")).isDir());
 }
 
 QTEST_GUILESS_MAIN(TestDropCore)

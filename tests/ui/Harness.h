@@ -32,6 +32,7 @@ class ScriptedPrompter : public Prompter
     Box::Button ask(const Box &box) override;
     OpenFilesResult openFiles(const OpenFilesRequest &request) override;
     QString chooseFolder(QWidget *, const QString &title, const QString &) override;
+    std::optional<QString> saveFile(const SaveFileRequest &request) override;
     std::optional<QColor> chooseColour(QWidget *, const QColor &initial) override;
     std::optional<QString> inputText(QWidget *, const QString &caption, const QString &prompt,
                                      const QString &) override;
@@ -42,6 +43,8 @@ class ScriptedPrompter : public Prompter
     QQueue<int> typeChanges;      // filter entries chosen while the dialog is open
     QQueue<QString> folderVisits; // folders entered while the dialog is open
     QQueue<QString> folders;
+    QQueue<std::optional<QString>> saves; // paths typed into the save dialog; nothing cancels
+    QList<SaveFileRequest> saveRequests;
     QQueue<std::optional<QColor>> colours;
     QQueue<std::optional<QString>> inputs;
     QStringList inputPrompts;
@@ -98,6 +101,15 @@ class FakePlatform : public LinuxPlatform
     QStringList opened;
     QStringList printed;
     std::optional<CopyResult> copyResult; // set: every copy ends so
+    // Ticks from the system start; a fixed value stands still, as a fast machine's clock would.
+    qint64 tickCount() override { return ticks >= 0 ? ticks : LinuxPlatform::tickCount(); }
+    qint64 ticks = -1;
+    // A move that fails as a full disk would: the target stays as it was.
+    bool replaceFile(const QString &from, const QString &to) override
+    {
+        return replaceWorks && LinuxPlatform::replaceFile(from, to);
+    }
+    bool replaceWorks = true;
 };
 
 // Drops paths on a window as a file manager does (file URLs: enter, move, drop) and lets the

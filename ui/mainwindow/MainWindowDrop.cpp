@@ -1,10 +1,9 @@
 // Files and folders dropped from other programs, the folder scan and the text copies they lead to.
 #include "core/FileList.h"
-#include "core/ProjectFile.h"
 #include "core/drop/DropList.h"
 #include "core/drop/DropRules.h"
-#include "core/drop/MissingSweep.h"
 #include "core/drop/TextCopy.h"
+#include "core/project/ProjectLoad.h"
 #include "core/scan/FolderScan.h"
 #include "ui/mainwindow/FileListModel.h"
 #include "ui/mainwindow/MainWindow.h"
@@ -310,16 +309,15 @@ void MainWindow::Drop::replaceSameName(const QString &path)
 
 bool MainWindow::Drop::replaceByProject(const QString &path)
 {
-    bool ok = false;
-    const QStringList lines = ProjectFile::read(path, &ok);
-    if (!ok) {
+    const ProjectOpen opened = ProjectLoad::open(s.platform, path);
+    if (opened.outcome != ProjectOpen::Loaded) {
         flush();
         error(QStringLiteral("Cannot open file ") + path);
         return false;
     }
     list.takePending();
     w.m_model->clear();
-    w.m_model->addMany(lines);
+    w.m_model->addMany(opened.entries);
     list.reset(w.m_model->paths());
     return true;
 }
@@ -432,17 +430,18 @@ bool MainWindow::Drop::isDuplicate(const QString &path)
     return true;
 }
 
-// Removes the entries whose files have gone; a project file it came from is rewritten once.
+// Removes the entries whose files have gone; a project file they came from is rewritten once.
 bool MainWindow::Drop::sweep(const QString &last)
 {
     FileListModel &model = *w.m_model;
     if (model.count() == 0)
         return true;
-    const QList<int> missing = MissingSweep::missingRows(s.platform, model.paths());
+    // Last first, the order they are removed in.
+    const QList<int> missing = ProjectLoad::missingRows(s.platform, model.paths());
     if (missing.isEmpty())
         return true;
     ToolWindow *tool = w.m_tool;
-    TFileLabel *removing = label("StaticText6");
+    TFileLabel *removing = w.m_removalPathText;
     w.m_list->update();
     w.m_header->update();
     if (tool)
@@ -454,18 +453,21 @@ bool MainWindow::Drop::sweep(const QString &last)
     w.m_rightProgressText->hide();
     {
         WaitCursor wait;
-        for (auto row = missing.crbegin(); row != missing.crend(); ++row) {
+        for (int row : missing) {
             s.pacer.pause(50);
-            removing->setFileName(QStringLiteral("Removing from list: ") +
-                                  model.at(*row).toUpper());
-            model.removeAt(*row);
-            // After the removal, which redraws the counts.
-            w.setHeaderText(1, QStringLiteral("Modified....."));
+            removing->setFileName(QStringLiteral("Removing from list: ") + model.at(row).toUpper());
         }
+        // One removal for the whole walk.
+        model.removeRows(QList<int>(missing.rbegin(), missing.rend()));
+        // After the removal, which redraws the counts.
+        w.setHeaderText(1, QStringLiteral("Modified....."));
     }
     if (tool && tool->repairProjects() && DropRules::isProject(last)) {
-        const WriteResult written = MissingSweep::writeBack(last, model.paths());
+        // Once, whole: the file holds exactly the remaining list or stays as it was.
+        const WriteResult written = ProjectLoad::writeBack(last, model.paths());
         if (!written) {
+            w.m_removalPanel->hide();
+            removing->setFileName(QString());
             error(written.error);
             return false;
         }
@@ -478,7 +480,7 @@ bool MainWindow::Drop::report(const QString &last)
     if (!w.m_removalPanel->isVisibleTo(&w))
         return true;
     ToolWindow *tool = w.m_tool;
-    TFileLabel *removing = label("StaticText6");
+    TFileLabel *removing = w.m_removalPathText;
     const bool repair = tool && tool->repairProjects() && DropRules::isProject(last);
     if (w.m_model->count() == 0) {
         w.m_scanPanel->hide();
@@ -486,7 +488,7 @@ bool MainWindow::Drop::report(const QString &last)
         w.m_removalPanel->hide();
         removing->setFileName(QString());
         if (repair) {
-            const QString backup = DropRules::withExtension(last, QStringLiteral(".bck"));
+            const QString backup = ProjectLoad::backupName(last);
             if (!s.platform.renameFile(last, backup)) {
                 s.prompter.ask(nullptr, QStringLiteral("Write Error"),
                                QStringLiteral("Could not rename file \"") + last.toUpper() +
@@ -538,7 +540,7 @@ bool MainWindow::Drop::report(const QString &last)
 void MainWindow::Drop::closingChecks(const QString &last)
 {
     ToolWindow *tool = w.m_tool;
-    TFileLabel *removing = label("StaticText6");
+    TFileLabel *removing = w.m_removalPathText;
     if (w.m_model->count() == 0) {
         w.m_model->clear();
         removing->setFileName(QString());
