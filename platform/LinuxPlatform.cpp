@@ -6,6 +6,7 @@
 #include <QDBusMessage>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -191,6 +192,44 @@ bool LinuxPlatform::removeFolderTree(const QString &path)
     if (path.isEmpty())
         return false;
     return QDir(path).removeRecursively();
+}
+
+Platform::CopyResult LinuxPlatform::copyFile(const QString &from, const QString &to)
+{
+    QFile source(from);
+    if (!QFileInfo(from).isFile() || !source.open(QIODevice::ReadOnly))
+        return CopyResult::CannotOpen;
+    source.close();
+    if (QFileInfo::exists(to) || QFileInfo(to).isSymLink())
+        return CopyResult::TargetExists;
+    // QFile::copy writes a temporary file beside the target and renames it without replacing, so
+    // a failure leaves no half copy and a file that appeared meanwhile stays.
+    if (!source.copy(to))
+        return QFileInfo::exists(to) ? CopyResult::TargetExists : CopyResult::CannotCreate;
+    return CopyResult::Copied;
+}
+
+FolderListing LinuxPlatform::listFolder(const QString &folder)
+{
+    FolderListing listing;
+    QDirIterator it(folder, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo info = it.fileInfo();
+        const QString name = info.fileName();
+        if (info.isDir()) {
+            if (!info.isHidden())
+                listing.folders << name;
+        } else {
+            listing.files << name;
+        }
+    }
+    return listing;
+}
+
+QString LinuxPlatform::canonicalFolder(const QString &folder)
+{
+    return QFileInfo(folder).canonicalFilePath();
 }
 
 QString LinuxPlatform::freeNameIn(const QString &folder, const QString &fileName)

@@ -32,6 +32,9 @@ class LinuxPlatform : public Platform
     bool renameFile(const QString &from, const QString &to) override;
     bool replaceFile(const QString &from, const QString &to) override;
     bool removeFolderTree(const QString &path) override;
+    CopyResult copyFile(const QString &from, const QString &to) override;
+    FolderListing listFolder(const QString &folder) override;
+    QString canonicalFolder(const QString &folder) override;
     QStringList moveFiles(const QStringList &sources, const QString &destinationFolder) override;
     qint64 tickCount() override;
     QString toolchainFolder() override;

@@ -6,6 +6,13 @@
 
 namespace tolvane {
 
+// What one folder holds, in the system's own order.
+struct FolderListing
+{
+    QStringList files;   // file names, hidden ones included
+    QStringList folders; // names of visible sub-folders
+};
+
 // Every operation on the operating system goes through here, so the build logic and the windows
 // can run against a fake in tests and stay portable.
 class Platform
@@ -60,6 +67,20 @@ class Platform
     virtual bool replaceFile(const QString &from, const QString &to) = 0;
     // Deletes a folder with everything in it.
     virtual bool removeFolderTree(const QString &path) = 0;
+    // Copies a file to a new name, never replacing a file there; the copy appears whole or not
+    // at all.
+    enum class CopyResult
+    {
+        Copied,
+        CannotOpen,   // the source cannot be read
+        TargetExists, // a file of the new name is there
+        CannotCreate  // the copy cannot be written
+    };
+    virtual CopyResult copyFile(const QString &from, const QString &to) = 0;
+    // The entries of a folder ("." and ".." left out); empty when it cannot be read.
+    virtual FolderListing listFolder(const QString &folder) = 0;
+    // Where a folder really is, links followed; empty when it cannot be resolved.
+    virtual QString canonicalFolder(const QString &folder) = 0;
     // Moves files into a folder, keeping any file already there: a moved file whose name is taken
     // gets "NAME (2).EXT" and so on. Returns where each source ended up (empty when it failed).
     virtual QStringList moveFiles(const QStringList &sources, const QString &destinationFolder) = 0;

@@ -4,6 +4,7 @@
 #include "ui/searchfilter/SearchFilter.h"
 #include "ui/setup/SetupWizard.h"
 #include "ui/stringtable/StringTableEditor.h"
+#include "ui/textcopier/TextCopier.h"
 #include "ui/toolwindow/ToolWindow.h"
 
 namespace tolvane {
@@ -16,6 +17,8 @@ Windows::Windows(Services &services)
     m_setup = std::make_unique<SetupWizard>(services, *m_main, *m_tool);
     m_editor = std::make_unique<StringTableEditor>(services, *m_tool);
     m_filter = std::make_unique<SearchFilter>(*m_main);
+    m_textCopier = std::make_unique<TextCopier>(services);
+    m_main->setTextCopier(m_textCopier.get());
     m_tool->setEditor(m_editor.get());
     m_tool->setWizardTargets(m_setup->colourTargets());
     m_main->connectWindows(m_tool.get(), m_setup.get(), m_editor.get(), m_filter.get());
@@ -25,12 +28,15 @@ Windows::Windows(Services &services)
     m_tool->start();
     m_setup->start();
     m_editor->start();
+    // Placed once, where the main window stands after its settings; it does not follow it.
+    m_textCopier->placeBeside(m_main->pos());
 }
 
 Windows::~Windows()
 {
     // The search filter and the editor refer to the main and tool windows: they go first.
     m_build.reset();
+    m_textCopier.reset();
     m_filter.reset();
     m_editor.reset();
     m_setup.reset();

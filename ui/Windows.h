@@ -12,6 +12,7 @@ class StringTableEditor;
 class SearchFilter;
 class BuildRunner;
 class SetupWizard;
+class TextCopier;
 
 // The program's windows, created once in their fixed order and wired to each other.
 class Windows
@@ -26,6 +27,7 @@ class Windows
     SearchFilter &filter() { return *m_filter; }
     BuildRunner &build() { return *m_build; }
     SetupWizard &setup() { return *m_setup; }
+    TextCopier &textCopier() { return *m_textCopier; }
 
   private:
     std::unique_ptr<MainWindow> m_main;
@@ -33,6 +35,7 @@ class Windows
     std::unique_ptr<SetupWizard> m_setup;
     std::unique_ptr<StringTableEditor> m_editor;
     std::unique_ptr<SearchFilter> m_filter;
+    std::unique_ptr<TextCopier> m_textCopier;
     std::unique_ptr<BuildRunner> m_build;
 };
 

@@ -1,7 +1,11 @@
 #include "Harness.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
+#include <QUrl>
 
 namespace tolvane::test {
 
@@ -49,6 +53,29 @@ std::optional<QString> ScriptedPrompter::inputText(QWidget *, const QString &cap
 {
     inputPrompts << caption + QLatin1Char('|') + prompt;
     return inputs.isEmpty() ? std::nullopt : inputs.dequeue();
+}
+
+bool dropFiles(QWidget &target, const QStringList &paths)
+{
+    QMimeData mime;
+    QList<QUrl> urls;
+    for (const QString &p : paths)
+        urls << QUrl::fromLocalFile(p);
+    mime.setUrls(urls);
+    const QPoint at = target.rect().center();
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    QDragEnterEvent enter(at, actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDragMoveEvent move(at, actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &move);
+    QDropEvent drop(QPointF(at), actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &drop);
+    if (!drop.isAccepted())
+        return false;
+    QApplication::processEvents();
+    return true;
 }
 
 Harness::Harness()

@@ -78,6 +78,15 @@ class FakePlatform : public LinuxPlatform
     QString toolchainFolder() override { return toolchain; }
     QString tempFolder() override { return temp.isEmpty() ? LinuxPlatform::tempFolder() : temp; }
     bool showProperties(const QString &) override { return false; } // our own sheet, always
+    bool printFile(const QString &path) override
+    {
+        printed << path;
+        return true;
+    }
+    CopyResult copyFile(const QString &from, const QString &to) override
+    {
+        return copyResult ? *copyResult : LinuxPlatform::copyFile(from, to);
+    }
     QString homeFolder() override { return home.isEmpty() ? LinuxPlatform::homeFolder() : home; }
     QString systemFontsFolder() override
     {
@@ -92,6 +101,8 @@ class FakePlatform : public LinuxPlatform
     QString home;
     QString temp;
     QStringList opened;
+    QStringList printed;
+    std::optional<CopyResult> copyResult; // set: every copy ends so
     // Ticks from the system start; a fixed value stands still, as a fast machine's clock would.
     qint64 tickCount() override { return ticks >= 0 ? ticks : LinuxPlatform::tickCount(); }
     qint64 ticks = -1;
@@ -102,6 +113,10 @@ class FakePlatform : public LinuxPlatform
     }
     bool replaceWorks = true;
 };
+
+// Drops paths on a window as a file manager does (file URLs: enter, move, drop) and lets the
+// handling that the drop queued run. False when the window refused the drop.
+bool dropFiles(QWidget &target, const QStringList &paths);
 
 // Real windows, real registry file and folders under a temporary folder, scripted seams.
 struct Harness

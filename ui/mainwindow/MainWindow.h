@@ -4,6 +4,7 @@
 #include "ui/services/Services.h"
 
 #include <QWidget>
+#include <memory>
 
 class QHeaderView;
 class QLabel;
@@ -25,6 +26,7 @@ class ToolWindow;
 class StringTableEditor;
 class SearchFilter;
 class SettingsBinder;
+class TextCopier;
 
 // The program's home: the file list with its buttons, the status line, the lamps and the hidden
 // holders of the compiler paths and recent folders.
@@ -108,6 +110,17 @@ class MainWindow : public QWidget, public SettingsTarget
     static QStringList addFilters();
     static QString addFilterText();
 
+    // Paths dropped from another program, handled in the order they came.
+    void dropPaths(const QStringList &paths);
+    // The folder scan: adds the files of a folder that pass the drop filter, and those of its
+    // sub-folders when the tool window asks for them.
+    void findFiles(const QString &folder);
+    void setTextCopier(TextCopier *copier) { m_textCopier = copier; }
+    // Flags the drops keep for the run: the last duplicate test found one; a text file was
+    // handled.
+    bool duplicateShown() const;
+    bool textHandled() const;
+
   public slots:
     void selectAll();
     void invertSelection();
@@ -138,8 +151,14 @@ class MainWindow : public QWidget, public SettingsTarget
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
   private:
+    class Drop;
+    Drop &drop();
+
     void buildLayout();
     void buildMenu();
     void hover(QObject *watched);
@@ -223,6 +242,8 @@ class MainWindow : public QWidget, public SettingsTarget
     QString m_rememberedFilter;
     bool m_dropped = false;
     QString m_saveDialogName;
+    std::shared_ptr<Drop> m_drop;
+    TextCopier *m_textCopier = nullptr;
     QLabel *m_listPanel = nullptr;           // behind the list, shows while it is hidden
     TFileLabel *m_removalPathText = nullptr; // StaticText6
     QString m_loadDialogFolder;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QElapsedTimer>
+
 namespace tolvane {
 
 // Every fixed pause goes through here. The real one keeps painting but takes no user input; the
@@ -9,6 +11,15 @@ class Pacer
   public:
     virtual ~Pacer() = default;
     virtual void pause(int ms);
+    // Long runs (a drop of thousands of paths, a scan of a large tree) ask before they show
+    // progress: true at most once per screen refresh.
+    virtual bool frameDue();
+    // Lets the window paint what the run has shown, taking no user input.
+    virtual void showFrame();
+
+  private:
+    QElapsedTimer m_frame;
+    qint64 m_frameMs = 16;
 };
 
 class InstantPacer : public Pacer
@@ -19,8 +30,17 @@ class InstantPacer : public Pacer
         total += ms;
         ++count;
     }
+    bool frameDue() override
+    {
+        ++frameChecks;
+        return framesDue;
+    }
+    void showFrame() override { ++frames; }
     long long total = 0;
     int count = 0;
+    bool framesDue = true; // false: a run that never reaches a frame shows only its end
+    int frameChecks = 0;
+    int frames = 0;
 };
 
 } // namespace tolvane

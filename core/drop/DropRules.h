@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+namespace tolvane {
+
+// How a dropped path is judged: by its upper-cased extension, and whether it is scanned as a
+// folder.
+class DropRules
+{
+  public:
+    // The local paths of a drop, whole, in the order they came; other URLs are left out.
+    static QStringList localPaths(const QList<QUrl> &urls);
+    // From the last "." of the file name on, upper-cased; empty without one.
+    static QString extension(const QString &path);
+    static bool isProject(const QString &path) { return extension(path) == QLatin1String(".TPF"); }
+    // Sources that get a .txt copy beside them.
+    static bool isTextSource(const QString &path);
+    static bool isText(const QString &path) { return extension(path) == QLatin1String(".TXT"); }
+    // Only a last path without any dot is scanned as a folder.
+    static bool scansAsFolder(const QString &path) { return !path.contains(QLatin1Char('.')); }
+    // What follows the last separator.
+    static QString fileNamePart(const QString &path);
+    // What comes up to and including the last separator.
+    static QString folderPart(const QString &path);
+    // The path with its extension replaced (or added); extension with its dot.
+    static QString withExtension(const QString &path, const QString &extension);
+};
+
+} // namespace tolvane

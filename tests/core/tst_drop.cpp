@@ -1,0 +1,314 @@
+#include "core/drop/DropList.h"
+#include "core/drop/DropRules.h"
+#include "core/drop/TextCopy.h"
+#include "core/scan/FolderScan.h"
+#include "platform/LinuxPlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <algorithm>
+
+using namespace tolvane;
+
+namespace {
+void makeFile(const QString &path, const QByteArray &bytes = "data")
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// Lists folders in name order, so a test can say which file a scan meets first.
+class SortedPlatform : public LinuxPlatform
+{
+  public:
+    FolderListing listFolder(const QString &folder) override
+    {
+        FolderListing l = LinuxPlatform::listFolder(folder);
+        std::sort(l.files.begin(), l.files.end());
+        std::sort(l.folders.begin(), l.folders.end());
+        ++listings;
+        return l;
+    }
+    int listings = 0;
+};
+
+// Records what a scan reports; a path in duplicates counts as already listed.
+class Recorder : public ScanListener
+{
+  public:
+    void visiting(const QString &file, const QString &folder) override { visited << folder + file; }
+    bool isDuplicate(const QString &path) override { return duplicates.contains(path); }
+    void add(const QString &path) override { added << path; }
+    QStringList visited;
+    QStringList added;
+    QStringList duplicates;
+};
+
+QStringList relative(const QString &root, QStringList paths)
+{
+    for (QString &p : paths)
+        p = p.mid(root.size() + 1);
+    return paths;
+}
+} // namespace
+
+class TestDropCore : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void scanFilter_data();
+    void scanFilter();
+    void scanRecursion();
+    void scanDuplicateEndsOnlyItsFolder();
+    void scanFollowsNoFolderTwice();
+    void longPathsStayWhole();
+    void localPaths();
+    void pathParts_data();
+    void pathParts();
+    void dropListLookups();
+    void textCopy();
+    void textCopyRefusesTakenName();
+    void textCopyUnreadableSource();
+};
+
+void TestDropCore::scanFilter_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QStringList>("expected");
+    const QStringList all = {"a.ani", "b.AVI", "c.bmp", "d.cab", "e.cur", "f.exe",
+                             "g.ico", "h.jpg", "i.gif", "j.fon", "k.ttf", "l.wav"};
+    QTest::newRow("all kinds") << 0 << all;
+    QTest::newRow("animated cursors") << 1 << QStringList{"a.ani"};
+    QTest::newRow("avi, any case") << 2 << QStringList{"b.AVI"};
+    QTest::newRow("icons") << 7 << QStringList{"g.ico"};
+    QTest::newRow("waves") << 12 << QStringList{"l.wav"};
+}
+
+void TestDropCore::scanFilter()
+{
+    QFETCH(int, position);
+    QFETCH(QStringList, expected);
+    QTemporaryDir dir;
+    for (const QString n :
+         {"a.ani", "b.AVI", "c.bmp", "d.cab", "e.cur", "f.exe", "g.ico", "h.jpg", "i.gif", "j.fon",
+          "k.ttf", "l.wav", "p.tpf", "t.txt", "noext", ".hidden", "x.bmp.bak"})
+        makeFile(dir.filePath(n));
+    SortedPlatform platform;
+    Recorder r;
+    FolderScan(platform, r).run(dir.path(), false, position);
+    QCOMPARE(relative(dir.path(), r.added), expected);
+    // Every file is looked at, hidden ones too, whatever the filter takes.
+    QCOMPARE(r.visited.size(), 17);
+}
+
+void TestDropCore::scanRecursion()
+{
+    QTemporaryDir dir;
+    makeFile(dir.filePath("top.bmp"));
+    makeFile(dir.filePath("sub/one.ico"));
+    makeFile(dir.filePath("sub/deeper/two.wav"));
+    makeFile(dir.filePath("My.Icons/skipped.ico"));
+    makeFile(dir.filePath(".hidden/skipped.ico"));
+    SortedPlatform platform;
+    {
+        Recorder r;
+        FolderScan(platform, r).run(dir.path(), false, 0);
+        QCOMPARE(relative(dir.path(), r.added), QStringList{"top.bmp"});
+    }
+    Recorder r;
+    FolderScan(platform, r).run(dir.path() + "/", true, 0);
+    QCOMPARE(relative(dir.path(), r.added),
+             (QStringList{"top.bmp", "sub/one.ico", "sub/deeper/two.wav"}));
+}
+
+void TestDropCore::scanDuplicateEndsOnlyItsFolder()
+{
+    QTemporaryDir dir;
+    makeFile(dir.filePath("a/1.bmp"));
+    makeFile(dir.filePath("a/2.bmp"));
+    makeFile(dir.filePath("a/3.bmp"));
+    makeFile(dir.filePath("a/inner/4.bmp"));
+    makeFile(dir.filePath("b/5.bmp"));
+    makeFile(dir.filePath("top.bmp"));
+    SortedPlatform platform;
+    Recorder r;
+    r.duplicates << dir.filePath("a/2.bmp");
+    FolderScan(platform, r).run(dir.path(), true, 0);
+    // a/3.bmp and a/inner are never reached; the top folder goes on with b.
+    QCOMPARE(relative(dir.path(), r.added), (QStringList{"top.bmp", "a/1.bmp", "b/5.bmp"}));
+    QVERIFY(!r.visited.contains(dir.filePath("a/3.bmp")));
+
+    // A duplicate in the folder itself ends the whole scan.
+    Recorder top;
+    top.duplicates << dir.filePath("top.bmp");
+    FolderScan(platform, top).run(dir.path(), true, 0);
+    QVERIFY(top.added.isEmpty());
+}
+
+void TestDropCore::scanFollowsNoFolderTwice()
+{
+    QTemporaryDir dir;
+    makeFile(dir.filePath("art/a.bmp"));
+    makeFile(dir.filePath("art/sub/b.ico"));
+    makeFile(dir.filePath("other/c.wav"));
+    // A link back to a parent, one to the top and one to a sibling.
+    QVERIFY(QFile::link(dir.filePath("art"), dir.filePath("art/sub/loop")));
+    QVERIFY(QFile::link(dir.path(), dir.filePath("art/sub/top")));
+    QVERIFY(QFile::link(dir.filePath("other"), dir.filePath("art/sibling")));
+    SortedPlatform platform;
+    Recorder r;
+    FolderScan(platform, r).run(dir.filePath("art"), true, 0);
+    QStringList added = relative(dir.path(), r.added);
+    added.sort();
+    QCOMPARE(added, (QStringList{"art/a.bmp", "art/sibling/c.wav", "art/sub/b.ico"}));
+    // The top folder is reached once, through the link, and its art and other are not again.
+    Recorder fromTop;
+    FolderScan(platform, fromTop).run(dir.path(), true, 0);
+    QCOMPARE(fromTop.added.size(), 3);
+}
+
+void TestDropCore::longPathsStayWhole()
+{
+    QTemporaryDir dir;
+    QString folder = dir.path();
+    for (int i = 0; i < 4; ++i)
+        folder += "/" + QString(80, QChar('a' + i));
+    const QString file = folder + "/picture.bmp";
+    makeFile(file);
+    QVERIFY(file.size() > 330);
+    SortedPlatform platform;
+    Recorder r;
+    FolderScan(platform, r).run(dir.path(), true, 0);
+    QCOMPARE(r.added, QStringList{file});
+    QCOMPARE(DropRules::localPaths({QUrl::fromLocalFile(file)}), QStringList{file});
+}
+
+void TestDropCore::localPaths()
+{
+    const QList<QUrl> urls = {QUrl("file:///home/me/art/"), QUrl("https://example.org/a.bmp"),
+                              QUrl("file:///home/me/My%20Art/a%23b.ico"), QUrl("file:///")};
+    QCOMPARE(DropRules::localPaths(urls),
+             (QStringList{"/home/me/art", "/home/me/My Art/a#b.ico", "/"}));
+}
+
+void TestDropCore::pathParts_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("asPas");
+    QTest::addColumn<bool>("folder");
+    QTest::newRow("text") << "/d/readme.TXT"
+                          << ".TXT"
+                          << "readme.TXT"
+                          << "/d/readme.pas" << false;
+    QTest::newRow("two dots") << "/d/a.b.rc"
+                              << ".RC"
+                              << "a.b.rc"
+                              << "/d/a.b.pas" << false;
+    QTest::newRow("dot in folder") << "/d/My.Icons/unit1"
+                                   << ""
+                                   << "unit1"
+                                   << "/d/My.Icons/unit1.pas" << false;
+    QTest::newRow("folder") << "/home/me/art"
+                            << ""
+                            << "art"
+                            << "/home/me/art.pas" << true;
+}
+
+void TestDropCore::pathParts()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, extension);
+    QFETCH(QString, name);
+    QFETCH(QString, asPas);
+    QFETCH(bool, folder);
+    QCOMPARE(DropRules::extension(path), extension);
+    QCOMPARE(DropRules::fileNamePart(path), name);
+    QCOMPARE(DropRules::withExtension(path, ".pas"), asPas);
+    QCOMPARE(DropRules::scansAsFolder(path), folder);
+}
+
+void TestDropCore::dropListLookups()
+{
+    DropList list;
+    list.reset({"/a/One.bmp", "/b/one.bmp", "/c/xone.bmp"});
+    QVERIFY(list.hasFileName("one.bmp"));
+    QVERIFY(!list.hasFileName("ONE.bmp"));
+    QVERIFY(list.containsExact("/a/One.bmp"));
+    QVERIFY(!list.containsExact("/a/one.bmp"));
+    QCOMPARE(DropList::rowsNamed({"/a/One.bmp", "/b/one.bmp", "/c/xone.bmp", "one.bmp"}, "one.bmp"),
+             (QList<int>{1, 3}));
+    list.add("/d/two.ico");
+    list.add("/e/two.ico");
+    QCOMPARE(list.count(), 5);
+    QVERIFY(list.hasFileName("two.ico"));
+    list.forget("/b/one.bmp");
+    QVERIFY(!list.hasFileName("one.bmp"));
+    QVERIFY(list.hasFileName("One.bmp"));
+    list.forget("/not/listed.bmp");
+    QCOMPARE(list.count(), 4);
+    QCOMPARE(list.takePending(), (QStringList{"/d/two.ico", "/e/two.ico"}));
+    QCOMPARE(list.pendingCount(), 0);
+    QCOMPARE(list.count(), 4);
+}
+
+void TestDropCore::textCopy()
+{
+    QTemporaryDir dir;
+    const QString notes = dir.filePath("notes.TXT");
+    makeFile(notes, "unit notes;\r\n\xe9t\xe9\r\n");
+    LinuxPlatform platform;
+    const TextCopy::Result r = TextCopy::copy(platform, notes, ".pas");
+    QCOMPARE(r.outcome, TextCopy::Result::Copied);
+    QCOMPARE(r.target, dir.filePath("notes.pas"));
+    QCOMPARE(readAll(notes), QByteArray("unit notes;\r\n\xe9t\xe9\r\n"));
+    QCOMPARE(readAll(dir.filePath("notes.pas")), QByteArray("unit notes;\r\n\xe9t\xe9\r\n"));
+    // Nothing else appears beside them: no temporary copy is left behind.
+    QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    files.sort();
+    QCOMPARE(files, (QStringList{"notes.TXT", "notes.pas"}));
+}
+
+void TestDropCore::textCopyRefusesTakenName()
+{
+    QTemporaryDir dir;
+    makeFile(dir.filePath("unit1.pas"), "original source");
+    makeFile(dir.filePath("unit1.txt"), "older text");
+    LinuxPlatform platform;
+    const TextCopy::Result r = TextCopy::copy(platform, dir.filePath("unit1.pas"), ".txt");
+    QCOMPARE(r.outcome, TextCopy::Result::NameTaken);
+    QCOMPARE(readAll(dir.filePath("unit1.pas")), QByteArray("original source"));
+    QCOMPARE(readAll(dir.filePath("unit1.txt")), QByteArray("older text"));
+    QCOMPARE(TextCopy::nameTakenText("/src/unit1.pas"),
+             QString("A filename error occurred, while creating: \r/SRC/UNIT1.PAS !"));
+}
+
+void TestDropCore::textCopyUnreadableSource()
+{
+    QTemporaryDir dir;
+    LinuxPlatform platform;
+    const QString gone = dir.filePath("gone.rc");
+    TextCopy::Result r = TextCopy::copy(platform, gone, ".txt");
+    QCOMPARE(r.outcome, TextCopy::Result::Failed);
+    QCOMPARE(r.error, "Cannot open file " + gone);
+    QVERIFY(!QFile::exists(dir.filePath("gone.txt")));
+    // A folder named like a source is no source either.
+    QVERIFY(QDir().mkpath(dir.filePath("folder.dpr")));
+    r = TextCopy::copy(platform, dir.filePath("folder.dpr"), ".txt");
+    QCOMPARE(r.outcome, TextCopy::Result::Failed);
+}
+
+QTEST_GUILESS_MAIN(TestDropCore)
+#include "tst_drop.moc"
