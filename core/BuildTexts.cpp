@@ -1,6 +1,6 @@
 #include "core/BuildTexts.h"
-#include "platform/Platform.h"
 #include "core/Product.h"
+#include "platform/Platform.h"
 
 namespace tolvane::buildtexts {
 
@@ -40,18 +40,17 @@ QString configurationProblem(bool resourceCompiler, const QString &path)
            path + QStringLiteral(" ?");
 }
 
-QString fileSummary(const QString &s, const QString &l, const SummarySizes &z,
-                    const QString &totalText, const QString &destinationScriptName)
+QString fileSummary(const SummaryFiles &f, const SummarySizes &z, const QString &totalText,
+                    const QString &destinationScriptName)
 {
-    return QStringLiteral("Tolvane v3.06\u00a9 - resource builder, (c) Kelvadore Inc. All rights "
-                          "reserved.\r") +
-           product::contact() + QStringLiteral("\r\r") + QStringLiteral("Script Document:( ") + s +
-           QStringLiteral(".rc )  Size = ") + QString::number(z.script) + QStringLiteral(" Bytes") +
-           QStringLiteral("\rResource File: ( ") + s + QStringLiteral(".res )  Size = ") +
+    return product::summaryOwnership() + QLatin1Char('\r') + product::contact() +
+           QStringLiteral("\r\r") + QStringLiteral("Script Document:( ") + f.script +
+           QStringLiteral(" )  Size = ") + QString::number(z.script) + QStringLiteral(" Bytes") +
+           QStringLiteral("\rResource File: ( ") + f.resource + QStringLiteral(" )  Size = ") +
            QString::number(z.resource) + QStringLiteral(" Bytes") +
-           QStringLiteral("\rLibrary (DLL): ( ") + l + QStringLiteral(".dll )  Size = ") +
+           QStringLiteral("\rLibrary (DLL): ( ") + f.library + QStringLiteral(" )  Size = ") +
            QString::number(z.library) + QStringLiteral(" Bytes") +
-           QStringLiteral("\rDelphi Project file: ( ") + l + QStringLiteral(".dpr )  Size = ") +
+           QStringLiteral("\rDelphi Project file: ( ") + f.project + QStringLiteral(" )  Size = ") +
            QString::number(z.project) + QStringLiteral(" Bytes") +
            QStringLiteral("\rTotal size of project = ") + totalText +
            QStringLiteral("\r\rWould you like to print the contents of ") + destinationScriptName +
@@ -70,14 +69,33 @@ QString spaceFailure(const QString &destinationFolder, const QString &totalText,
            QStringLiteral("\r         . . .Please select another directory. . .");
 }
 
+QString moveFailed(const QString &destinationFolder, const QStringList &kept)
+{
+    return QStringLiteral("Could not move the project files to ") + destinationFolder +
+           QStringLiteral(" !\rThese files were kept where they were made:\r") +
+           kept.join(QLatin1Char('\r'));
+}
+
+QString silentTool(const QString &program, int exitCode)
+{
+    // The runner reports a killed or crashed tool as 128 plus its signal, as shells do.
+    if (exitCode > 128 && exitCode < 128 + 65)
+        return QStringLiteral("%1 ended with signal %2 and printed nothing")
+            .arg(program)
+            .arg(exitCode - 128);
+    return QStringLiteral("%1 ended with exit code %2 and printed nothing")
+        .arg(program)
+        .arg(exitCode);
+}
+
 QString credit()
 {
-    return QStringLiteral("Tolvane v3.06b\u00a9 - built with care for your resources");
+    return product::buildCredit();
 }
 
 QString ownership()
 {
-    return QStringLiteral("(c) Kelvadore Inc. All rights reserved.");
+    return product::rightsReserved();
 }
 
 QString contact()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tolvane {
 
@@ -17,9 +18,17 @@ struct SummarySizes
 {
     qint64 script, resource, library, project;
 };
-QString fileSummary(const QString &scriptName, const QString &libraryName,
-                    const SummarySizes &sizes, const QString &totalText,
+// Names the files as they arrived in the destination (a collision gives "Art (2).rc").
+struct SummaryFiles
+{
+    QString script, resource, library, project;
+};
+QString fileSummary(const SummaryFiles &files, const SummarySizes &sizes, const QString &totalText,
                     const QString &destinationScriptName);
+// The outputs a failed move left behind, one full path a line.
+QString moveFailed(const QString &destinationFolder, const QStringList &kept);
+// The error text of a compiler that printed nothing: how it ended.
+QString silentTool(const QString &program, int exitCode);
 QString spaceFailure(const QString &destinationFolder, const QString &totalText,
                      const QString &freeText);
 QString credit();

@@ -37,6 +37,22 @@ bool NameChecks::isNumericName(const QString &text)
     return value != -1;
 }
 
+QString NameChecks::fileNameProblem(const QString &name)
+{
+    bool refused = name.contains(QStringLiteral(".."));
+    for (QChar c : name)
+        refused = refused || c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c);
+    if (!refused)
+        return QString();
+    QString shown = name;
+    for (QChar &c : shown)
+        if (c.unicode() < 0x20)
+            c = QLatin1Char(' ');
+    return QStringLiteral("\"%1\" cannot be used as a file name: leave out folder separators "
+                          "(/ \\), \"..\", line breaks and the characters : * ? \" < > |")
+        .arg(shown);
+}
+
 QString NameChecks::diskLabel(const QString &root, qint64 freeBytes, bool lowerBytes)
 {
     return QStringLiteral("Available space on drive '") + root + QStringLiteral("' ") +

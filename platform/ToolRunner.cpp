@@ -49,8 +49,10 @@ int ToolRunner::run(const QString &program, const QStringList &arguments, QStrin
             captured.truncate(zero);
         *output = QString::fromLocal8Bit(captured);
     }
+    // Killed or crashed: an error, never success, told apart by its signal as shells do (Qt gives
+    // the signal as the exit code of a crashed process).
     if (process.exitStatus() == QProcess::CrashExit)
-        return 128 + 9; // killed or crashed: an error, never success
+        return 128 + (process.exitCode() > 0 ? process.exitCode() : 9);
     return process.exitCode();
 }
 

@@ -1,12 +1,13 @@
 #include "ui/App.h"
+#include "core/Product.h"
+#include "core/StringTable.h"
 #include "platform/LinuxPlatform.h"
+#include "ui/Windows.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/searchfilter/SearchFilter.h"
 #include "ui/setup/SetupWizard.h"
-#include "core/StringTable.h"
 #include "ui/stringtable/StringTableEditor.h"
 #include "ui/toolwindow/ToolWindow.h"
-#include "ui/Windows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -67,7 +68,7 @@ App::App(const QString &registryFile)
     // One look on every desktop: the layouts are drawn to fixed sizes.
     QApplication::setStyle(QStringLiteral("Fusion"));
     QGuiApplication::setApplicationName(QStringLiteral("Tolvane"));
-    m->taskbar.set(QStringLiteral("Tolvane v3.06b"), QStringLiteral("logo"));
+    m->taskbar.set(product::title(), QStringLiteral("logo"));
     m->windows = std::make_unique<Windows>(m->services);
     QObject::connect(&m->windows->setup(), &SetupWizard::quitRequested, qApp,
                      &QCoreApplication::quit, Qt::QueuedConnection);
@@ -86,7 +87,7 @@ int App::run()
     if (!m->registry.problem().isEmpty()) {
         Box b;
         b.owner = &main();
-        b.caption = QStringLiteral("Tolvane v3.06b");
+        b.caption = product::title();
         b.text = m->registry.problem();
         b.icon = Box::Warning;
         m->prompter.ask(b);

@@ -5,6 +5,7 @@
 #include "ui/searchfilter/SearchFilter.h"
 #include "ui/setup/SetupWizard.h"
 #include "ui/stringtable/StringTableEditor.h"
+#include "ui/toolwindow/ProgressPanel.h"
 #include "ui/toolwindow/ToolWindow.h"
 
 #include <QApplication>
@@ -71,12 +72,18 @@ int main(int argc, char **argv)
         m.showTools();
         save(h.windows->tool(), out + "/tool-set-up.png");
         h.windows->tool().optionsPanel()->hide();
-        h.windows->tool().progressPanel()->show();
-        h.windows->tool().msg2()->setText(". . .Writing: 4 script lines. . .");
-        h.windows->tool().msg3()->setText("PHOTO.JPG");
-        h.windows->tool().msg4()->setText("....Porting Data (Brcc32)....");
-        h.windows->tool().bar1()->setValue(60);
-        h.windows->tool().bar1()->show();
+        h.windows->tool().progress().panel()->show();
+        h.windows->tool()
+            .progress()
+            .line(ProgressPanel::Line::Msg2)
+            ->setText(". . .Writing: 4 script lines. . .");
+        h.windows->tool().progress().line(ProgressPanel::Line::Msg3)->setText("PHOTO.JPG");
+        h.windows->tool()
+            .progress()
+            .line(ProgressPanel::Line::Msg4)
+            ->setText("....Porting Data (Brcc32)....");
+        h.windows->tool().progress().bar(ProgressPanel::Bar::Bar1)->setValue(60);
+        h.windows->tool().progress().bar(ProgressPanel::Bar::Bar1)->show();
         save(h.windows->tool(), out + "/tool-progress.png");
         h.windows->main().insertStringTable();
         StringTableEditor &e = h.windows->editor();

@@ -1,10 +1,11 @@
-#include "ui/mainwindow/BuildRunner.h"
-#include "tests/tools/Corpus.h"
-#include "ui/mainwindow/FileListModel.h"
 #include "Harness.h"
-#include "ui/mainwindow/MainWindow.h"
+#include "tests/tools/Corpus.h"
 #include "tools/common/ResFile.h"
+#include "ui/mainwindow/BuildRunner.h"
+#include "ui/mainwindow/FileListModel.h"
+#include "ui/mainwindow/MainWindow.h"
 #include "ui/stringtable/StringTableEditor.h"
+#include "ui/toolwindow/ProgressPanel.h"
 #include "ui/toolwindow/ToolWindow.h"
 
 #include <QCheckBox>
@@ -265,7 +266,7 @@ void TestBuild::compilerMissing()
             "Cannot read the compiler's path information please check settings!\r\rDcc32 compiler "
             "Path: /nonexistent/DCC32.EXE ?"));
     QCOMPARE(h.progFiles(), QStringList());
-    QCOMPARE(h.tool().msg4()->text(),
+    QCOMPARE(h.tool().progress().line(ProgressPanel::Line::Msg4)->text(),
              QStringLiteral("Press the close button to reset program...!"));
     // Upper-case names with .exe find the stand-ins.
     BuildHarness g(true, {{"Compiler1", bin + "/BRCC32.EXE"}, {"Compiler2", bin + "/Dcc32.exe"}});
@@ -302,7 +303,7 @@ void TestBuild::resourceCompilerError()
     for (const char *name : {"SP1", "SP2", "DEL", "Button2", "Button4", "Save1"})
         QVERIFY2(!child(h.main(), name)->isEnabled(), name);
     QCOMPARE(h.progFiles(), QStringList());
-    QCOMPARE(h.tool().msg4()->text(),
+    QCOMPARE(h.tool().progress().line(ProgressPanel::Line::Msg4)->text(),
              QStringLiteral("Press the close button to restore application!"));
 }
 
@@ -317,7 +318,7 @@ void TestBuild::libraryCompilerCannotStart()
     QCOMPARE(h.main().list().count(), 4);
     QCOMPARE(h.progFiles(), QStringList());
     QVERIFY(h.main().isEnabled() && h.tool().isEnabled());
-    QCOMPARE(h.tool().msg4()->text(),
+    QCOMPARE(h.tool().progress().line(ProgressPanel::Line::Msg4)->text(),
              QStringLiteral("Press the close button to stop current session!"));
 }
 
@@ -413,7 +414,8 @@ void TestBuild::scriptCannotBeWritten()
     QCOMPARE(h.prompter.last().text, "Cannot create file " + h.path("prog") + "/Art.rc");
     QCOMPARE(h.prompter.last().icon, Box::Error);
     QCOMPARE(h.destFiles(), QStringList());
-    QCOMPARE(h.tool().msg2()->text(), QStringLiteral(". . .Script complete. . ."));
+    QCOMPARE(h.tool().progress().line(ProgressPanel::Line::Msg2)->text(),
+             QStringLiteral(". . .Script complete. . ."));
     QVERIFY(h.tool().closeButton()->isEnabled());
     QCOMPARE(h.main().list().count(), 4); // the list and the settings stay as they were
 }
@@ -450,7 +452,7 @@ void TestBuild::unselectedEntries()
     g.main().build();
     QCOMPARE(g.main().list().count(), 2);
     QVERIFY(g.prompter.boxes.isEmpty());
-    QCOMPARE(g.tool().msg4()->text().isEmpty(), false);
+    QCOMPARE(g.tool().progress().line(ProgressPanel::Line::Msg4)->text().isEmpty(), false);
 }
 
 void TestBuild::tempFolderAsDestinationWithoutKey()

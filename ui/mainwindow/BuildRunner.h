@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/OutputNames.h"
+#include "core/build/BuildEngine.h"
 #include "ui/services/Services.h"
 
 #include <QObject>
@@ -10,9 +10,10 @@ namespace tolvane {
 class MainWindow;
 class ToolWindow;
 
-// One build, from the checks of the file list to the file summary: writes the script, runs the
-// resource compiler and the library compiler, and moves the outputs to the destination folder.
-class BuildRunner : public QObject
+// Runs the build engine for the windows: fills its options from the tool window's controls and
+// the main window's file list, and shows what it reports on the tool window's progress panel, in
+// message boxes and on the windows themselves.
+class BuildRunner : public QObject, private BuildReporter
 {
     Q_OBJECT
 
@@ -20,38 +21,43 @@ class BuildRunner : public QObject
     BuildRunner(Services &services, MainWindow &main, ToolWindow &tool, QObject *parent = nullptr);
 
     void run();
-    bool errorFlag() const { return m_error; }
-    bool unselectedNote() const { return m_unselectedNote; }
-    QString capturedOutput() const { return m_captured; }
-    const OutputNames &names() const { return m_names; }
+    const BuildSummary &summary() const { return m_summary; }
+    bool errorFlag() const { return m_summary.errorFlag; }
+    bool unselectedNote() const { return m_summary.unselectedNote; }
+    QString capturedOutput() const { return m_engine.capturedOutput(); }
+    const OutputNames &names() const { return m_summary.names; }
 
   private:
-    bool prepare();
-    bool writeScript();
-    void finish();
-    void scriptsOnlyEnd();
-    void compile();
-    bool checkCompiler(const QString &path, bool resourceCompiler);
-    void compileFailure(const QString &code);
-    void spaceFailure(qint64 total);
-    void credits(int firstPause);
-    void diskReport(bool adjusted);
-    void fileSummary(const QString &movedScript);
-    void cleanWorkingOutputs();
-    Box::Button box(QWidget *owner, const QString &caption, const QString &text, Box::Icon icon,
-                    int buttons = Box::Ok);
-    void title(const QString &text);
-    void pause(int ms);
+    BuildOptions options() const;
+    QList<ListEntry> entries() const;
+
+    // BuildReporter
+    Answer ask(const BuildMessage &message) override;
+    void pause(int ms) override;
+    void playSound(const QString &name) override;
+    void setLine(Line line, const QString &text) override;
+    void setBarValue(Bar bar, int value) override;
+    void setBarMaximum(Bar bar, int maximum) override;
+    void setBarVisible(Bar bar, bool visible) override;
+    void setPanelVisible(Panel panel, bool visible) override;
+    void setBusyLamp(bool on) override;
+    void setCloseButton(bool enabled) override;
+    void setCloseDefault(bool isDefault) override;
+    void setDiskLabel(const QString &text) override;
+    void setBusyCursor(bool busy) override;
+    void setTitle(const QString &title) override;
+    void setIdentity(const QString &title, const QString &icon) override;
+    void setIcon(const QString &icon) override;
+    void window(WindowStep step) override;
+    void fileList(ListAction action, int row) override;
+    void settingChanged(Setting setting, const QVariant &value) override;
 
     Services &m_s;
     MainWindow &m_main;
     ToolWindow &m_tool;
-    OutputNames m_names;
-    QString m_captured;
-    bool m_error = false;
-    bool m_unselectedNote = false;
-    qint64 m_freeBefore = 0;
-    int m_selected = 0;
+    BuildEngine m_engine;
+    BuildSummary m_summary;
+    bool m_busyCursor = false;
 };
 
 } // namespace tolvane

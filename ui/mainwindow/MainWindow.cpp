@@ -1,16 +1,18 @@
 #include "ui/mainwindow/MainWindow.h"
 #include "core/BuildTexts.h"
 #include "core/FileList.h"
-#include "ui/mainwindow/FileListModel.h"
 #include "core/Identifiers.h"
-#include "ui/services/Look.h"
 #include "core/NameChecks.h"
+#include "core/Product.h"
+#include "core/StringTable.h"
+#include "core/build/BuildChecks.h"
+#include "ui/mainwindow/FileListModel.h"
 #include "ui/mainwindow/PropertiesDialog.h"
 #include "ui/searchfilter/SearchFilter.h"
-#include "core/StringTable.h"
+#include "ui/services/Look.h"
 #include "ui/stringtable/StringTableEditor.h"
-#include "ui/widgets/TFileLabel.h"
 #include "ui/toolwindow/ToolWindow.h"
+#include "ui/widgets/TFileLabel.h"
 #include <QLineEdit>
 #include <QListView>
 #include <QProgressBar>
@@ -25,11 +27,6 @@
 #include <QScreen>
 
 namespace tolvane {
-
-namespace {
-const QString productTitle = QStringLiteral("Tolvane v3.06b");
-
-} // namespace
 
 QStringList MainWindow::addFilters()
 {
@@ -63,7 +60,7 @@ QString MainWindow::addFilterText()
 MainWindow::MainWindow(Services &services, QWidget *parent) : QWidget(parent), m_s(services)
 {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowTitle(productTitle);
+    setWindowTitle(product::title());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(479, 312);
@@ -89,11 +86,11 @@ void MainWindow::start()
 {
     m_highColour = m_s.platform.colourDepth() > 15;
     if (!m_highColour) {
-        for (QLabel *l : {m_image4, m_yel, m_clr, m_grn})
+        for (QLabel *l : {m_recurseOffLamp, m_recurseOnLamp, m_executeOffLamp, m_executeOnLamp})
             l->hide();
     }
-    m_label4->setText(m_s.platform.tempFolder());
-    setWindowTitle(productTitle);
+    m_tempFolder->setText(m_s.platform.tempFolder());
+    setWindowTitle(product::title());
     m_s.taskbar.setIcon(QStringLiteral("logo"));
     setAcceptDrops(true);
     if (!m_s.settings.settingsKeyExists()) {
@@ -105,8 +102,8 @@ void MainWindow::start()
     const QString error = m_s.settings.load(sequences::mainWindowLoad(), *this);
     if (!error.isEmpty()) {
         m_s.prompter.ask(nullptr,
-                         m_s.taskbar.title().isEmpty() ? productTitle : m_s.taskbar.title(), error,
-                         Box::Error);
+                         m_s.taskbar.title().isEmpty() ? product::title() : m_s.taskbar.title(),
+                         error, Box::Error);
     }
 }
 
@@ -116,15 +113,15 @@ void MainWindow::apply(const SequenceItem &item, const QVariant &value)
     if (n == QLatin1String("Filter Type"))
         setHeaderText(0, QStringLiteral("Filter: ") + value.toString());
     else if (n == QLatin1String("Compiler1"))
-        m_edit1->setText(value.toString());
+        m_resourceCompilerPath->setText(value.toString());
     else if (n == QLatin1String("Compiler2"))
-        m_edit2->setText(value.toString());
+        m_libraryCompilerPath->setText(value.toString());
     else if (n == QLatin1String("Program Folder"))
-        m_edit3->setText(value.toString());
+        m_programFolder->setText(value.toString());
     else if (n == QLatin1String("TempDir1"))
-        m_edit4->setText(value.toString());
+        m_recentAddFolder->setText(value.toString());
     else if (n == QLatin1String("TempDir2"))
-        m_edit5->setText(value.toString());
+        m_recentProjectFolder->setText(value.toString());
     else if (n == QLatin1String("Main Left"))
         move(value.toInt(), y());
     else if (n == QLatin1String("Main Top"))
@@ -143,7 +140,7 @@ QVariant MainWindow::current(const SequenceItem &item) const
     if (n == QLatin1String("Tool Top"))
         return m_tool ? m_tool->y() : 0;
     if (n == QLatin1String("TempDir1"))
-        return m_edit4->text();
+        return m_recentAddFolder->text();
     return {};
 }
 
@@ -160,43 +157,43 @@ void MainWindow::mirror(const QString &name, const QString &text)
 
 QString MainWindow::compiler1() const
 {
-    return m_edit1->text();
+    return m_resourceCompilerPath->text();
 }
 QString MainWindow::compiler2() const
 {
-    return m_edit2->text();
+    return m_libraryCompilerPath->text();
 }
 QString MainWindow::programFolder() const
 {
-    return m_edit3->text();
+    return m_programFolder->text();
 }
 QString MainWindow::recentAddFolder() const
 {
-    return m_edit4->text();
+    return m_recentAddFolder->text();
 }
 QString MainWindow::recentProjectFolder() const
 {
-    return m_edit5->text();
+    return m_recentProjectFolder->text();
 }
 void MainWindow::setRecentAddFolder(const QString &folder)
 {
-    m_edit4->setText(folder);
+    m_recentAddFolder->setText(folder);
 }
 void MainWindow::setRecentProjectFolder(const QString &folder)
 {
-    m_edit5->setText(folder);
+    m_recentProjectFolder->setText(folder);
 }
 QString MainWindow::tempFolder() const
 {
-    return m_label4->text();
+    return m_tempFolder->text();
 }
 QString MainWindow::counter() const
 {
-    return m_fc->text();
+    return m_listCounter->text();
 }
 QString MainWindow::statusText() const
 {
-    return m_msg->property("raw").toString();
+    return m_statusLine->property("raw").toString();
 }
 
 QString MainWindow::manualPath() const
@@ -269,14 +266,14 @@ bool MainWindow::addFile(const QString &path)
 
 void MainWindow::setExecuteLamp(bool on)
 {
-    m_grn->setVisible(on && m_highColour);
+    m_executeOnLamp->setVisible(on && m_highColour);
 }
 
 void MainWindow::setRecurseLamp(bool on)
 {
     if (!m_highColour)
         return;
-    m_yel->setVisible(on);
+    m_recurseOnLamp->setVisible(on);
 }
 
 bool MainWindow::hintsOn() const
@@ -297,20 +294,20 @@ void MainWindow::refreshListState()
     const int selected = selectedCount();
     // An empty list draws no row, so its counter and header keep what the clearing put there.
     if (count > 0) {
-        m_fc->setText(QString::number(count));
+        m_listCounter->setText(QString::number(count));
         setHeaderText(1, FileList::countsBanner(count, selected));
     }
     const FileList::Buttons b = FileList::buttonsFor(count, selected);
-    m_sx2->setEnabled(b.filter);
-    m_save->setEnabled(b.save);
-    m_build->setEnabled(b.build && !m_building);
-    m_del->setEnabled(b.clearItems);
+    m_filterButton->setEnabled(b.filter);
+    m_saveListButton->setEnabled(b.save);
+    m_buildButton->setEnabled(b.build && !m_building);
+    m_clearItemsButton->setEnabled(b.clearItems);
     if (count > 0) {
-        m_selectAll->setEnabled(true);
-        m_invert->setEnabled(true);
-        m_clearAll->setEnabled(true);
+        m_selectAllButton->setEnabled(true);
+        m_invertButton->setEnabled(true);
+        m_clearAllButton->setEnabled(true);
     } else {
-        m_clearAll->setEnabled(false);
+        m_clearAllButton->setEnabled(false);
     }
 }
 
@@ -319,7 +316,7 @@ void MainWindow::updateResIdBanner()
     const bool conflict =
         m_tool &&
         Identifiers::resIdConflict(m_tool->prefixPosition(), selectedCount(), m_s.strings.count());
-    m_panel4->setVisible(conflict);
+    m_resIdBanner->setVisible(conflict);
 }
 
 void MainWindow::updateResNameVisibility()
@@ -330,19 +327,19 @@ void MainWindow::updateResNameVisibility()
 
 void MainWindow::hideResIdBanner()
 {
-    m_panel4->hide();
+    m_resIdBanner->hide();
 }
 
 void MainWindow::setFilterButtonEnabled(bool enabled)
 {
-    m_sx2->setEnabled(enabled);
+    m_filterButton->setEnabled(enabled);
 }
 
 void MainWindow::resetAfterResourceError()
 {
     m_model->clear();
-    m_label1->setFileName(QString());
-    m_label2->setFileName(QString());
+    m_leftProgressText->setFileName(QString());
+    m_rightProgressText->setFileName(QString());
     setHeaderText(0, FileList::dots(13));
     setHeaderText(1, QString());
     setListButtonsDisabled();
@@ -368,8 +365,9 @@ void MainWindow::removeUnselected()
 
 void MainWindow::setListButtonsDisabled()
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{m_selectAll, m_invert, m_del, m_build,
-                                                       m_clearAll, m_save})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{m_selectAllButton, m_invertButton, m_clearItemsButton,
+                                          m_buildButton, m_clearAllButton, m_saveListButton})
         w->setEnabled(false);
 }
 
@@ -391,7 +389,7 @@ bool MainWindow::askClearStringTable()
 void MainWindow::selectAll()
 {
     update();
-    setWindowTitle(productTitle);
+    setWindowTitle(product::title());
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_s.taskbar.setIcon(QStringLiteral("logo"));
     playClick();
@@ -403,27 +401,24 @@ void MainWindow::selectAll()
     updateResIdBanner();
     if (m_tool && m_tool->scriptsOnly())
         return;
-    for (int i = 0; i < m_model->count(); ++i) {
-        if (m_s.platform.fileSize(m_model->at(i)) != 0)
-            continue;
-        if (m_tool)
-            m_tool->setExecuteOnLoad(false);
-        const QString text = buildtexts::zeroByteQuestion(m_model->at(i));
-        if (m_s.prompter.ask(Prompter::dialog(Box::Warning, text, Box::Yes | Box::No)) ==
-            Box::Yes) {
-            if (m_model->count() < 2)
-                clearItems();
-            else
-                m_model->removeAt(i);
-        }
-        break;
+    const int i = buildchecks::firstEmptyFile(m_s.platform, m_model->paths());
+    if (i < 0)
+        return;
+    if (m_tool)
+        m_tool->setExecuteOnLoad(false);
+    const QString text = buildtexts::zeroByteQuestion(m_model->at(i));
+    if (m_s.prompter.ask(Prompter::dialog(Box::Warning, text, Box::Yes | Box::No)) == Box::Yes) {
+        if (m_model->count() < 2)
+            clearItems();
+        else
+            m_model->removeAt(i);
     }
 }
 
 void MainWindow::invertSelection()
 {
-    m_p3->hide();
-    setWindowTitle(QStringLiteral("Tolvane v3.06b - resource builder"));
+    m_listCaption->hide();
+    setWindowTitle(product::builderTitle());
     QApplication::setOverrideCursor(Qt::WaitCursor);
     playClick();
     const int count = m_model->count();
@@ -431,17 +426,17 @@ void MainWindow::invertSelection()
         // Show where the walk ended, as a walk over every entry would.
         const QString last = QFileInfo(m_model->at(count - 1)).fileName();
         if (isSelected(count - 1))
-            m_label2->setFileName(QStringLiteral("Excluding file: ") + last);
+            m_rightProgressText->setFileName(QStringLiteral("Excluding file: ") + last);
         else
-            m_label1->setFileName(QStringLiteral("Selecting file: ") + last);
+            m_leftProgressText->setFileName(QStringLiteral("Selecting file: ") + last);
         m_list->selectionModel()->select(
             QItemSelection(m_model->index(0), m_model->index(count - 1)),
             QItemSelectionModel::Toggle);
     }
-    m_label1->setFileName(QString());
-    m_label2->setFileName(QString());
+    m_leftProgressText->setFileName(QString());
+    m_rightProgressText->setFileName(QString());
     QApplication::restoreOverrideCursor();
-    m_p3->show();
+    m_listCaption->show();
     if (m_tool)
         m_tool->setResNameVisible(selectedCount() <= 1);
     updateResIdBanner();
@@ -449,20 +444,20 @@ void MainWindow::invertSelection()
 
 void MainWindow::clearItems()
 {
-    m_static3->clear();
-    m_static2->clear();
-    setWindowTitle(QStringLiteral("Tolvane v3.06b - resource builder"));
+    m_spareText3->clear();
+    m_spareText2->clear();
+    setWindowTitle(product::builderTitle());
     const QList<int> rows = selectedRows();
     m_model->removeRows(rows);
     if (m_model->count() < 9)
-        m_sx2->setEnabled(false);
+        m_filterButton->setEnabled(false);
     if (m_tool)
         m_tool->setResNameVisible(selectedCount() <= 1);
     updateResIdBanner();
     if (m_model->count() == 0) {
-        m_fc->setText(QStringLiteral("0"));
-        m_label1->setFileName(QString());
-        m_label2->setFileName(QString());
+        m_listCounter->setText(QStringLiteral("0"));
+        m_leftProgressText->setFileName(QString());
+        m_rightProgressText->setFileName(QString());
         setListButtonsDisabled();
         setHeaderText(1, FileList::dots(39));
         askClearStringTable();
@@ -471,7 +466,7 @@ void MainWindow::clearItems()
 
 void MainWindow::clearAll()
 {
-    m_fc->setText(QStringLiteral("0"));
+    m_listCounter->setText(QStringLiteral("0"));
     m_saveDialogName.clear();
     if (m_tool)
         m_tool->setResNameVisible(true);
@@ -481,15 +476,15 @@ void MainWindow::clearAll()
         return;
     if (m_filter)
         m_filter->hide();
-    m_sx2->setEnabled(false);
+    m_filterButton->setEnabled(false);
     m_s.taskbar.set(QStringLiteral("Ready..."), QStringLiteral("logo"));
     m_model->clear();
-    m_label1->setFileName(QString());
-    m_label2->setFileName(QString());
+    m_leftProgressText->setFileName(QString());
+    m_rightProgressText->setFileName(QString());
     m_addDialogName.clear();
     setHeaderText(1, FileList::dots(39));
     setListButtonsDisabled();
-    setWindowTitle(productTitle);
+    setWindowTitle(product::title());
     updateResIdBanner();
 }
 
@@ -539,7 +534,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         const QString error = m_s.settings.save(sequences::mainWindowExitSave(), *this);
         if (!error.isEmpty()) {
             // Reported, but closing is never refused: the user is not kept in the program.
-            m_s.prompter.ask(nullptr, productTitle, error, Box::Error);
+            m_s.prompter.ask(nullptr, product::title(), error, Box::Error);
         }
     }
     if (m_tool)
@@ -580,7 +575,7 @@ void MainWindow::insertStringTable()
 
 void MainWindow::addFiles()
 {
-    m_p3->hide();
+    m_listCaption->hide();
     OpenFilesRequest r;
     r.owner = this;
     r.title = QStringLiteral("From directory ") + recentAddFolder();
@@ -597,7 +592,7 @@ void MainWindow::addFiles()
             QFileInfo(m_s.platform.systemFontsFolder()).absoluteFilePath().toUpper();
         if (p == fonts) {
             Box b;
-            b.caption = QStringLiteral("Tolvane v3.06\u00a9");
+            b.caption = product::shortTitleCopyright();
             b.icon = Box::Warning;
             b.text = QStringLiteral("Cannot access the windows fonts folder from a dialog. To load "
                                     "fonts,\ropen the Windows "
@@ -628,35 +623,35 @@ void MainWindow::addFiles()
         Platform::folderWithSeparator(QFileInfo(result.files.first()).absolutePath());
     m_lastAdded = result.files.last();
     setRecentAddFolder(folder);
-    m_label2->show();
-    m_msg->hide();
+    m_rightProgressText->show();
+    m_statusLine->hide();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QString bare = folder;
     if (bare.size() > 1 && Platform::endsWithSeparator(bare))
         bare.chop(1);
     m_addDialogName = bare;
-    m_static4->setText(bare);
-    m_static5->setText(bare);
-    m_bar->setMaximum(int(result.files.size()));
-    m_bar->setValue(0);
+    m_lastChosenFolder->setText(bare);
+    m_lastChosenShortPath->setText(bare);
+    m_progressBar->setMaximum(int(result.files.size()));
+    m_progressBar->setValue(0);
     for (const QString &file : result.files) {
-        m_bar->show();
-        m_bar->setValue(m_bar->value() + 1);
+        m_progressBar->show();
+        m_progressBar->setValue(m_progressBar->value() + 1);
         addFile(file);
         if (int(result.files.size()) == m_model->count() && m_tool && m_tool->executeOnLoad()) {
-            m_bar->hide();
+            m_progressBar->hide();
             selectAll();
             build();
         }
     }
-    m_bar->setValue(0);
-    m_bar->hide();
-    m_label2->hide();
-    m_label2->setFileName(QString());
+    m_progressBar->setValue(0);
+    m_progressBar->hide();
+    m_rightProgressText->hide();
+    m_rightProgressText->setFileName(QString());
     QApplication::restoreOverrideCursor();
-    m_msg->show();
+    m_statusLine->show();
     setHeaderText(1, FileList::countsBanner(m_model->count(), selectedCount()));
-    m_p3->show();
+    m_listCaption->show();
 }
 
 void MainWindow::showProperties()
@@ -705,13 +700,13 @@ void MainWindow::listClicked()
         if (selected == 1 && m_tool->resName().isEmpty())
             m_tool->setResName(QStringLiteral("Untitled"));
     }
-    m_del->setEnabled(selected >= 1);
+    m_clearItemsButton->setEnabled(selected >= 1);
 }
 
 void MainWindow::listReleased()
 {
     if (selectedCount() > 1)
-        setWindowTitle(productTitle);
+        setWindowTitle(product::title());
 }
 
 } // namespace tolvane

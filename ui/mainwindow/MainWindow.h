@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/services/Services.h"
 #include "settings/SettingsStore.h"
+#include "ui/services/Services.h"
 
 #include <QWidget>
 
@@ -76,7 +76,7 @@ class MainWindow : public QWidget, public SettingsTarget
     void setExecuteLamp(bool on);
     void setRecurseLamp(bool on);
     bool highColour() const { return m_highColour; }
-    QPushButton *buildButton() const { return m_build; }
+    QPushButton *buildButton() const { return m_buildButton; }
 
     // Run values the build reads: the last file chosen in the add-files dialog (or project
     // loaded), whether files were dropped, and a drop filter put aside while a project was dropped.
@@ -152,25 +152,49 @@ class MainWindow : public QWidget, public SettingsTarget
     QListView *m_list = nullptr;
     QStandardItemModel *m_headerModel = nullptr;
     QHeaderView *m_header = nullptr;
-    QLabel *m_msg = nullptr;
-    QLabel *m_p3 = nullptr;
-    TFileLabel *m_label1 = nullptr;
-    TFileLabel *m_label2 = nullptr;
-    QProgressBar *m_bar = nullptr;
-    QPushButton *m_tools = nullptr, *m_invert = nullptr, *m_selectAll = nullptr, *m_del = nullptr,
-                *m_clearAll = nullptr, *m_save = nullptr, *m_paths = nullptr, *m_build = nullptr,
-                *m_exit = nullptr;
-    QToolButton *m_sx2 = nullptr;
-    QLabel *m_clr = nullptr, *m_grn = nullptr, *m_image4 = nullptr, *m_yel = nullptr;
-    QFrame *m_panel4 = nullptr, *m_panel2 = nullptr, *m_panel3 = nullptr;
-    QLineEdit *m_edit1 = nullptr, *m_edit2 = nullptr, *m_edit3 = nullptr, *m_edit4 = nullptr,
-              *m_edit5 = nullptr;
-    QLabel *m_label4 = nullptr, *m_fc = nullptr, *m_static2 = nullptr, *m_static3 = nullptr,
-           *m_static4 = nullptr, *m_static5 = nullptr;
-    QMenu *m_menu = nullptr;
-    QAction *m_load1 = nullptr, *m_load2 = nullptr, *m_explorer = nullptr, *m_prop = nullptr,
-            *m_addTable = nullptr, *m_n4 = nullptr, *m_manual = nullptr;
-    ClipPlayer *m_reel = nullptr;
+    QLabel *m_statusLine = nullptr;            // MSG
+    QLabel *m_listCaption = nullptr;           // P3, "File list:"
+    TFileLabel *m_leftProgressText = nullptr;  // Label1
+    TFileLabel *m_rightProgressText = nullptr; // Label2
+    QProgressBar *m_progressBar = nullptr;     // Bar1
+    QPushButton *m_selectAllButton = nullptr;  // SP1
+    QPushButton *m_invertButton = nullptr;     // SP2
+    QPushButton *m_clearItemsButton = nullptr; // DEL
+    QPushButton *m_clearAllButton = nullptr;   // Button4
+    QPushButton *m_saveListButton = nullptr;   // Save1
+    QPushButton *m_toolsButton = nullptr;      // Sp4
+    QPushButton *m_pathsButton = nullptr;      // Button1
+    QPushButton *m_buildButton = nullptr;      // Button2
+    QPushButton *m_exitButton = nullptr;       // Button3
+    QToolButton *m_filterButton = nullptr;     // SX2
+    QLabel *m_executeOffLamp = nullptr;        // CLR
+    QLabel *m_executeOnLamp = nullptr;         // GRN
+    QLabel *m_recurseOffLamp = nullptr;        // Image4
+    QLabel *m_recurseOnLamp = nullptr;         // YEL
+    QFrame *m_resIdBanner = nullptr;           // Panel4
+    QFrame *m_removalPanel = nullptr;          // Panel2
+    QFrame *m_scanPanel = nullptr;             // Panel3
+    // Hidden holders of values that the other windows read.
+    QLineEdit *m_resourceCompilerPath = nullptr; // Edit1
+    QLineEdit *m_libraryCompilerPath = nullptr;  // Edit2
+    QLineEdit *m_programFolder = nullptr;        // Edit3
+    QLineEdit *m_recentAddFolder = nullptr;      // Edit4
+    QLineEdit *m_recentProjectFolder = nullptr;  // Edit5
+    QLabel *m_tempFolder = nullptr;              // Label4
+    QLabel *m_listCounter = nullptr;             // Fc
+    // StaticText2 and StaticText3: emptied when entries are cleared, filled by nothing else.
+    QLabel *m_spareText2 = nullptr, *m_spareText3 = nullptr;
+    QLabel *m_lastChosenFolder = nullptr;    // StaticText4
+    QLabel *m_lastChosenShortPath = nullptr; // StaticText5
+    QMenu *m_listMenu = nullptr;             // PM1
+    QAction *m_addFilesAction = nullptr;     // Load1
+    QAction *m_loadProjectsAction = nullptr; // Load2
+    QAction *m_explorerAction = nullptr;     // Explorer1
+    QAction *m_propertiesAction = nullptr;   // Prop1
+    QAction *m_stringTableAction = nullptr;  // AddStringTable1
+    QAction *m_manualSeparator = nullptr;    // N4
+    QAction *m_manualAction = nullptr;       // Manual1
+    ClipPlayer *m_scanClip = nullptr;
     bool m_highColour = true;
     bool m_saveTipOff = false;
     bool m_building = false;

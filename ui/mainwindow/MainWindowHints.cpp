@@ -11,11 +11,11 @@ namespace tolvane {
 
 void MainWindow::setHint(const QString &text)
 {
-    m_msg->setProperty("raw", text);
+    m_statusLine->setProperty("raw", text);
     QString shown = text;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
-    m_msg->setText(shown);
+    m_statusLine->setText(shown);
 }
 
 void MainWindow::setToolTipTime(QWidget *w, int ms)
@@ -27,9 +27,9 @@ void MainWindow::setToolTipTime(QWidget *w, int ms)
 void MainWindow::mouseMoveEvent(QMouseEvent *event)
 {
     // Over the window background.
-    m_fc->setText(QString::number(m_model->count()));
+    m_listCounter->setText(QString::number(m_model->count()));
     updateResIdBanner();
-    m_msg->show();
+    m_statusLine->show();
     setHint(m_model->count() == 0
                 ? QString()
                 : QStringLiteral("Click on individual files to show file's property.\rHold-down "
@@ -41,21 +41,21 @@ void MainWindow::hover(QObject *w)
 {
     const bool hints = hintsOn();
     const bool key = m_s.settings.settingsKeyExists();
-    if (w == m_selectAll && hints)
+    if (w == m_selectAllButton && hints)
         setHint(QStringLiteral("(Alt+A) Selects && auto-scrolls all files in the list..."));
-    else if (w == m_invert && hints)
+    else if (w == m_invertButton && hints)
         setHint(QStringLiteral("(Alt+V) Inverts currently selected file(s)."));
-    else if (w == m_del && hints)
+    else if (w == m_clearItemsButton && hints)
         setHint(QStringLiteral("(Alt+E) Clears highlighted ( Selected ),files from list."));
-    else if (w == m_tools && hints)
+    else if (w == m_toolsButton && hints)
         setHint(QStringLiteral("(Alt+T) Displays program's Tool Window..."));
-    else if (w == m_clearAll) {
+    else if (w == m_clearAllButton) {
         if (hints)
             setHint(QStringLiteral("(Alt+C) Removes all items from list at one time!\r(Resets) all "
                                    "items in the files list."));
-        m_clearAll->setToolTip(QStringLiteral("Dragons be gone... "));
-        setToolTipTime(m_clearAll, 5000);
-    } else if (w == m_paths) {
+        m_clearAllButton->setToolTip(QStringLiteral("Dragons be gone... "));
+        setToolTipTime(m_clearAllButton, 5000);
+    } else if (w == m_pathsButton) {
         if (!key)
             setHint(QStringLiteral(
                 "(Alt+P) Setup the program's command line to interface\rwith the Borland family of "
@@ -66,18 +66,19 @@ void MainWindow::hover(QObject *w)
                 "(Alt+P) Displays the directory of Brcc32/Dcc32 compilers.\rRight-click to open "
                 "current destination folder via Tools Window.\rOpen setup dialog for program "
                 "uninstallation and or modifications."));
-        m_paths->setToolTip(key ? QStringLiteral("Compilers on line ")
-                                : QStringLiteral("Compilers off line "));
-        setToolTipTime(m_paths, 8000);
-    } else if (w == m_build) {
+        m_pathsButton->setToolTip(key ? QStringLiteral("Compilers on line ")
+                                      : QStringLiteral("Compilers off line "));
+        setToolTipTime(m_pathsButton, 8000);
+    } else if (w == m_buildButton) {
         if (hints)
             setHint(QStringLiteral(
                 "(Alt+B)...Executes program...(Dual function)\rdiplays multiple hint messages "
                 "pending Tool window settings."));
-        m_build->setToolTip(QStringLiteral("To: ") + (m_tool ? m_tool->destination() : QString()));
+        m_buildButton->setToolTip(QStringLiteral("To: ") +
+                                  (m_tool ? m_tool->destination() : QString()));
         if (hints)
-            setToolTipTime(m_build, 7000);
-    } else if (w == m_save) {
+            setToolTipTime(m_buildButton, 7000);
+    } else if (w == m_saveListButton) {
         const bool quick = m_tool && m_tool->quickSave();
         if (hints)
             setHint(
@@ -92,10 +93,10 @@ void MainWindow::hover(QObject *w)
                           "dialog box, to name and store file anywhere."));
         if (m_tool && m_tool->saveModesDiffer())
             m_saveTipOff = true;
-        m_save->setToolTip(m_saveTipOff ? QString()
-                           : quick
-                               ? QStringLiteral("Will create unique file name for project file ")
-                               : QStringLiteral("Will prompt for name of project file"));
+        m_saveListButton->setToolTip(
+            m_saveTipOff ? QString()
+            : quick      ? QStringLiteral("Will create unique file name for project file ")
+                         : QStringLiteral("Will prompt for name of project file"));
     } else if (w == m_list || w == m_list->viewport()) {
         if (hints && m_model->count() == 0)
             setHint(QStringLiteral(
@@ -104,9 +105,9 @@ void MainWindow::hover(QObject *w)
                 "(.pas),(.dpr) "
                 "and (.rc) to program to copy as text."));
         updateResIdBanner();
-    } else if (w == m_clr) {
+    } else if (w == m_executeOffLamp) {
         setHint(QStringLiteral("Displays Execute-on-drop status, Green active' Clear inactive."));
-    } else if (w == m_grn || w == m_yel) {
+    } else if (w == m_executeOnLamp || w == m_recurseOnLamp) {
         setToolTipTime(static_cast<QWidget *>(w), 8000);
     }
 }
@@ -124,7 +125,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::MouseButtonPress:
         if (watched == m_list->viewport())
-            m_prop->setEnabled(selectedCount() > 0);
+            m_propertiesAction->setEnabled(selectedCount() > 0);
         break;
     default:
         break;

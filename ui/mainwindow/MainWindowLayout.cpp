@@ -1,12 +1,14 @@
 // How the main window is laid out: its controls, their places and their connections.
-#include "ui/services/ClipPlayer.h"
 #include "core/FileList.h"
+#include "core/Product.h"
+#include "core/StringTable.h"
 #include "ui/mainwindow/FileListModel.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/searchfilter/SearchFilter.h"
-#include "core/StringTable.h"
-#include "ui/widgets/TFileLabel.h"
+#include "ui/services/ClipPlayer.h"
 #include "ui/toolwindow/ToolWindow.h"
+#include "ui/widgets/Lamp.h"
+#include "ui/widgets/TFileLabel.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -54,21 +56,7 @@ class RowDelegate : public QStyledItemDelegate
 
 QLabel *lamp(QWidget *parent, const QString &name, const QColor &colour, const QString &tip)
 {
-    auto *l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setFixedSize(16, 16);
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(90, 90, 90), 1));
-    QRadialGradient g(6, 6, 9);
-    g.setColorAt(0, Qt::white);
-    g.setColorAt(1, colour);
-    p.setBrush(g);
-    p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
-    p.end();
-    l->setPixmap(pm);
+    QLabel *l = makeLamp(parent, name, colour);
     l->setToolTip(tip);
     return l;
 }
@@ -103,12 +91,12 @@ QLabel *hiddenLabel(QWidget *parent, const QString &name, const QString &text = 
 
 void MainWindow::buildLayout()
 {
-    m_msg = new QLabel(this);
-    m_msg->setObjectName(QStringLiteral("MSG"));
-    m_msg->setGeometry(8, 4, 325, 53);
-    m_msg->setWordWrap(true);
-    m_msg->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_msg->setFont(QFont(QStringLiteral("Tahoma"), 7));
+    m_statusLine = new QLabel(this);
+    m_statusLine->setObjectName(QStringLiteral("MSG"));
+    m_statusLine->setGeometry(8, 4, 325, 53);
+    m_statusLine->setWordWrap(true);
+    m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_statusLine->setFont(QFont(QStringLiteral("Tahoma"), 7));
 
     auto *logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("Logo"));
@@ -133,21 +121,21 @@ void MainWindow::buildLayout()
     mp.setColor(QPalette::Disabled, QPalette::WindowText, palette().color(QPalette::Button));
     mx->setPalette(mp);
 
-    m_p3 = new QLabel(QStringLiteral("File list:"), this);
-    m_p3->setObjectName(QStringLiteral("P3"));
-    m_p3->setGeometry(8, 60, 70, 18);
-    m_label1 = new TFileLabel(this);
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setGeometry(80, 60, 190, 18);
-    m_label2 = new TFileLabel(this);
-    m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label2->setGeometry(272, 60, 199, 18);
-    m_bar = new QProgressBar(this);
-    m_bar->setObjectName(QStringLiteral("Bar1"));
-    m_bar->setGeometry(8, 60, 463, 16);
-    m_bar->setRange(0, 100);
-    m_bar->setTextVisible(false);
-    m_bar->hide();
+    m_listCaption = new QLabel(QStringLiteral("File list:"), this);
+    m_listCaption->setObjectName(QStringLiteral("P3"));
+    m_listCaption->setGeometry(8, 60, 70, 18);
+    m_leftProgressText = new TFileLabel(this);
+    m_leftProgressText->setObjectName(QStringLiteral("Label1"));
+    m_leftProgressText->setGeometry(80, 60, 190, 18);
+    m_rightProgressText = new TFileLabel(this);
+    m_rightProgressText->setObjectName(QStringLiteral("Label2"));
+    m_rightProgressText->setGeometry(272, 60, 199, 18);
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setObjectName(QStringLiteral("Bar1"));
+    m_progressBar->setGeometry(8, 60, 463, 16);
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setTextVisible(false);
+    m_progressBar->hide();
 
     m_headerModel = new QStandardItemModel(0, 2, this);
     m_header = new QHeaderView(Qt::Horizontal, this);
@@ -190,176 +178,180 @@ void MainWindow::buildLayout()
     connect(m_list, &QListView::clicked, this, &MainWindow::listClicked);
     m_list->viewport()->installEventFilter(this);
 
-    m_panel4 = new QFrame(this);
-    m_panel4->setObjectName(QStringLiteral("Panel4"));
-    m_panel4->setFrameShape(QFrame::Box);
-    m_panel4->setGeometry(8, 226, 463, 20);
-    m_panel4->setAutoFillBackground(true);
-    QPalette bp = m_panel4->palette();
+    m_resIdBanner = new QFrame(this);
+    m_resIdBanner->setObjectName(QStringLiteral("Panel4"));
+    m_resIdBanner->setFrameShape(QFrame::Box);
+    m_resIdBanner->setGeometry(8, 226, 463, 20);
+    m_resIdBanner->setAutoFillBackground(true);
+    QPalette bp = m_resIdBanner->palette();
     bp.setColor(QPalette::Window, QColor(255, 250, 205));
-    m_panel4->setPalette(bp);
-    auto *warnIcon = new QLabel(m_panel4);
+    m_resIdBanner->setPalette(bp);
+    auto *warnIcon = new QLabel(m_resIdBanner);
     warnIcon->setPixmap(TaskbarIdentity::icon(QStringLiteral("warning")).pixmap(16, 16));
     warnIcon->setGeometry(4, 2, 16, 16);
-    auto *warnText = new QLabel(
-        QStringLiteral("        String Table constants conflict with ResId setting!"), m_panel4);
+    auto *warnText =
+        new QLabel(QStringLiteral("        String Table constants conflict with ResId setting!"),
+                   m_resIdBanner);
     warnText->setObjectName(QStringLiteral("Panel4Text"));
     warnText->setGeometry(20, 1, 440, 18);
-    m_panel4->hide();
+    m_resIdBanner->hide();
 
-    m_panel2 = new QFrame(this);
-    m_panel2->setObjectName(QStringLiteral("Panel2"));
-    m_panel2->setFrameShape(QFrame::Panel);
-    m_panel2->setGeometry(60, 130, 360, 60);
-    m_panel2->setAutoFillBackground(true);
-    auto *static6 = new TFileLabel(m_panel2);
+    m_removalPanel = new QFrame(this);
+    m_removalPanel->setObjectName(QStringLiteral("Panel2"));
+    m_removalPanel->setFrameShape(QFrame::Panel);
+    m_removalPanel->setGeometry(60, 130, 360, 60);
+    m_removalPanel->setAutoFillBackground(true);
+    auto *static6 = new TFileLabel(m_removalPanel);
     static6->setObjectName(QStringLiteral("StaticText6"));
     static6->setGeometry(8, 36, 344, 18);
-    m_panel2->hide();
-    m_panel3 = new QFrame(this);
-    m_panel3->setObjectName(QStringLiteral("Panel3"));
-    m_panel3->setFrameShape(QFrame::Panel);
-    m_panel3->setGeometry(60, 130, 360, 60);
-    m_panel3->setAutoFillBackground(true);
-    m_reel = new ClipPlayer(QStringLiteral("X2"), m_panel3);
-    m_reel->setGeometry(-6 + 8, 2, 40, 40);
-    auto *fl1 = new TFileLabel(m_panel3);
+    m_removalPanel->hide();
+    m_scanPanel = new QFrame(this);
+    m_scanPanel->setObjectName(QStringLiteral("Panel3"));
+    m_scanPanel->setFrameShape(QFrame::Panel);
+    m_scanPanel->setGeometry(60, 130, 360, 60);
+    m_scanPanel->setAutoFillBackground(true);
+    m_scanClip = new ClipPlayer(QStringLiteral("X2"), m_scanPanel);
+    m_scanClip->setGeometry(-6 + 8, 2, 40, 40);
+    auto *fl1 = new TFileLabel(m_scanPanel);
     fl1->setObjectName(QStringLiteral("FileLabel1"));
     fl1->setGeometry(50, 8, 300, 18);
-    auto *fl2 = new TFileLabel(m_panel3);
+    auto *fl2 = new TFileLabel(m_scanPanel);
     fl2->setObjectName(QStringLiteral("FileLabel2"));
     fl2->setGeometry(50, 30, 300, 18);
-    m_panel3->hide();
+    m_scanPanel->hide();
 
     const int row1 = 250, row2 = 282, w = 88, h = 26;
-    m_selectAll =
+    m_selectAllButton =
         button(this, QStringLiteral("SP1"), QStringLiteral("Select &All"), {8, row1, w, h}, false);
-    m_invert = button(this, QStringLiteral("SP2"), QStringLiteral("In&vert Selection"),
-                      {100, row1, w + 4, h}, false);
-    m_del = button(this, QStringLiteral("DEL"), QStringLiteral("Clear It&em(s)"), {196, row1, w, h},
-                   false);
-    m_clearAll = button(this, QStringLiteral("Button4"), QStringLiteral("&Clear All"),
-                        {288, row1, w, h}, false);
-    m_save = button(this, QStringLiteral("Save1"), QStringLiteral("Save &List..."),
-                    {383, row1, w, h}, false);
-    m_sx2 = new QToolButton(this);
-    m_sx2->setObjectName(QStringLiteral("SX2"));
-    m_sx2->setText(QStringLiteral("\u2315"));
-    m_sx2->setToolTip(QStringLiteral(" File-List filter...  "));
-    m_sx2->setGeometry(60, row2 + 1, 24, 24);
-    m_sx2->setEnabled(false);
-    m_tools =
+    m_invertButton = button(this, QStringLiteral("SP2"), QStringLiteral("In&vert Selection"),
+                            {100, row1, w + 4, h}, false);
+    m_clearItemsButton = button(this, QStringLiteral("DEL"), QStringLiteral("Clear It&em(s)"),
+                                {196, row1, w, h}, false);
+    m_clearAllButton = button(this, QStringLiteral("Button4"), QStringLiteral("&Clear All"),
+                              {288, row1, w, h}, false);
+    m_saveListButton = button(this, QStringLiteral("Save1"), QStringLiteral("Save &List..."),
+                              {383, row1, w, h}, false);
+    m_filterButton = new QToolButton(this);
+    m_filterButton->setObjectName(QStringLiteral("SX2"));
+    m_filterButton->setText(QStringLiteral("\u2315"));
+    m_filterButton->setToolTip(QStringLiteral(" File-List filter...  "));
+    m_filterButton->setGeometry(60, row2 + 1, 24, 24);
+    m_filterButton->setEnabled(false);
+    m_toolsButton =
         button(this, QStringLiteral("Sp4"), QStringLiteral("&Tools..."), {100, row2, w + 4, h});
-    m_paths =
+    m_pathsButton =
         button(this, QStringLiteral("Button1"), QStringLiteral("&Paths..."), {196, row2, w, h});
-    m_build = button(this, QStringLiteral("Button2"), QStringLiteral("&Build..."),
-                     {288, row2, w, h}, false);
-    m_exit = button(this, QStringLiteral("Button3"), QStringLiteral("E&xit"), {383, row2, w, h});
-    m_exit->setToolTip(QStringLiteral("--Go home--"));
-    m_paths->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_buildButton = button(this, QStringLiteral("Button2"), QStringLiteral("&Build..."),
+                           {288, row2, w, h}, false);
+    m_exitButton =
+        button(this, QStringLiteral("Button3"), QStringLiteral("E&xit"), {383, row2, w, h});
+    m_exitButton->setToolTip(QStringLiteral("--Go home--"));
+    m_pathsButton->setContextMenuPolicy(Qt::CustomContextMenu);
 
-    m_clr = lamp(this, QStringLiteral("CLR"), QColor(235, 235, 235),
-                 QStringLiteral("Execute-on-Load (Off)"));
-    m_grn = lamp(this, QStringLiteral("GRN"), QColor(40, 200, 60),
-                 QStringLiteral("Execute on-Load (On)"));
-    m_image4 = lamp(this, QStringLiteral("Image4"), QColor(235, 235, 235),
-                    QStringLiteral("Folder Recursing (Off)"));
-    m_yel = lamp(this, QStringLiteral("YEL"), QColor(250, 210, 40),
-                 QStringLiteral("Folder Recursing (On)"));
-    m_clr->move(17, 276 + 10);
-    m_grn->move(17, 276 + 10);
-    m_image4->move(37, 276 + 10);
-    m_yel->move(37, 276 + 10);
-    m_grn->hide();
-    m_yel->hide();
+    m_executeOffLamp = lamp(this, QStringLiteral("CLR"), QColor(235, 235, 235),
+                            QStringLiteral("Execute-on-Load (Off)"));
+    m_executeOnLamp = lamp(this, QStringLiteral("GRN"), QColor(40, 200, 60),
+                           QStringLiteral("Execute on-Load (On)"));
+    m_recurseOffLamp = lamp(this, QStringLiteral("Image4"), QColor(235, 235, 235),
+                            QStringLiteral("Folder Recursing (Off)"));
+    m_recurseOnLamp = lamp(this, QStringLiteral("YEL"), QColor(250, 210, 40),
+                           QStringLiteral("Folder Recursing (On)"));
+    m_executeOffLamp->move(17, 276 + 10);
+    m_executeOnLamp->move(17, 276 + 10);
+    m_recurseOffLamp->move(37, 276 + 10);
+    m_recurseOnLamp->move(37, 276 + 10);
+    m_executeOnLamp->hide();
+    m_recurseOnLamp->hide();
 
-    m_edit1 = holder(this, QStringLiteral("Edit1"));
-    m_edit2 = holder(this, QStringLiteral("Edit2"));
-    m_edit3 = holder(this, QStringLiteral("Edit3"));
-    m_edit4 = holder(this, QStringLiteral("Edit4"));
-    m_edit5 = holder(this, QStringLiteral("Edit5"));
-    m_label4 = hiddenLabel(this, QStringLiteral("Label4"));
-    m_fc = hiddenLabel(this, QStringLiteral("Fc"), QStringLiteral("0"));
-    m_static2 = hiddenLabel(this, QStringLiteral("StaticText2"));
-    m_static3 = hiddenLabel(this, QStringLiteral("StaticText3"));
-    m_static4 = hiddenLabel(this, QStringLiteral("StaticText4"));
-    m_static5 = hiddenLabel(this, QStringLiteral("StaticText5"));
-    connect(m_edit4, &QLineEdit::textChanged, this,
+    m_resourceCompilerPath = holder(this, QStringLiteral("Edit1"));
+    m_libraryCompilerPath = holder(this, QStringLiteral("Edit2"));
+    m_programFolder = holder(this, QStringLiteral("Edit3"));
+    m_recentAddFolder = holder(this, QStringLiteral("Edit4"));
+    m_recentProjectFolder = holder(this, QStringLiteral("Edit5"));
+    m_tempFolder = hiddenLabel(this, QStringLiteral("Label4"));
+    m_listCounter = hiddenLabel(this, QStringLiteral("Fc"), QStringLiteral("0"));
+    m_spareText2 = hiddenLabel(this, QStringLiteral("StaticText2"));
+    m_spareText3 = hiddenLabel(this, QStringLiteral("StaticText3"));
+    m_lastChosenFolder = hiddenLabel(this, QStringLiteral("StaticText4"));
+    m_lastChosenShortPath = hiddenLabel(this, QStringLiteral("StaticText5"));
+    connect(m_recentAddFolder, &QLineEdit::textChanged, this,
             [this](const QString &t) { mirror(QStringLiteral("TempDir1"), t); });
-    connect(m_edit5, &QLineEdit::textChanged, this,
+    connect(m_recentProjectFolder, &QLineEdit::textChanged, this,
             [this](const QString &t) { mirror(QStringLiteral("TempDir2"), t); });
 
-    connect(m_selectAll, &QPushButton::clicked, this, &MainWindow::selectAll);
-    connect(m_invert, &QPushButton::clicked, this, &MainWindow::invertSelection);
-    connect(m_del, &QPushButton::clicked, this, &MainWindow::clearItems);
-    connect(m_clearAll, &QPushButton::clicked, this, &MainWindow::clearAll);
-    connect(m_tools, &QPushButton::clicked, this, &MainWindow::showTools);
-    connect(m_paths, &QPushButton::clicked, this, &MainWindow::openPaths);
-    connect(m_paths, &QWidget::customContextMenuRequested, this, [this] {
+    connect(m_selectAllButton, &QPushButton::clicked, this, &MainWindow::selectAll);
+    connect(m_invertButton, &QPushButton::clicked, this, &MainWindow::invertSelection);
+    connect(m_clearItemsButton, &QPushButton::clicked, this, &MainWindow::clearItems);
+    connect(m_clearAllButton, &QPushButton::clicked, this, &MainWindow::clearAll);
+    connect(m_toolsButton, &QPushButton::clicked, this, &MainWindow::showTools);
+    connect(m_pathsButton, &QPushButton::clicked, this, &MainWindow::openPaths);
+    connect(m_pathsButton, &QWidget::customContextMenuRequested, this, [this] {
         if (m_tool && m_tool->destination().isEmpty()) {
             Box b;
             b.owner = this;
-            b.caption = QStringLiteral("Tolvane v3.06b \u00a9");
+            b.caption = product::titleSpacedCopyright();
             b.text =
                 QStringLiteral("Cannot open destination directory' check Tool Window settings.");
             b.icon = Box::Error;
             m_s.prompter.ask(b);
         }
     });
-    connect(m_exit, &QPushButton::clicked, this, &MainWindow::exitProgram);
-    connect(m_build, &QPushButton::clicked, this, &MainWindow::build);
-    connect(m_sx2, &QToolButton::clicked, this, &MainWindow::openSearchFilter);
+    connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
+    connect(m_buildButton, &QPushButton::clicked, this, &MainWindow::build);
+    connect(m_filterButton, &QToolButton::clicked, this, &MainWindow::openSearchFilter);
 
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{m_selectAll, m_invert, m_del, m_clearAll, m_save, m_tools,
-                                          m_paths, m_build, m_clr, m_grn, m_yel, m_list, m_exit})
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             m_selectAllButton, m_invertButton, m_clearItemsButton, m_clearAllButton,
+             m_saveListButton, m_toolsButton, m_pathsButton, m_buildButton, m_executeOffLamp,
+             m_executeOnLamp, m_recurseOnLamp, m_list, m_exitButton})
         w->installEventFilter(this);
     m_list->viewport()->setAttribute(Qt::WA_Hover);
 }
 
 void MainWindow::buildMenu()
 {
-    m_menu = new QMenu(this);
-    m_menu->setObjectName(QStringLiteral("PM1"));
+    m_listMenu = new QMenu(this);
+    m_listMenu->setObjectName(QStringLiteral("PM1"));
     auto add = [this](const QString &name, const QString &text, const QKeySequence &key) {
-        QAction *a = m_menu->addAction(text);
+        QAction *a = m_listMenu->addAction(text);
         a->setObjectName(name);
         a->setShortcut(key);
         a->setShortcutContext(Qt::WindowShortcut);
         addAction(a);
         return a;
     };
-    m_load1 = add(QStringLiteral("Load1"), QStringLiteral("&Add Files..."),
-                  QKeySequence(QStringLiteral("Ctrl+A")));
-    m_menu->setDefaultAction(m_load1);
-    m_load2 = add(QStringLiteral("Load2"), QStringLiteral("&Load Projects Files..."),
-                  QKeySequence(QStringLiteral("Ctrl+L")));
-    m_menu->addSeparator();
-    m_explorer = add(QStringLiteral("Explorer1"), QStringLiteral("Open &Explorer"),
-                     QKeySequence(QStringLiteral("Ctrl+E")));
-    m_menu->addSeparator();
-    m_prop = add(QStringLiteral("Prop1"), QStringLiteral("P&roperties"),
-                 QKeySequence(QStringLiteral("Ctrl+R")));
-    m_prop->setEnabled(false);
-    m_menu->addSeparator();
-    m_addTable = add(QStringLiteral("AddStringTable1"), QStringLiteral("&Insert String Table"),
-                     QKeySequence(QStringLiteral("Ctrl+I")));
-    m_n4 = m_menu->addSeparator();
-    m_n4->setObjectName(QStringLiteral("N4"));
-    m_manual = add(QStringLiteral("Manual1"), QStringLiteral("&Manual"),
-                   QKeySequence(QStringLiteral("Ctrl+M")));
+    m_addFilesAction = add(QStringLiteral("Load1"), QStringLiteral("&Add Files..."),
+                           QKeySequence(QStringLiteral("Ctrl+A")));
+    m_listMenu->setDefaultAction(m_addFilesAction);
+    m_loadProjectsAction = add(QStringLiteral("Load2"), QStringLiteral("&Load Projects Files..."),
+                               QKeySequence(QStringLiteral("Ctrl+L")));
+    m_listMenu->addSeparator();
+    m_explorerAction = add(QStringLiteral("Explorer1"), QStringLiteral("Open &Explorer"),
+                           QKeySequence(QStringLiteral("Ctrl+E")));
+    m_listMenu->addSeparator();
+    m_propertiesAction = add(QStringLiteral("Prop1"), QStringLiteral("P&roperties"),
+                             QKeySequence(QStringLiteral("Ctrl+R")));
+    m_propertiesAction->setEnabled(false);
+    m_listMenu->addSeparator();
+    m_stringTableAction =
+        add(QStringLiteral("AddStringTable1"), QStringLiteral("&Insert String Table"),
+            QKeySequence(QStringLiteral("Ctrl+I")));
+    m_manualSeparator = m_listMenu->addSeparator();
+    m_manualSeparator->setObjectName(QStringLiteral("N4"));
+    m_manualAction = add(QStringLiteral("Manual1"), QStringLiteral("&Manual"),
+                         QKeySequence(QStringLiteral("Ctrl+M")));
 
-    connect(m_load1, &QAction::triggered, this, &MainWindow::addFiles);
-    connect(m_explorer, &QAction::triggered, this, &MainWindow::openExplorer);
-    connect(m_prop, &QAction::triggered, this, &MainWindow::showProperties);
-    connect(m_addTable, &QAction::triggered, this, &MainWindow::insertStringTable);
-    connect(m_manual, &QAction::triggered, this, &MainWindow::openManual);
+    connect(m_addFilesAction, &QAction::triggered, this, &MainWindow::addFiles);
+    connect(m_explorerAction, &QAction::triggered, this, &MainWindow::openExplorer);
+    connect(m_propertiesAction, &QAction::triggered, this, &MainWindow::showProperties);
+    connect(m_stringTableAction, &QAction::triggered, this, &MainWindow::insertStringTable);
+    connect(m_manualAction, &QAction::triggered, this, &MainWindow::openManual);
     connect(m_list, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         const bool manual = m_s.platform.fileExists(manualPath());
-        m_manual->setVisible(manual);
-        m_n4->setVisible(manual);
-        m_prop->setEnabled(selectedCount() > 0);
-        m_menu->popup(m_list->viewport()->mapToGlobal(pos));
+        m_manualAction->setVisible(manual);
+        m_manualSeparator->setVisible(manual);
+        m_propertiesAction->setEnabled(selectedCount() > 0);
+        m_listMenu->popup(m_list->viewport()->mapToGlobal(pos));
     });
 }
 

@@ -1,9 +1,9 @@
 #include "ui/setup/SetupWizard.h"
-#include "ui/services/Look.h"
-#include "ui/mainwindow/MainWindow.h"
 #include "core/NameChecks.h"
 #include "core/Product.h"
 #include "core/ProgramFolder.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/services/Look.h"
 #include "ui/toolwindow/ToolWindow.h"
 
 #include <QApplication>
@@ -95,8 +95,8 @@ void SetupWizard::buildLayout()
         return w;
     };
     m_p1 = page(QStringLiteral("P1"));
-    auto *heading =
-        text(m_p1, QStringLiteral("Welcome to Tolvane v3.06b "), {0, 0, 320, 20}, false);
+    auto *heading = text(m_p1, QStringLiteral("Welcome to ") + product::title() + QLatin1Char(' '),
+                         {0, 0, 320, 20}, false);
     QFont hf = heading->font();
     hf.setBold(true);
     hf.setPointSize(11);
@@ -416,7 +416,7 @@ QString SetupWizard::folderF() const
 
 void SetupWizard::actionError(const QString &message)
 {
-    m_s.prompter.ask(nullptr, QStringLiteral("Tolvane v3.06b"), message, Box::Error);
+    m_s.prompter.ask(nullptr, product::title(), message, Box::Error);
 }
 
 bool SetupWizard::createFolder(const QString &folder, int waitMs)
@@ -538,7 +538,7 @@ void SetupWizard::tick()
         break;
     case 100: {
         m_timer.stop();
-        m_s.prompter.ask(this, QStringLiteral("Tolvane v3.06b"),
+        m_s.prompter.ask(this, product::title(),
                          QStringLiteral("Program needs to be restarted for changes to take affect"),
                          Box::Information);
         m_bar->hide();
@@ -560,7 +560,7 @@ void SetupWizard::exitWizard()
         return;
     m_main.update();
     hide();
-    m_s.taskbar.set(QStringLiteral("Tolvane v3.06b"), QStringLiteral("logo"));
+    m_s.taskbar.set(product::title(), QStringLiteral("logo"));
     m_main.show();
 }
 
@@ -581,7 +581,7 @@ void SetupWizard::cancel()
 
 void SetupWizard::uninstall()
 {
-    if (m_s.prompter.ask(this, QStringLiteral("Kelvadore\u00ae Uninstall!"),
+    if (m_s.prompter.ask(this, product::brand() + QStringLiteral(" Uninstall!"),
                          QStringLiteral("This will remove all registry and program folder "
                                         "information.\rTerminate the current session anyway?"),
                          Box::Warning, Box::Yes | Box::No) == Box::Yes)
@@ -619,7 +619,7 @@ void SetupWizard::removal(const QString &abortText)
             removed = m_s.platform.removeFolderTree(folder);
     }
     if (!removed) {
-        m_s.prompter.ask(nullptr, QStringLiteral("Tolvane v3.06b\u00a9"), abortText, Box::Warning);
+        m_s.prompter.ask(nullptr, product::titleCopyright(), abortText, Box::Warning);
     }
     endProgram();
 }

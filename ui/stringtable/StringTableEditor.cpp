@@ -1,6 +1,7 @@
 #include "ui/stringtable/StringTableEditor.h"
-#include "ui/services/Look.h"
+#include "core/Product.h"
 #include "core/StringTable.h"
+#include "ui/services/Look.h"
 #include "ui/toolwindow/ToolWindow.h"
 
 #include <QEvent>
@@ -18,7 +19,7 @@ StringTableEditor::StringTableEditor(Services &services, ToolWindow &tool, QWidg
       m_tool(tool)
 {
     setObjectName(QStringLiteral("TForm4"));
-    setWindowTitle(QStringLiteral("Tolvane v3.06b\u00a9  Quick Table..."));
+    setWindowTitle(product::titleCopyright() + QStringLiteral("  Quick Table..."));
     setFixedSize(420, 330);
     useWindowFace(this);
 
@@ -108,7 +109,7 @@ void StringTableEditor::start()
     QString error;
     if (!m_s.settings.readColour(QStringLiteral("Color"), background, &error) ||
         !m_s.settings.readColour(QStringLiteral("Font"), text, &error)) {
-        m_s.prompter.ask(nullptr, QStringLiteral("Tolvane v3.06b"), error, Box::Error);
+        m_s.prompter.ask(nullptr, product::title(), error, Box::Error);
         return;
     }
     for (QWidget *w : colourTargets()) {
@@ -247,7 +248,7 @@ void StringTableEditor::exportTable()
     }
     const WriteResult result = m_s.strings.exportTo(path);
     if (!result) {
-        m_s.prompter.ask(this, QStringLiteral("Tolvane v3.06b"), result.error, Box::Error);
+        m_s.prompter.ask(this, product::title(), result.error, Box::Error);
     }
 }
 

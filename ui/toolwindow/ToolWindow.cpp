@@ -1,9 +1,11 @@
 #include "ui/toolwindow/ToolWindow.h"
 #include "core/FileList.h"
-#include "ui/services/Look.h"
-#include "ui/mainwindow/MainWindow.h"
 #include "core/NameChecks.h"
+#include "core/Product.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/services/Look.h"
 #include "ui/stringtable/StringTableEditor.h"
+#include "ui/toolwindow/ProgressPanel.h"
 #include "ui/widgets/TFileLabel.h"
 #include <QApplication>
 #include <QGroupBox>
@@ -55,94 +57,101 @@ ToolWindow::ToolWindow(Services &services, MainWindow &main, QWidget *parent)
 
 void ToolWindow::connectReactions()
 {
-    connect(m_cx6, &QCheckBox::stateChanged, this, [this] {
-        const bool shown = m_cx6->checkState() != Qt::Unchecked;
-        m_hbx2->setEnabled(shown);
-        m_hbx3->setEnabled(shown);
-        m_label4->setVisible(shown);
+    connect(m_hintsBox, &QCheckBox::stateChanged, this, [this] {
+        const bool shown = m_hintsBox->checkState() != Qt::Unchecked;
+        m_hintBackgroundButton->setEnabled(shown);
+        m_hintTextButton->setEnabled(shown);
+        m_hintLine->setVisible(shown);
         if (!shown)
-            m_showF->hide();
+            m_progress->panel()->hide();
     });
-    connect(m_cx10, &QCheckBox::stateChanged, this, [this] {
-        if (!on(m_cx10)) {
+    connect(m_scriptsOnlyBox, &QCheckBox::stateChanged, this, [this] {
+        if (!on(m_scriptsOnlyBox)) {
             m_main.buildButton()->setText(QStringLiteral("&Build All..."));
-            m_label8->setEnabled(true);
-            m_image1->show();
-            m_units->show();
-            m_label6->setEnabled(true);
-            for (QWidget *w : std::initializer_list<QWidget *>{m_cx1, m_cx2, m_cx3, m_edit3})
+            m_unitsCaption->setEnabled(true);
+            m_compilingPicture->show();
+            m_unitsGroup->show();
+            m_reservedWordsNote->setEnabled(true);
+            for (QWidget *w : std::initializer_list<QWidget *>{m_classesBox, m_windowsUnitBox,
+                                                               m_dialogsBox, m_libraryName})
                 w->setEnabled(true);
-            if (m_cx12->checkState() == Qt::PartiallyChecked) {
-                m_cx12->setCheckState(Qt::Unchecked);
-                m_cx12->setTristate(false);
+            if (m_keepProjectBox->checkState() == Qt::PartiallyChecked) {
+                m_keepProjectBox->setCheckState(Qt::Unchecked);
+                m_keepProjectBox->setTristate(false);
             }
         } else {
-            m_image1->hide();
-            for (QWidget *w :
-                 std::initializer_list<QWidget *>{m_cx1, m_cx2, m_cx3, m_label6, m_label8, m_edit3})
+            m_compilingPicture->hide();
+            for (QWidget *w : std::initializer_list<QWidget *>{m_classesBox, m_windowsUnitBox,
+                                                               m_dialogsBox, m_reservedWordsNote,
+                                                               m_unitsCaption, m_libraryName})
                 w->setEnabled(false);
-            m_cx12->setCheckState(Qt::PartiallyChecked);
+            m_keepProjectBox->setCheckState(Qt::PartiallyChecked);
             m_main.buildButton()->setText(QStringLiteral("&Build..."));
         }
     });
-    connect(m_cx12, &QCheckBox::clicked, this, [this] {
-        if (on(m_cx10))
-            m_cx12->setCheckState(Qt::PartiallyChecked);
+    connect(m_keepProjectBox, &QCheckBox::clicked, this, [this] {
+        if (on(m_scriptsOnlyBox))
+            m_keepProjectBox->setCheckState(Qt::PartiallyChecked);
         else
-            m_cx12->setTristate(false);
+            m_keepProjectBox->setTristate(false);
     });
-    connect(m_dx1, &QCheckBox::stateChanged, this, [this] {
-        const bool executing = on(m_dx1);
+    connect(m_executeOnLoadBox, &QCheckBox::stateChanged, this, [this] {
+        const bool executing = on(m_executeOnLoadBox);
         if (keyExists()) {
             if (executing)
-                m_autoX->setCheckState(Qt::PartiallyChecked);
+                m_autoSortBox->setCheckState(Qt::PartiallyChecked);
             else {
-                m_autoX->setEnabled(true);
-                if (m_autoX->checkState() == Qt::PartiallyChecked)
-                    m_autoX->setCheckState(Qt::Unchecked);
-                m_autoX->setTristate(false);
+                m_autoSortBox->setEnabled(true);
+                if (m_autoSortBox->checkState() == Qt::PartiallyChecked)
+                    m_autoSortBox->setCheckState(Qt::Unchecked);
+                m_autoSortBox->setTristate(false);
             }
         }
         m_main.setExecuteLamp(executing);
     });
-    connect(m_autoX, &QCheckBox::clicked, this, [this] {
-        if (on(m_dx1) || m_dx1->checkState() == Qt::PartiallyChecked)
-            m_autoX->setCheckState(Qt::PartiallyChecked);
+    connect(m_autoSortBox, &QCheckBox::clicked, this, [this] {
+        if (on(m_executeOnLoadBox) || m_executeOnLoadBox->checkState() == Qt::PartiallyChecked)
+            m_autoSortBox->setCheckState(Qt::PartiallyChecked);
         else
-            m_autoX->setTristate(false);
+            m_autoSortBox->setTristate(false);
     });
-    connect(m_rfx, &QCheckBox::stateChanged, this, [this] {
+    connect(m_recurseBox, &QCheckBox::stateChanged, this, [this] {
         if (m_lowColour)
             return;
-        const bool recursing = on(m_rfx);
-        m_image4->setVisible(!recursing);
+        const bool recursing = on(m_recurseBox);
+        m_recurseOffPicture->setVisible(!recursing);
         m_main.setRecurseLamp(recursing);
     });
-    connect(m_resBox, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(m_dropFilterList, &QComboBox::currentIndexChanged, this, [this](int index) {
         m_main.setAddFilterIndex(index + 1);
         m_main.setHeaderText(0, QStringLiteral("Filter: ") + dropFilterMask());
     });
-    connect(m_edit1, &QLineEdit::textChanged, this, &ToolWindow::checkScriptName);
-    connect(m_edit3, &QLineEdit::textChanged, this, &ToolWindow::checkLibraryName);
-    connect(m_edit4, &QLineEdit::textChanged, this, &ToolWindow::checkResName);
-    connect(m_edit2, &QComboBox::activated, this, &ToolWindow::destinationChosen);
-    connect(m_spx, &QToolButton::clicked, this, &ToolWindow::browse);
-    connect(m_spx, &QWidget::customContextMenuRequested, this, &ToolWindow::openDestination);
-    connect(m_edit2, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        if (keyExists())
-            m_removeAll->setEnabled(m_edit2->count() > 1);
-        m_destMenu->popup(m_edit2->mapToGlobal(pos));
-    });
+    connect(m_scriptName, &QLineEdit::textChanged, this, &ToolWindow::checkScriptName);
+    connect(m_libraryName, &QLineEdit::textChanged, this, &ToolWindow::checkLibraryName);
+    connect(m_resName, &QLineEdit::textChanged, this, &ToolWindow::checkResName);
+    connect(m_destinationList, &QComboBox::activated, this, &ToolWindow::destinationChosen);
+    connect(m_browseButton, &QToolButton::clicked, this, &ToolWindow::browse);
+    connect(m_browseButton, &QWidget::customContextMenuRequested, this,
+            &ToolWindow::openDestination);
+    connect(m_destinationList, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) {
+                if (keyExists())
+                    m_removeAll->setEnabled(m_destinationList->count() > 1);
+                m_destMenu->popup(m_destinationList->mapToGlobal(pos));
+            });
     connect(m_removeAll, &QAction::triggered, this, &ToolWindow::removeAll);
-    connect(m_sb1, &QPushButton::clicked, this, [this] { colourButton(0, false); });
-    connect(m_sb2, &QPushButton::clicked, this, [this] { colourButton(1, false); });
-    connect(m_hbx2, &QPushButton::clicked, this, [this] { colourButton(2, false); });
-    connect(m_hbx3, &QPushButton::clicked, this, [this] { colourButton(3, false); });
-    connect(m_sb1, &QWidget::customContextMenuRequested, this, [this] { colourButton(0, true); });
-    connect(m_hbx2, &QWidget::customContextMenuRequested, this, [this] { colourButton(2, true); });
-    connect(m_manual, &QPushButton::clicked, this, [this] { openManual(false, false); });
-    connect(m_close, &QPushButton::clicked, this, &ToolWindow::closeWindow);
-    m_label2->installEventFilter(this);
+    connect(m_windowColourButton, &QPushButton::clicked, this, [this] { colourButton(0, false); });
+    connect(m_fontColourButton, &QPushButton::clicked, this, [this] { colourButton(1, false); });
+    connect(m_hintBackgroundButton, &QPushButton::clicked, this,
+            [this] { colourButton(2, false); });
+    connect(m_hintTextButton, &QPushButton::clicked, this, [this] { colourButton(3, false); });
+    connect(m_windowColourButton, &QWidget::customContextMenuRequested, this,
+            [this] { colourButton(0, true); });
+    connect(m_hintBackgroundButton, &QWidget::customContextMenuRequested, this,
+            [this] { colourButton(2, true); });
+    connect(m_manualButton, &QPushButton::clicked, this, [this] { openManual(false, false); });
+    connect(m_closeButton, &QPushButton::clicked, this, &ToolWindow::closeWindow);
+    m_resNameHelp->installEventFilter(this);
     m_panel2->installEventFilter(this);
 }
 
@@ -158,45 +167,46 @@ QString ToolWindow::manualPath() const
 
 void ToolWindow::start()
 {
-    QPalette lp = m_logo2->palette();
+    QPalette lp = m_logo->palette();
     lp.setColor(QPalette::WindowText, palette().color(QPalette::Button).darker(112));
-    m_logo2->setPalette(lp);
+    m_logo->setPalette(lp);
     m_lowColour = m_s.platform.colourDepth() < 16;
     if (m_lowColour)
-        for (QWidget *w : std::initializer_list<QWidget *>{m_image2, m_image4, m_clr, m_red})
+        for (QWidget *w :
+             std::initializer_list<QWidget *>{m_recurseOnPicture, m_recurseOffPicture, m_clr})
             w->hide();
-    m_manual->setEnabled(m_s.platform.fileExists(manualPath()));
+    m_progress->setLowColour(m_lowColour);
+    m_manualButton->setEnabled(m_s.platform.fileExists(manualPath()));
     if (!m_s.platform.folderExists(Platform::folderWithSeparator(m_main.programFolder()) +
                                    QStringLiteral("Projects")))
-        m_rad2->setEnabled(false);
-    m_main.buildButton()->setText(on(m_cx10) ? QStringLiteral("&Build...")
-                                             : QStringLiteral("&Build All..."));
+        m_quickSaveButton->setEnabled(false);
+    m_main.buildButton()->setText(on(m_scriptsOnlyBox) ? QStringLiteral("&Build...")
+                                                       : QStringLiteral("&Build All..."));
     if (keyExists()) {
-        m_cx10->setEnabled(true);
-        m_cx13->setEnabled(true);
-        m_cx12->setEnabled(true);
+        m_scriptsOnlyBox->setEnabled(true);
+        m_summaryBox->setEnabled(true);
+        m_keepProjectBox->setEnabled(true);
         const QStringList history = m_s.settings.loadHistory();
-        m_edit2->clear();
+        m_destinationList->clear();
         for (const QString &entry : history)
             addDestination(entry, false);
-        m_edit2->setCurrentIndex(-1);
-        m_edit2->setEditText(QString());
+        m_destinationList->setCurrentIndex(-1);
+        m_destinationList->setEditText(QString());
         const QString error = m_s.settings.load(sequences::toolWindowLoad(), *this);
         if (!error.isEmpty()) {
             m_s.prompter.ask(nullptr,
-                             m_s.taskbar.title().isEmpty() ? QStringLiteral("Tolvane v3.06b")
-                                                           : m_s.taskbar.title(),
+                             m_s.taskbar.title().isEmpty() ? product::title() : m_s.taskbar.title(),
                              error, Box::Error);
         }
         return;
     }
-    m_cx10->setChecked(true);
-    m_cx10->setEnabled(false);
-    m_cx12->setCheckState(Qt::Unchecked);
-    m_cx12->setTristate(false);
-    m_cx12->setEnabled(false);
-    m_cx13->setEnabled(false);
-    m_cx13->setChecked(false);
+    m_scriptsOnlyBox->setChecked(true);
+    m_scriptsOnlyBox->setEnabled(false);
+    m_keepProjectBox->setCheckState(Qt::Unchecked);
+    m_keepProjectBox->setTristate(false);
+    m_keepProjectBox->setEnabled(false);
+    m_summaryBox->setEnabled(false);
+    m_summaryBox->setChecked(false);
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     m_main.setHeaderText(0, QStringLiteral("Filter: ") + dropFilterMask());
@@ -208,162 +218,162 @@ void ToolWindow::start()
 
 QString ToolWindow::scriptName() const
 {
-    return m_edit1->text();
+    return m_scriptName->text();
 }
 void ToolWindow::setScriptName(const QString &name)
 {
-    m_edit1->setText(name);
+    m_scriptName->setText(name);
 }
 QString ToolWindow::libraryName() const
 {
-    return m_edit3->text();
+    return m_libraryName->text();
 }
 void ToolWindow::setLibraryName(const QString &name)
 {
-    m_edit3->setText(name);
+    m_libraryName->setText(name);
 }
 QString ToolWindow::resName() const
 {
-    return m_edit4->text();
+    return m_resName->text();
 }
 void ToolWindow::setResName(const QString &name)
 {
-    m_edit4->setText(name);
+    m_resName->setText(name);
 }
 void ToolWindow::setResNameVisible(bool visible)
 {
-    m_edit4->setVisible(visible);
+    m_resName->setVisible(visible);
 }
 bool ToolWindow::resNameVisible() const
 {
-    return !m_edit4->isHidden();
+    return !m_resName->isHidden();
 }
 int ToolWindow::prefixPosition() const
 {
-    return m_idx1->currentIndex();
+    return m_prefixList->currentIndex();
 }
 void ToolWindow::setPrefixPosition(int position)
 {
-    m_idx1->setCurrentIndex(position >= 0 && position < 24 ? position : -1);
+    m_prefixList->setCurrentIndex(position >= 0 && position < 24 ? position : -1);
 }
 QString ToolWindow::destination() const
 {
-    return m_edit2->currentText();
+    return m_destinationList->currentText();
 }
 int ToolWindow::dropFilterPosition() const
 {
-    return m_resBox->currentIndex();
+    return m_dropFilterList->currentIndex();
 }
 void ToolWindow::setDropFilterPosition(int position)
 {
-    m_resBox->setCurrentIndex(position);
+    m_dropFilterList->setCurrentIndex(position);
 }
 bool ToolWindow::hintsOn() const
 {
-    return on(m_cx6);
+    return on(m_hintsBox);
 }
 bool ToolWindow::soundsOn() const
 {
-    return on(m_cx11);
+    return on(m_soundsBox);
 }
 bool ToolWindow::executeOnLoad() const
 {
-    return on(m_dx1);
+    return on(m_executeOnLoadBox);
 }
 void ToolWindow::setExecuteOnLoad(bool value)
 {
-    m_dx1->setChecked(value);
+    m_executeOnLoadBox->setChecked(value);
 }
 bool ToolWindow::recurse() const
 {
-    return on(m_rfx);
+    return on(m_recurseBox);
 }
 bool ToolWindow::scriptsOnly() const
 {
-    return on(m_cx10);
+    return on(m_scriptsOnlyBox);
 }
 bool ToolWindow::autoSort() const
 {
-    return on(m_autoX);
+    return on(m_autoSortBox);
 }
 bool ToolWindow::fileInfo() const
 {
-    return on(m_cx8);
+    return on(m_fileInfoBox);
 }
 bool ToolWindow::hideOnBuild() const
 {
-    return on(m_rx2);
+    return on(m_hideOnBuildBox);
 }
 bool ToolWindow::summary() const
 {
-    return on(m_cx13);
+    return on(m_summaryBox);
 }
 bool ToolWindow::keepProject() const
 {
-    return on(m_cx12);
+    return on(m_keepProjectBox);
 }
 bool ToolWindow::repairProjects() const
 {
-    return on(m_cx14);
+    return on(m_repairBox);
 }
 bool ToolWindow::classes() const
 {
-    return on(m_cx1);
+    return on(m_classesBox);
 }
 bool ToolWindow::windowsUnit() const
 {
-    return on(m_cx2);
+    return on(m_windowsUnitBox);
 }
 bool ToolWindow::dialogs() const
 {
-    return on(m_cx3);
+    return on(m_dialogsBox);
 }
 bool ToolWindow::promptedSave() const
 {
-    return m_rad1->isChecked();
+    return m_promptedSaveButton->isChecked();
 }
 bool ToolWindow::quickSave() const
 {
-    return m_rad2->isChecked();
+    return m_quickSaveButton->isChecked();
 }
 bool ToolWindow::saveModesDiffer() const
 {
-    return m_rad1->isEnabled() != m_rad2->isEnabled();
+    return m_promptedSaveButton->isEnabled() != m_quickSaveButton->isEnabled();
 }
 void ToolWindow::setQuickSaveEnabled(bool enabled)
 {
-    m_rad2->setEnabled(enabled);
+    m_quickSaveButton->setEnabled(enabled);
 }
 void ToolWindow::setManualEnabled(bool enabled)
 {
-    m_manual->setEnabled(enabled);
+    m_manualButton->setEnabled(enabled);
 }
 void ToolWindow::setDiskLabel(const QString &text)
 {
-    m_label9->setText(text);
+    m_diskLabel->setText(text);
 }
 QString ToolWindow::diskLabel() const
 {
-    return m_label9->text();
+    return m_diskLabel->text();
 }
 QString ToolWindow::hintLine() const
 {
-    return m_label4->fileName();
+    return m_hintLine->fileName();
 }
 QColor ToolWindow::entryBackground() const
 {
-    return m_edit1->palette().color(QPalette::Base);
+    return m_scriptName->palette().color(QPalette::Base);
 }
 QColor ToolWindow::entryText() const
 {
-    return m_edit1->palette().color(QPalette::Text);
+    return m_scriptName->palette().color(QPalette::Text);
 }
 
 QStringList ToolWindow::destinationEntries() const
 {
     QStringList out;
-    for (int i = 0; i < m_edit2->count(); ++i)
-        out << m_edit2->itemText(i);
+    for (int i = 0; i < m_destinationList->count(); ++i)
+        out << m_destinationList->itemText(i);
     return out;
 }
 
@@ -372,24 +382,24 @@ void ToolWindow::addDestination(const QString &folder, bool select)
     // The list is sorted without regard to case.
     const int row = FileList::insertPosition(destinationEntries(), folder);
     static QFileIconProvider icons;
-    m_edit2->insertItem(row, icons.icon(QFileIconProvider::Folder), folder);
+    m_destinationList->insertItem(row, icons.icon(QFileIconProvider::Folder), folder);
     if (select)
-        m_edit2->setCurrentIndex(row);
+        m_destinationList->setCurrentIndex(row);
 }
 
 void ToolWindow::setSingleDestination(const QString &folder)
 {
-    m_edit2->clear();
+    m_destinationList->clear();
     addDestination(folder, true);
 }
 
 QString ToolWindow::dropFilterMask()
 {
-    if (m_resBox->count() == 0)
+    if (m_dropFilterList->count() == 0)
         return QStringLiteral("*.*");
-    if (m_resBox->currentIndex() < 0)
-        m_resBox->setCurrentIndex(m_resBox->count() - 1);
-    const QString text = m_resBox->currentText();
+    if (m_dropFilterList->currentIndex() < 0)
+        m_dropFilterList->setCurrentIndex(m_dropFilterList->count() - 1);
+    const QString text = m_dropFilterList->currentText();
     const int open = text.lastIndexOf(QLatin1Char('('));
     return open >= 0 ? text.mid(open) : text;
 }
@@ -450,8 +460,8 @@ QWidget *ToolWindow::targetNamed(const QString &name) const
 
 QList<QWidget *> ToolWindow::colourTargets() const
 {
-    QList<QWidget *> targets = {m_idx1,  m_edit1,  m_edit2,          m_edit3,
-                                m_edit4, m_resBox, m_main.listView()};
+    QList<QWidget *> targets = {m_prefixList, m_scriptName,     m_destinationList, m_libraryName,
+                                m_resName,    m_dropFilterList, m_main.listView()};
     if (m_editor)
         targets << m_editor->colourTargets();
     return targets;
@@ -464,13 +474,14 @@ void ToolWindow::colourButton(int which, bool rightPress)
     if (rightPress) {
         const QColor face = palette().color(QPalette::Button);
         if (which == 0) {
-            QList<QWidget *> targets = {m_edit1, m_edit2,           m_idx1,  m_edit4,
-                                        m_edit3, m_main.listView(), m_resBox};
+            QList<QWidget *> targets = {m_scriptName,    m_destinationList, m_prefixList,
+                                        m_resName,       m_libraryName,     m_main.listView(),
+                                        m_dropFilterList};
             targets << m_wizardTargets; // the setup wizard's spin edit and three fields
             for (QWidget *w : targets)
                 setColours(w, &face, nullptr, 0x80000000u + 15, 0);
         } else if (which == 2) {
-            setColours(m_label4, &face, nullptr, 0x80000000u + 15, 0);
+            setColours(m_hintLine, &face, nullptr, 0x80000000u + 15, 0);
         }
         return;
     }
@@ -493,10 +504,10 @@ void ToolWindow::colourButton(int which, bool rightPress)
             setColours(w, nullptr, &c, 0, colourValue(c));
         break;
     case 2:
-        setColours(m_label4, &c, nullptr, colourValue(c), 0);
+        setColours(m_hintLine, &c, nullptr, colourValue(c), 0);
         break;
     case 3:
-        setColours(m_label4, nullptr, &c, 0, colourValue(c));
+        setColours(m_hintLine, nullptr, &c, 0, colourValue(c));
         break;
     }
 }
@@ -505,44 +516,56 @@ void ToolWindow::colourButton(int which, bool rightPress)
 
 void ToolWindow::checkScriptName()
 {
-    if (!m_edit1->text().contains(QLatin1Char(' ')))
+    const QString text = m_scriptName->text();
+    if (!text.contains(QLatin1Char(' '))) {
+        // The name becomes a file in the program folder: nothing that leads elsewhere.
+        const QString problem = NameChecks::fileNameProblem(text);
+        if (problem.isEmpty())
+            return;
+        m_s.taskbar.set(QStringLiteral("Whoops!"), QStringLiteral("warning"));
+        m_s.prompter.ask(this, product::titleSpacedCopyright(), problem, Box::Warning);
+        m_scriptName->clear();
+        m_s.taskbar.set(product::shortTitle(), QString());
         return;
+    }
     m_s.taskbar.set(QStringLiteral("Whoops!"), QStringLiteral("warning"));
     m_s.sound.play(QStringLiteral("A2"));
     m_s.prompter.ask(
-        this, QStringLiteral("Tolvane v3.06b \u00a9"),
+        this, product::titleSpacedCopyright(),
         QStringLiteral("Please do not use blank spaces while assigning script's name!"),
         Box::Warning);
-    m_edit1->clear();
-    m_s.taskbar.set(QStringLiteral("Tolvane v3.06"), QString());
+    m_scriptName->clear();
+    m_s.taskbar.set(product::shortTitle(), QString());
 }
 
 void ToolWindow::checkLibraryName()
 {
-    const QString text = m_edit3->text();
+    const QString text = m_libraryName->text();
     QString message;
     if (text.contains(QLatin1Char(' ')))
         message = QStringLiteral("Please do not use blank spaces while entering Dll's name!");
     else if (!text.isEmpty() && NameChecks::isNumericName(text))
         message = QStringLiteral(
             "Compiler cannot process numeric values, as a first character in dll's name!");
+    else
+        message = NameChecks::fileNameProblem(text);
     if (message.isEmpty())
         return;
     m_s.taskbar.set(QStringLiteral("Rename DLL"), QStringLiteral("warning"));
-    m_s.prompter.ask(this, QStringLiteral("Tolvane v3.06..."), message, Box::Error);
-    m_edit3->clear();
-    m_s.taskbar.set(QStringLiteral("Tolvane v3.06"), QString());
+    m_s.prompter.ask(this, product::shortTitle() + QStringLiteral("..."), message, Box::Error);
+    m_libraryName->clear();
+    m_s.taskbar.set(product::shortTitle(), QString());
 }
 
 void ToolWindow::checkResName()
 {
-    if (!m_edit4->text().contains(QLatin1Char(' ')))
+    if (!m_resName->text().contains(QLatin1Char(' ')))
         return;
     setEnabled(false);
-    m_s.prompter.ask(nullptr, QStringLiteral("Tolvane v3.06 illegal typecast..."),
+    m_s.prompter.ask(nullptr, product::shortTitle() + QStringLiteral(" illegal typecast..."),
                      QStringLiteral("Please do not use blank spaces in this field!"), Box::Error);
     setEnabled(true);
-    m_edit4->clear();
+    m_resName->clear();
 }
 
 // Destination list ----------------------------------------------------------------------------
@@ -554,20 +577,20 @@ void ToolWindow::destinationChosen()
     if (m_s.platform.folderExists(m_s.platform.shortPath(text))) {
         m_destinationRoot = m_s.platform.driveRoot(text);
     } else {
-        m_edit2->removeItem(m_edit2->currentIndex());
-        m_edit2->setCurrentIndex(m_edit2->count() > 0 ? 0 : -1);
+        m_destinationList->removeItem(m_destinationList->currentIndex());
+        m_destinationList->setCurrentIndex(m_destinationList->count() > 0 ? 0 : -1);
     }
     if (!m_destinationRoot.isEmpty())
         if (const auto free = m_s.platform.freeSpace(m_destinationRoot))
-            m_label9->setText(NameChecks::diskLabel(m_destinationRoot, *free, true));
-    if (keyExists() && m_edit2->count() > 20) {
+            m_diskLabel->setText(NameChecks::diskLabel(m_destinationRoot, *free, true));
+    if (keyExists() && m_destinationList->count() > 20) {
         m_s.prompter.ask(
             nullptr, QStringLiteral("Bank Full..!"),
             QStringLiteral(
                 "The Maximum amount of favorites have been reached....removing 1 item !"),
             Box::Warning);
-        m_edit2->removeItem(m_edit2->currentIndex());
-        m_edit2->setCurrentIndex(0);
+        m_destinationList->removeItem(m_destinationList->currentIndex());
+        m_destinationList->setCurrentIndex(0);
     }
 }
 
@@ -578,9 +601,9 @@ void ToolWindow::browse()
     if (chosen.isEmpty())
         return;
     addDestination(m_s.platform.shortPath(chosen), false);
-    m_edit2->setFocus();
+    m_destinationList->setFocus();
     if (isVisible())
-        m_edit2->showPopup();
+        m_destinationList->showPopup();
 }
 
 void ToolWindow::openDestination()
@@ -593,7 +616,7 @@ void ToolWindow::openDestination()
         return;
     }
     Box b;
-    b.caption = QStringLiteral("Tolvane v3.06");
+    b.caption = product::shortTitle();
     b.icon = Box::Error;
     b.text = QStringLiteral("The directory specified : ") + text +
              QStringLiteral(" \" does not exist, or has been removed!");
@@ -604,7 +627,7 @@ void ToolWindow::removeAll()
 {
     Box b;
     b.owner = this;
-    b.caption = QStringLiteral("Tolvane v3.06b");
+    b.caption = product::title();
     b.text =
         QStringLiteral("Are you sure you want to delete' all saved directories from the program?");
     b.icon = Box::Warning;
@@ -612,7 +635,7 @@ void ToolWindow::removeAll()
     if (m_s.prompter.ask(b) != Box::Yes)
         return;
     m_s.settings.removeHistory();
-    m_edit2->clear();
+    m_destinationList->clear();
     m_removeAll->setEnabled(false);
     m_s.prompter.ask(Prompter::plain(
         QStringLiteral("Application needs to be restarted, for changes to take affect.")));
@@ -645,25 +668,23 @@ void ToolWindow::showOptions()
 {
     show();
     raise();
-    m_showF->hide();
-    m_panel1->show();
-    m_close->setEnabled(true);
+    m_progress->showOptions();
+    m_closeButton->setEnabled(true);
 }
 
 bool ToolWindow::closeWindow()
 {
     if (soundsOn())
         m_s.sound.play(QStringLiteral("A1"));
-    if (m_edit1->text().isEmpty())
-        m_edit1->setText(QStringLiteral("Untitled"));
-    if (m_edit3->text().isEmpty())
-        m_edit3->setText(QStringLiteral("Untitled"));
+    if (m_scriptName->text().isEmpty())
+        m_scriptName->setText(QStringLiteral("Untitled"));
+    if (m_libraryName->text().isEmpty())
+        m_libraryName->setText(QStringLiteral("Untitled"));
     if (keyExists()) {
         const QString error = m_s.settings.save(sequences::toolWindowSave(), *this);
         if (!error.isEmpty()) {
             m_s.prompter.ask(nullptr,
-                             m_s.taskbar.title().isEmpty() ? QStringLiteral("Tolvane v3.06b")
-                                                           : m_s.taskbar.title(),
+                             m_s.taskbar.title().isEmpty() ? product::title() : m_s.taskbar.title(),
                              error, Box::Error);
             return false;
         }
@@ -673,7 +694,7 @@ bool ToolWindow::closeWindow()
     }
     m_main.show();
     m_panel1->hide();
-    m_s.taskbar.set(QStringLiteral("Tolvane v3.06"), QStringLiteral("logo"));
+    m_s.taskbar.set(product::shortTitle(), QStringLiteral("logo"));
     if (m_main.isMinimized())
         m_main.showNormal();
     m_main.update();

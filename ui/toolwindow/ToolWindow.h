@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/services/Services.h"
 #include "settings/SettingsStore.h"
+#include "ui/services/Services.h"
 
 #include <QWidget>
 
@@ -19,7 +19,7 @@ class QToolButton;
 
 namespace tolvane {
 
-class ClipPlayer;
+class ProgressPanel;
 class MainWindow;
 class TFileLabel;
 class StringTableEditor;
@@ -89,16 +89,9 @@ class ToolWindow : public QWidget, public SettingsTarget
     QString hintLine() const;
 
     // The progress panel, driven by the build.
-    QLabel *msg2() const { return m_msg2; }
-    QLabel *msg3() const { return m_msg3; }
-    QLabel *msg4() const { return m_msg4; }
-    QProgressBar *bar1() const { return m_bar1; }
-    QProgressBar *bar2() const { return m_bar2; }
-    QFrame *progressPanel() const { return m_showF; }
-    QFrame *closingPanel() const { return m_closeF; }
+    ProgressPanel &progress() const { return *m_progress; }
     QWidget *optionsPanel() const { return m_panel1; }
-    QPushButton *closeButton() const { return m_close; }
-    QLabel *busyLamp() const { return m_red; }
+    QPushButton *closeButton() const { return m_closeButton; }
 
     // SettingsTarget
     void apply(const SequenceItem &item, const QVariant &value) override;
@@ -143,30 +136,57 @@ class ToolWindow : public QWidget, public SettingsTarget
     MainWindow &m_main;
     StringTableEditor *m_editor = nullptr;
     QList<QWidget *> m_wizardTargets;
-    QLabel *m_label1 = nullptr, *m_label2 = nullptr, *m_label3 = nullptr, *m_label9 = nullptr,
-           *m_label12 = nullptr, *m_label8 = nullptr, *m_label6 = nullptr, *m_image1 = nullptr,
-           *m_image2 = nullptr, *m_image4 = nullptr, *m_clr = nullptr, *m_red = nullptr,
-           *m_logo2 = nullptr, *m_caption = nullptr, *m_msg2 = nullptr, *m_msg3 = nullptr,
-           *m_msg4 = nullptr, *m_panel2 = nullptr;
-    TFileLabel *m_label4 = nullptr;
-    QLineEdit *m_edit1 = nullptr, *m_edit3 = nullptr, *m_edit4 = nullptr;
-    QFrame *m_panel3 = nullptr, *m_showF = nullptr, *m_closeF = nullptr;
+    QLabel *m_scriptNameCaption = nullptr;  // Label1
+    QLabel *m_resNameHelp = nullptr;        // Label2
+    QLabel *m_destinationCaption = nullptr; // Label3
+    QLabel *m_diskLabel = nullptr;          // Label9
+    QLabel *m_dropFilterCaption = nullptr;  // Label12
+    QLabel *m_unitsCaption = nullptr;       // Label8
+    QLabel *m_reservedWordsNote = nullptr;  // Label6
+    QLabel *m_compilingPicture = nullptr;   // Image1
+    QLabel *m_recurseOnPicture = nullptr;   // Image2
+    QLabel *m_recurseOffPicture = nullptr;  // Image4
+    QLabel *m_logo = nullptr;               // Logo2
+    QLabel *m_windowCaption = nullptr;      // "Tool Window" at the bottom left
+    QLabel *m_clr = nullptr, *m_panel2 = nullptr;
+    TFileLabel *m_hintLine = nullptr;   // Label4
+    QLineEdit *m_scriptName = nullptr;  // Edit1
+    QLineEdit *m_libraryName = nullptr; // Edit3
+    QLineEdit *m_resName = nullptr;     // Edit4
+    QFrame *m_panel3 = nullptr;
     QWidget *m_panel1 = nullptr;
-    QComboBox *m_idx1 = nullptr, *m_edit2 = nullptr, *m_resBox = nullptr;
-    QToolButton *m_spx = nullptr;
-    QCheckBox *m_cx8 = nullptr, *m_cx11 = nullptr, *m_dx1 = nullptr, *m_cx14 = nullptr,
-              *m_autoX = nullptr, *m_cx12 = nullptr, *m_cx13 = nullptr, *m_cx10 = nullptr,
-              *m_cx6 = nullptr, *m_rx2 = nullptr, *m_rfx = nullptr, *m_cx1 = nullptr,
-              *m_cx2 = nullptr, *m_cx3 = nullptr;
-    QRadioButton *m_rad1 = nullptr, *m_rad2 = nullptr;
-    QGroupBox *m_scriptGroup = nullptr, *m_saveGroup = nullptr, *m_colourGroup = nullptr,
-              *m_units = nullptr, *m_options = nullptr;
-    QPushButton *m_hbx2 = nullptr, *m_hbx3 = nullptr, *m_sb1 = nullptr, *m_sb2 = nullptr,
-                *m_manual = nullptr, *m_close = nullptr;
-    QProgressBar *m_bar1 = nullptr, *m_bar2 = nullptr;
+    QComboBox *m_prefixList = nullptr;            // Idx1
+    QComboBox *m_destinationList = nullptr;       // Edit2
+    QComboBox *m_dropFilterList = nullptr;        // ResBox
+    QToolButton *m_browseButton = nullptr;        // Spx
+    QCheckBox *m_fileInfoBox = nullptr;           // Cx8
+    QCheckBox *m_soundsBox = nullptr;             // Cx11
+    QCheckBox *m_executeOnLoadBox = nullptr;      // Dx1
+    QCheckBox *m_repairBox = nullptr;             // Cx14
+    QCheckBox *m_autoSortBox = nullptr;           // AutoX
+    QCheckBox *m_keepProjectBox = nullptr;        // Cx12
+    QCheckBox *m_summaryBox = nullptr;            // Cx13
+    QCheckBox *m_scriptsOnlyBox = nullptr;        // Cx10
+    QCheckBox *m_hintsBox = nullptr;              // Cx6
+    QCheckBox *m_hideOnBuildBox = nullptr;        // Rx2
+    QCheckBox *m_recurseBox = nullptr;            // Rfx
+    QCheckBox *m_classesBox = nullptr;            // Cx1
+    QCheckBox *m_windowsUnitBox = nullptr;        // Cx2
+    QCheckBox *m_dialogsBox = nullptr;            // Cx3
+    QRadioButton *m_promptedSaveButton = nullptr; // Rad1
+    QRadioButton *m_quickSaveButton = nullptr;    // Rad2
+    QGroupBox *m_scriptGroup = nullptr, *m_saveGroup = nullptr, *m_colourGroup = nullptr;
+    QGroupBox *m_unitsGroup = nullptr;             // Units
+    QGroupBox *m_optionsGroup = nullptr;           // OptionsGroup
+    QPushButton *m_hintBackgroundButton = nullptr; // Hbx2
+    QPushButton *m_hintTextButton = nullptr;       // Hbx3
+    QPushButton *m_windowColourButton = nullptr;   // SpeedButton1
+    QPushButton *m_fontColourButton = nullptr;     // SpeedButton2
+    QPushButton *m_manualButton = nullptr;         // Button1
+    QPushButton *m_closeButton = nullptr;          // Button2
+    ProgressPanel *m_progress = nullptr;
     QMenu *m_destMenu = nullptr;
     QAction *m_removeAll = nullptr;
-    ClipPlayer *m_clip = nullptr;
     QColor m_lastHintColour;
     QString m_destinationRoot;
     QPoint m_dragFrom;

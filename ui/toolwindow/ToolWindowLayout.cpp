@@ -1,9 +1,11 @@
 // How the tool window is laid out: its sections, controls and their places.
-#include "ui/services/ClipPlayer.h"
 #include "core/Identifiers.h"
+#include "core/Product.h"
 #include "ui/mainwindow/MainWindow.h"
-#include "ui/widgets/TFileLabel.h"
+#include "ui/toolwindow/ProgressPanel.h"
 #include "ui/toolwindow/ToolWindow.h"
+#include "ui/widgets/Lamp.h"
+#include "ui/widgets/TFileLabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,7 +14,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -42,18 +43,8 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, const Q
 
 QLabel *picture(QWidget *parent, const QString &name, const QColor &colour, const QRect &g)
 {
-    auto *l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setGeometry(g);
-    QPixmap pm(g.size());
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(90, 90, 90), 1));
-    p.setBrush(colour);
-    p.drawEllipse(QRectF(1.5, 1.5, g.width() - 3, g.height() - 3));
-    p.end();
-    l->setPixmap(pm);
+    QLabel *l = makeLamp(parent, name, colour, g.size());
+    l->move(g.topLeft());
     return l;
 }
 
@@ -97,127 +88,133 @@ void ToolWindow::buildLayout()
     m_scriptGroup = new Section(QStringLiteral("Script Properties"), this);
     m_scriptGroup->setGeometry(4, 0, 365, 119);
     QWidget *g = m_scriptGroup;
-    m_label1 =
+    m_scriptNameCaption =
         label(g, QStringLiteral("Label1"),
               QStringLiteral("Enter name for script file (max 20 characters)"), {8, 18, 290, 14});
-    m_edit1 = new QLineEdit(QStringLiteral("Untitled"), g);
-    m_edit1->setObjectName(QStringLiteral("Edit1"));
-    m_edit1->setMaxLength(20);
-    m_edit1->setGeometry(8, 33, 150, 21);
+    m_scriptName = new QLineEdit(QStringLiteral("Untitled"), g);
+    m_scriptName->setObjectName(QStringLiteral("Edit1"));
+    m_scriptName->setMaxLength(20);
+    m_scriptName->setGeometry(8, 33, 150, 21);
     m_panel3 = new QFrame(g);
     m_panel3->setObjectName(QStringLiteral("Panel3"));
     m_panel3->setFrameShape(QFrame::Panel);
     m_panel3->setFrameShadow(QFrame::Sunken);
     m_panel3->setGeometry(166, 33, 130, 21);
-    auto *brand = new QLabel(QStringLiteral("Kelvadore\u00ae"), m_panel3);
+    auto *brand = new QLabel(product::brand(), m_panel3);
     brand->setGeometry(2, 2, 126, 17);
     brand->setAlignment(Qt::AlignCenter);
     brand->setEnabled(false);
-    m_edit4 = new QLineEdit(QStringLiteral("Untitled"), g);
-    m_edit4->setObjectName(QStringLiteral("Edit4"));
-    m_edit4->setMaxLength(20);
-    m_edit4->setGeometry(166, 33, 130, 21);
-    m_idx1 = new QComboBox(g);
-    m_idx1->setObjectName(QStringLiteral("Idx1"));
-    m_idx1->addItems(Identifiers::items());
-    m_idx1->setCurrentIndex(0);
-    m_idx1->setCursor(Qt::PointingHandCursor);
-    m_idx1->setGeometry(302, 33, 56, 21);
-    m_label2 = label(g, QStringLiteral("Label2"),
-                     QStringLiteral("Enter a name here if processing a single file only.This field "
-                                    "is void if using multiple files."),
-                     {8, 55, 236, 26});
-    m_label2->setWordWrap(true);
-    m_label2->setCursor(Qt::WhatsThisCursor);
-    QFont small = m_label2->font();
+    m_resName = new QLineEdit(QStringLiteral("Untitled"), g);
+    m_resName->setObjectName(QStringLiteral("Edit4"));
+    m_resName->setMaxLength(20);
+    m_resName->setGeometry(166, 33, 130, 21);
+    m_prefixList = new QComboBox(g);
+    m_prefixList->setObjectName(QStringLiteral("Idx1"));
+    m_prefixList->addItems(Identifiers::items());
+    m_prefixList->setCurrentIndex(0);
+    m_prefixList->setCursor(Qt::PointingHandCursor);
+    m_prefixList->setGeometry(302, 33, 56, 21);
+    m_resNameHelp =
+        label(g, QStringLiteral("Label2"),
+              QStringLiteral("Enter a name here if processing a single file only.This field "
+                             "is void if using multiple files."),
+              {8, 55, 236, 26});
+    m_resNameHelp->setWordWrap(true);
+    m_resNameHelp->setCursor(Qt::WhatsThisCursor);
+    QFont small = m_resNameHelp->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
-    m_label2->setFont(small);
+    m_resNameHelp->setFont(small);
     m_panel2 = label(g, QStringLiteral("Panel2"), QStringLiteral("ResName              ResId"),
                      {246, 59, 112, 16});
     m_panel2->setFrameShape(QFrame::Panel);
     m_panel2->setAlignment(Qt::AlignCenter);
     m_panel2->setCursor(Qt::WhatsThisCursor);
     m_panel2->setFont(small);
-    m_label3 = label(g, QStringLiteral("Label3"), QStringLiteral("Destination directory:"),
-                     {8, 79, 200, 14});
-    m_edit2 = new QComboBox(g);
-    m_edit2->setObjectName(QStringLiteral("Edit2"));
-    m_edit2->setEditable(true);
-    m_edit2->setInsertPolicy(QComboBox::NoInsert);
-    m_edit2->setMaxVisibleItems(25);
-    m_edit2->setGeometry(8, 93, 314, 22);
-    m_edit2->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_spx = new QToolButton(g);
-    m_spx->setObjectName(QStringLiteral("Spx"));
-    m_spx->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    m_spx->setCursor(Qt::PointingHandCursor);
-    m_spx->setGeometry(326, 93, 32, 22);
-    m_spx->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_destinationCaption = label(g, QStringLiteral("Label3"),
+                                 QStringLiteral("Destination directory:"), {8, 79, 200, 14});
+    m_destinationList = new QComboBox(g);
+    m_destinationList->setObjectName(QStringLiteral("Edit2"));
+    m_destinationList->setEditable(true);
+    m_destinationList->setInsertPolicy(QComboBox::NoInsert);
+    m_destinationList->setMaxVisibleItems(25);
+    m_destinationList->setGeometry(8, 93, 314, 22);
+    m_destinationList->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_browseButton = new QToolButton(g);
+    m_browseButton->setObjectName(QStringLiteral("Spx"));
+    m_browseButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    m_browseButton->setCursor(Qt::PointingHandCursor);
+    m_browseButton->setGeometry(326, 93, 32, 22);
+    m_browseButton->setContextMenuPolicy(Qt::CustomContextMenu);
     m_destMenu = new QMenu(this);
     m_removeAll = m_destMenu->addAction(QStringLiteral("Remove All"));
     m_removeAll->setObjectName(QStringLiteral("RemoveAll"));
     m_removeAll->setEnabled(false);
 
-    m_label9 = label(this, QStringLiteral("Label9"), QString(), {4, 119, 365, 16});
-    m_label9->setAlignment(Qt::AlignCenter);
+    m_diskLabel = label(this, QStringLiteral("Label9"), QString(), {4, 119, 365, 16});
+    m_diskLabel->setAlignment(Qt::AlignCenter);
 
     // Options panel, and the progress panel in the same place.
     m_panel1 = new QWidget(this);
     m_panel1->setObjectName(QStringLiteral("Panel1"));
     m_panel1->setGeometry(0, 135, 373, 206);
     QWidget *p = m_panel1;
-    m_label4 = new TFileLabel(p);
-    m_label4->setObjectName(QStringLiteral("Label4"));
-    m_label4->setSeparator(QStringLiteral("\\"));
-    m_label4->setGeometry(6, 2, 361, 18);
-    m_label4->setFrameShape(QFrame::Panel);
-    m_label4->setFrameShadow(QFrame::Sunken);
-    m_label4->setAlignment(Qt::AlignCenter);
-    m_label4->setAutoFillBackground(true);
-    m_options = new Section(p);
-    m_options->setObjectName(QStringLiteral("OptionsGroup"));
-    m_options->setGeometry(6, 20, 361, 184);
-    m_cx8 = check(p, QStringLiteral("Cx8"), QStringLiteral("Include file info..."),
-                  {12, 28, 168, 18}, false);
-    m_cx11 = check(p, QStringLiteral("Cx11"), QStringLiteral("Enable sounds..."), {12, 46, 168, 18},
-                   false);
-    m_dx1 = check(p, QStringLiteral("Dx1"), QStringLiteral("Execute on load..."), {12, 64, 168, 18},
-                  false);
-    m_cx14 = check(p, QStringLiteral("Cx14"), QStringLiteral("Repair project files..."),
-                   {12, 82, 168, 18}, false);
-    m_autoX = check(p, QStringLiteral("AutoX"), QStringLiteral("Auto Sort file list contents..."),
-                    {12, 100, 168, 18}, false);
+    m_hintLine = new TFileLabel(p);
+    m_hintLine->setObjectName(QStringLiteral("Label4"));
+    m_hintLine->setSeparator(QStringLiteral("\\"));
+    m_hintLine->setGeometry(6, 2, 361, 18);
+    m_hintLine->setFrameShape(QFrame::Panel);
+    m_hintLine->setFrameShadow(QFrame::Sunken);
+    m_hintLine->setAlignment(Qt::AlignCenter);
+    m_hintLine->setAutoFillBackground(true);
+    m_optionsGroup = new Section(p);
+    m_optionsGroup->setObjectName(QStringLiteral("OptionsGroup"));
+    m_optionsGroup->setGeometry(6, 20, 361, 184);
+    m_fileInfoBox = check(p, QStringLiteral("Cx8"), QStringLiteral("Include file info..."),
+                          {12, 28, 168, 18}, false);
+    m_soundsBox = check(p, QStringLiteral("Cx11"), QStringLiteral("Enable sounds..."),
+                        {12, 46, 168, 18}, false);
+    m_executeOnLoadBox = check(p, QStringLiteral("Dx1"), QStringLiteral("Execute on load..."),
+                               {12, 64, 168, 18}, false);
+    m_repairBox = check(p, QStringLiteral("Cx14"), QStringLiteral("Repair project files..."),
+                        {12, 82, 168, 18}, false);
+    m_autoSortBox =
+        check(p, QStringLiteral("AutoX"), QStringLiteral("Auto Sort file list contents..."),
+              {12, 100, 168, 18}, false);
     m_saveGroup = new Section(QStringLiteral("When saving projects:"), p);
     m_saveGroup->setGeometry(12, 118, 172, 48);
-    m_rad1 = new QRadioButton(QStringLiteral("Prompt for name..."), m_saveGroup);
-    m_rad1->setObjectName(QStringLiteral("Rad1"));
-    m_rad1->setGeometry(8, 15, 156, 16);
-    m_rad1->setChecked(true);
-    m_rad2 = new QRadioButton(QStringLiteral("Use Quick save... "), m_saveGroup);
-    m_rad2->setObjectName(QStringLiteral("Rad2"));
-    m_rad2->setGeometry(8, 30, 156, 16);
-    m_label12 = label(p, QStringLiteral("Label12"), QStringLiteral("Load Files of Type"),
-                      {14, 168, 170, 14});
-    m_resBox = new QComboBox(p);
-    m_resBox->setObjectName(QStringLiteral("ResBox"));
-    m_resBox->addItems(dropFilters());
-    m_resBox->setCurrentIndex(0);
-    m_resBox->setCursor(Qt::PointingHandCursor);
-    m_resBox->setGeometry(12, 181, 172, 21);
-    m_cx12 = check(p, QStringLiteral("Cx12"), QStringLiteral("Save copy (. DPR) file to disk"),
-                   {180, 28, 182, 18}, false, true);
-    m_cx13 = check(p, QStringLiteral("Cx13"), QStringLiteral("Display file summary on exit"),
-                   {180, 46, 182, 18}, true, true);
-    m_cx10 = check(p, QStringLiteral("Cx10"), QStringLiteral("Disable build (scripts only)"),
-                   {180, 64, 182, 18}, false, true);
-    m_cx6 = check(p, QStringLiteral("Cx6"), QStringLiteral("Show status bar hints"),
-                  {180, 82, 182, 18}, true, true);
-    m_rx2 = check(p, QStringLiteral("Rx2"), QStringLiteral("Hide window on build "),
-                  {180, 100, 182, 18}, false, true);
-    m_rfx = check(p, QStringLiteral("Rfx"), QStringLiteral("Recurse folders"), {212, 118, 148, 18},
-                  false, true);
-    m_image2 = picture(p, QStringLiteral("Image2"), QColor(250, 210, 40), {194, 119, 18, 16});
-    m_image4 = picture(p, QStringLiteral("Image4"), QColor(225, 225, 225), {194, 119, 18, 16});
+    m_promptedSaveButton = new QRadioButton(QStringLiteral("Prompt for name..."), m_saveGroup);
+    m_promptedSaveButton->setObjectName(QStringLiteral("Rad1"));
+    m_promptedSaveButton->setGeometry(8, 15, 156, 16);
+    m_promptedSaveButton->setChecked(true);
+    m_quickSaveButton = new QRadioButton(QStringLiteral("Use Quick save... "), m_saveGroup);
+    m_quickSaveButton->setObjectName(QStringLiteral("Rad2"));
+    m_quickSaveButton->setGeometry(8, 30, 156, 16);
+    m_dropFilterCaption = label(p, QStringLiteral("Label12"), QStringLiteral("Load Files of Type"),
+                                {14, 168, 170, 14});
+    m_dropFilterList = new QComboBox(p);
+    m_dropFilterList->setObjectName(QStringLiteral("ResBox"));
+    m_dropFilterList->addItems(dropFilters());
+    m_dropFilterList->setCurrentIndex(0);
+    m_dropFilterList->setCursor(Qt::PointingHandCursor);
+    m_dropFilterList->setGeometry(12, 181, 172, 21);
+    m_keepProjectBox =
+        check(p, QStringLiteral("Cx12"), QStringLiteral("Save copy (. DPR) file to disk"),
+              {180, 28, 182, 18}, false, true);
+    m_summaryBox = check(p, QStringLiteral("Cx13"), QStringLiteral("Display file summary on exit"),
+                         {180, 46, 182, 18}, true, true);
+    m_scriptsOnlyBox =
+        check(p, QStringLiteral("Cx10"), QStringLiteral("Disable build (scripts only)"),
+              {180, 64, 182, 18}, false, true);
+    m_hintsBox = check(p, QStringLiteral("Cx6"), QStringLiteral("Show status bar hints"),
+                       {180, 82, 182, 18}, true, true);
+    m_hideOnBuildBox = check(p, QStringLiteral("Rx2"), QStringLiteral("Hide window on build "),
+                             {180, 100, 182, 18}, false, true);
+    m_recurseBox = check(p, QStringLiteral("Rfx"), QStringLiteral("Recurse folders"),
+                         {212, 118, 148, 18}, false, true);
+    m_recurseOnPicture =
+        picture(p, QStringLiteral("Image2"), QColor(250, 210, 40), {194, 119, 18, 16});
+    m_recurseOffPicture =
+        picture(p, QStringLiteral("Image4"), QColor(225, 225, 225), {194, 119, 18, 16});
     m_colourGroup = new Section(QStringLiteral("Window && font Colors"), p);
     m_colourGroup->setGeometry(190, 138, 172, 64);
     auto flat = [&](const QString &name, const QString &text, const QRect &r) {
@@ -229,95 +226,94 @@ void ToolWindow::buildLayout()
         b->setContextMenuPolicy(Qt::CustomContextMenu);
         return b;
     };
-    m_hbx2 = flat(QStringLiteral("Hbx2"), QStringLiteral("Hint bg color"), {4, 16, 82, 20});
-    m_hbx3 = flat(QStringLiteral("Hbx3"), QStringLiteral("Hint font color"), {86, 16, 82, 20});
-    m_sb1 = flat(QStringLiteral("SpeedButton1"), QStringLiteral("Window color"), {4, 38, 82, 20});
-    m_sb2 = flat(QStringLiteral("SpeedButton2"), QStringLiteral("Font color"), {86, 38, 82, 20});
+    m_hintBackgroundButton =
+        flat(QStringLiteral("Hbx2"), QStringLiteral("Hint bg color"), {4, 16, 82, 20});
+    m_hintTextButton =
+        flat(QStringLiteral("Hbx3"), QStringLiteral("Hint font color"), {86, 16, 82, 20});
+    m_windowColourButton =
+        flat(QStringLiteral("SpeedButton1"), QStringLiteral("Window color"), {4, 38, 82, 20});
+    m_fontColourButton =
+        flat(QStringLiteral("SpeedButton2"), QStringLiteral("Font color"), {86, 38, 82, 20});
 
-    m_showF = new QFrame(this);
-    m_showF->setObjectName(QStringLiteral("ShowF"));
-    m_showF->setFrameShape(QFrame::Panel);
-    m_showF->setGeometry(0, 135, 373, 206);
-    m_clip = new ClipPlayer(QStringLiteral("A4"), m_showF);
-    m_clip->setGeometry(101, 20, 170, 40);
-    m_msg2 = label(m_showF, QStringLiteral("Msg2"), QString(), {10, 64, 353, 42});
-    m_msg2->setAlignment(Qt::AlignCenter);
-    m_msg2->setWordWrap(true);
-    m_msg3 = label(m_showF, QStringLiteral("Msg3"), QString(), {10, 108, 353, 16});
-    m_msg3->setAlignment(Qt::AlignCenter);
-    m_bar1 = new QProgressBar(m_showF);
-    m_bar1->setObjectName(QStringLiteral("Bar1"));
-    m_bar1->setGeometry(40, 128, 293, 14);
-    m_bar1->setTextVisible(false);
-    m_bar1->hide();
-    auto *line = new QFrame(m_showF);
-    line->setFrameShape(QFrame::HLine);
-    line->setGeometry(10, 148, 353, 3);
-    m_msg4 = label(m_showF, QStringLiteral("Msg4"), QString(), {10, 154, 353, 16});
-    m_msg4->setAlignment(Qt::AlignCenter);
-    m_bar2 = new QProgressBar(m_showF);
-    m_bar2->setObjectName(QStringLiteral("Bar2"));
-    m_bar2->setGeometry(40, 176, 293, 14);
-    m_bar2->setTextVisible(false);
-    m_bar2->hide();
-    m_closeF = new QFrame(m_showF);
-    m_closeF->setObjectName(QStringLiteral("CloseF"));
-    m_closeF->setGeometry(98, 18, 176, 56);
-    m_closeF->setAutoFillBackground(true);
-    m_closeF->hide();
-    m_showF->hide();
+    m_progress = new ProgressPanel(this, m_panel1);
 
-    m_units = new Section(QStringLiteral("Units"), this);
-    m_units->setObjectName(QStringLiteral("Units"));
-    m_units->setGeometry(4, 343, 365, 80);
-    m_label8 =
-        label(m_units, QStringLiteral("Label8"),
+    m_unitsGroup = new Section(QStringLiteral("Units"), this);
+    m_unitsGroup->setObjectName(QStringLiteral("Units"));
+    m_unitsGroup->setGeometry(4, 343, 365, 80);
+    m_unitsCaption =
+        label(m_unitsGroup, QStringLiteral("Label8"),
               QStringLiteral("Check the units to add to DLL's uses section."), {8, 16, 300, 14});
-    m_cx1 =
-        check(m_units, QStringLiteral("Cx1"), QStringLiteral("Classes..."), {8, 32, 100, 18}, true);
-    m_cx2 = check(m_units, QStringLiteral("Cx2"), QStringLiteral("Windows..."), {112, 32, 100, 18},
-                  true);
-    m_cx3 = check(m_units, QStringLiteral("Cx3"), QStringLiteral("Dialogs..."), {216, 32, 100, 18},
-                  false);
-    m_image1 = label(m_units, QStringLiteral("Image1"), QString(), {330, 14, 24, 24});
-    m_image1->setPixmap(style()->standardIcon(QStyle::SP_DriveHDIcon).pixmap(24, 24));
-    m_edit3 = new QLineEdit(QStringLiteral("Untitled"), m_units);
-    m_edit3->setObjectName(QStringLiteral("Edit3"));
-    m_edit3->setGeometry(8, 52, 150, 21);
-    m_label6 = label(m_units, QStringLiteral("Label6"),
-                     QStringLiteral("Use caution not to enter reserved words when naming the DLL"),
-                     {164, 50, 194, 28});
-    m_label6->setWordWrap(true);
-    m_label6->setFont(small);
+    m_classesBox = check(m_unitsGroup, QStringLiteral("Cx1"), QStringLiteral("Classes..."),
+                         {8, 32, 100, 18}, true);
+    m_windowsUnitBox = check(m_unitsGroup, QStringLiteral("Cx2"), QStringLiteral("Windows..."),
+                             {112, 32, 100, 18}, true);
+    m_dialogsBox = check(m_unitsGroup, QStringLiteral("Cx3"), QStringLiteral("Dialogs..."),
+                         {216, 32, 100, 18}, false);
+    m_compilingPicture =
+        label(m_unitsGroup, QStringLiteral("Image1"), QString(), {330, 14, 24, 24});
+    m_compilingPicture->setPixmap(style()->standardIcon(QStyle::SP_DriveHDIcon).pixmap(24, 24));
+    m_libraryName = new QLineEdit(QStringLiteral("Untitled"), m_unitsGroup);
+    m_libraryName->setObjectName(QStringLiteral("Edit3"));
+    m_libraryName->setGeometry(8, 52, 150, 21);
+    m_reservedWordsNote =
+        label(m_unitsGroup, QStringLiteral("Label6"),
+              QStringLiteral("Use caution not to enter reserved words when naming the DLL"),
+              {164, 50, 194, 28});
+    m_reservedWordsNote->setWordWrap(true);
+    m_reservedWordsNote->setFont(small);
 
     m_clr = picture(this, QStringLiteral("CLR"), QColor(235, 235, 235), {10, 432, 16, 16});
-    m_red = picture(this, QStringLiteral("RED"), QColor(220, 40, 40), {10, 432, 16, 16});
     m_clr->setToolTip(QStringLiteral("Execute on-drop \"Enabled\""));
-    m_red->setToolTip(QStringLiteral("Execute on-drop \"Enabled\""));
-    m_red->hide();
-    m_logo2 = label(this, QStringLiteral("Logo2"), QStringLiteral("Tolvane"), {32, 426, 150, 26});
+    m_logo = label(this, QStringLiteral("Logo2"), QStringLiteral("Tolvane"), {32, 426, 150, 26});
     QFont logoFont(QStringLiteral("Tahoma"), 14, QFont::Bold);
-    m_logo2->setFont(logoFont);
-    m_caption = label(this, QStringLiteral("ToolCaption"), QStringLiteral("Tool Window"),
-                      {10, 456, 120, 16});
-    QPalette cp = m_caption->palette();
+    m_logo->setFont(logoFont);
+    m_windowCaption = label(this, QStringLiteral("ToolCaption"), QStringLiteral("Tool Window"),
+                            {10, 456, 120, 16});
+    QPalette cp = m_windowCaption->palette();
     cp.setColor(QPalette::WindowText, Qt::gray);
-    m_caption->setPalette(cp);
-    m_manual = new QPushButton(QStringLiteral("&Manual"), this);
-    m_manual->setObjectName(QStringLiteral("Button1"));
-    m_manual->setCursor(Qt::WhatsThisCursor);
-    m_manual->setGeometry(196, 440, 80, 26);
-    m_close = new QPushButton(QStringLiteral("&Close"), this);
-    m_close->setObjectName(QStringLiteral("Button2"));
-    m_close->setCursor(Qt::PointingHandCursor);
-    m_close->setGeometry(282, 440, 80, 26);
-    m_close->setDefault(true);
+    m_windowCaption->setPalette(cp);
+    m_manualButton = new QPushButton(QStringLiteral("&Manual"), this);
+    m_manualButton->setObjectName(QStringLiteral("Button1"));
+    m_manualButton->setCursor(Qt::WhatsThisCursor);
+    m_manualButton->setGeometry(196, 440, 80, 26);
+    m_closeButton = new QPushButton(QStringLiteral("&Close"), this);
+    m_closeButton->setObjectName(QStringLiteral("Button2"));
+    m_closeButton->setCursor(Qt::PointingHandCursor);
+    m_closeButton->setGeometry(282, 440, 80, 26);
+    m_closeButton->setDefault(true);
 
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             m_label1,  m_edit1, m_label2, m_panel2, m_label3, m_edit2, m_spx,  m_label4,
-             m_options, m_cx8,   m_cx11,   m_dx1,    m_cx14,   m_autoX, m_rad1, m_rad2,
-             m_label12, m_cx12,  m_cx13,   m_cx10,   m_cx6,    m_rx2,   m_rfx,  m_hbx2,
-             m_hbx3,    m_sb1,   m_sb2,    m_units,  m_label8, m_edit3, m_clr,  m_close})
+    for (QWidget *w : std::initializer_list<QWidget *>{m_scriptNameCaption,
+                                                       m_scriptName,
+                                                       m_resNameHelp,
+                                                       m_panel2,
+                                                       m_destinationCaption,
+                                                       m_destinationList,
+                                                       m_browseButton,
+                                                       m_hintLine,
+                                                       m_optionsGroup,
+                                                       m_fileInfoBox,
+                                                       m_soundsBox,
+                                                       m_executeOnLoadBox,
+                                                       m_repairBox,
+                                                       m_autoSortBox,
+                                                       m_promptedSaveButton,
+                                                       m_quickSaveButton,
+                                                       m_dropFilterCaption,
+                                                       m_keepProjectBox,
+                                                       m_summaryBox,
+                                                       m_scriptsOnlyBox,
+                                                       m_hintsBox,
+                                                       m_hideOnBuildBox,
+                                                       m_recurseBox,
+                                                       m_hintBackgroundButton,
+                                                       m_hintTextButton,
+                                                       m_windowColourButton,
+                                                       m_fontColourButton,
+                                                       m_unitsGroup,
+                                                       m_unitsCaption,
+                                                       m_libraryName,
+                                                       m_clr,
+                                                       m_closeButton})
         w->installEventFilter(this);
 }
 

@@ -1,7 +1,7 @@
 // The tool window as the source and target of the settings sequences, and its colour values.
 #include "ui/mainwindow/MainWindow.h"
-#include "ui/widgets/TFileLabel.h"
 #include "ui/toolwindow/ToolWindow.h"
+#include "ui/widgets/TFileLabel.h"
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -26,59 +26,59 @@ void ToolWindow::apply(const SequenceItem &item, const QVariant &value)
     auto flag = [&](QCheckBox *box) { box->setChecked(value.toBool()); };
     if (n == QLatin1String("Recent Local")) {
         const int i = value.toInt();
-        if (i >= 0 && i < m_edit2->count())
-            m_edit2->setCurrentIndex(i);
+        if (i >= 0 && i < m_destinationList->count())
+            m_destinationList->setCurrentIndex(i);
     } else if (n == QLatin1String("Script Name")) {
-        m_edit1->setText(value.toString());
+        m_scriptName->setText(value.toString());
     } else if (n == QLatin1String("Library Name")) {
-        m_edit3->setText(value.toString());
+        m_libraryName->setText(value.toString());
     } else if (n == QLatin1String("Res Name")) {
-        m_edit4->setText(value.toString());
+        m_resName->setText(value.toString());
     } else if (n == QLatin1String("Prompt Res ID")) {
         setPrefixPosition(value.toInt());
     } else if (n == QLatin1String("Script Type")) {
         const int i = value.toInt();
-        m_resBox->setCurrentIndex(i >= 0 && i < m_resBox->count() ? i : -1);
+        m_dropFilterList->setCurrentIndex(i >= 0 && i < m_dropFilterList->count() ? i : -1);
     } else if (n == QLatin1String("Prompt Recurse")) {
-        flag(m_rfx);
+        flag(m_recurseBox);
     } else if (n == QLatin1String("Prompt Name")) {
         if (value.toBool())
-            m_rad1->setChecked(true);
+            m_promptedSaveButton->setChecked(true);
     } else if (n == QLatin1String("Prompt Not")) {
         if (value.toBool())
-            m_rad2->setChecked(true);
+            m_quickSaveButton->setChecked(true);
     } else if (n == QLatin1String("Prompt FileInfo")) {
-        flag(m_cx8);
+        flag(m_fileInfoBox);
     } else if (n == QLatin1String("Prompt Close")) {
-        flag(m_rx2);
+        flag(m_hideOnBuildBox);
     } else if (n == QLatin1String("Prompt Drag")) {
-        flag(m_dx1);
+        flag(m_executeOnLoadBox);
     } else if (n == QLatin1String("Prompt Sound")) {
-        flag(m_cx11);
+        flag(m_soundsBox);
     } else if (n == QLatin1String("Prompt Auto Sort")) {
-        if (on(m_dx1))
-            m_autoX->setCheckState(Qt::PartiallyChecked);
+        if (on(m_executeOnLoadBox))
+            m_autoSortBox->setCheckState(Qt::PartiallyChecked);
         else
-            flag(m_autoX);
+            flag(m_autoSortBox);
     } else if (n == QLatin1String("Prompt ReName")) {
-        flag(m_cx14);
+        flag(m_repairBox);
     } else if (n == QLatin1String("Prompt Summary")) {
-        flag(m_cx13);
+        flag(m_summaryBox);
     } else if (n == QLatin1String("Prompt Position")) {
-        if (on(m_cx10))
-            m_cx12->setCheckState(Qt::PartiallyChecked);
+        if (on(m_scriptsOnlyBox))
+            m_keepProjectBox->setCheckState(Qt::PartiallyChecked);
         else
-            flag(m_cx12);
+            flag(m_keepProjectBox);
     } else if (n == QLatin1String("Prompt Compile")) {
-        flag(m_cx10);
+        flag(m_scriptsOnlyBox);
     } else if (n == QLatin1String("Prompt sHint")) {
-        flag(m_cx6);
+        flag(m_hintsBox);
     } else if (n == QLatin1String("Prompt Class")) {
-        flag(m_cx1);
+        flag(m_classesBox);
     } else if (n == QLatin1String("Prompt Window")) {
-        flag(m_cx2);
+        flag(m_windowsUnitBox);
     } else if (n == QLatin1String("Prompt Dialog")) {
-        flag(m_cx3);
+        flag(m_dialogsBox);
     } else if (n == QLatin1String("Color") || n == QLatin1String("Font")) {
         QWidget *w = targetNamed(item.target.isEmpty() ? QStringLiteral("Edit1") : item.target);
         if (!w)
@@ -89,11 +89,11 @@ void ToolWindow::apply(const SequenceItem &item, const QVariant &value)
         else
             setColours(w, nullptr, &c, 0, value.toUInt());
     } else if (n == QLatin1String("hColor")) {
-        const QColor c = colourFrom(value.toUInt(), m_label4->palette());
-        setColours(m_label4, &c, nullptr, value.toUInt(), 0);
+        const QColor c = colourFrom(value.toUInt(), m_hintLine->palette());
+        setColours(m_hintLine, &c, nullptr, value.toUInt(), 0);
     } else if (n == QLatin1String("hFColor")) {
-        const QColor c = colourFrom(value.toUInt(), m_label4->palette());
-        setColours(m_label4, nullptr, &c, 0, value.toUInt());
+        const QColor c = colourFrom(value.toUInt(), m_hintLine->palette());
+        setColours(m_hintLine, nullptr, &c, 0, value.toUInt());
     } else if (n == QLatin1String("Tool Left")) {
         move(value.toInt(), y());
     } else if (n == QLatin1String("Tool Top")) {
@@ -105,11 +105,11 @@ QVariant ToolWindow::current(const SequenceItem &item) const
 {
     const QString &n = item.name;
     if (n == QLatin1String("Script Name"))
-        return m_edit1->text();
+        return m_scriptName->text();
     if (n == QLatin1String("Library Name"))
-        return m_edit3->text();
+        return m_libraryName->text();
     if (n == QLatin1String("Res Name"))
-        return m_edit4->text();
+        return m_resName->text();
     if (n == QLatin1String("Filter Type"))
         return const_cast<ToolWindow *>(this)->dropFilterMask();
     if (n == QLatin1String("Recent Folder"))
@@ -119,11 +119,11 @@ QVariant ToolWindow::current(const SequenceItem &item) const
     if (n == QLatin1String("TempDir2"))
         return m_main.recentProjectFolder();
     if (n == QLatin1String("Recent Local"))
-        return m_edit2->currentIndex();
+        return m_destinationList->currentIndex();
     if (n == QLatin1String("Script Type"))
-        return m_resBox->currentIndex();
+        return m_dropFilterList->currentIndex();
     if (n == QLatin1String("Prompt Res ID"))
-        return m_idx1->currentIndex();
+        return m_prefixList->currentIndex();
     static const QHash<QString, QString> boxes = {
         {"Prompt Recurse", "Rfx"},   {"Prompt FileInfo", "Cx8"}, {"Prompt Drag", "Dx1"},
         {"Prompt Close", "Rx2"},     {"Prompt Sound", "Cx11"},   {"Prompt Auto Sort", "AutoX"},
@@ -133,9 +133,9 @@ QVariant ToolWindow::current(const SequenceItem &item) const
     if (boxes.contains(n))
         return on(findChild<QCheckBox *>(boxes.value(n)));
     if (n == QLatin1String("Prompt Name"))
-        return m_rad1->isChecked();
+        return m_promptedSaveButton->isChecked();
     if (n == QLatin1String("Prompt Not"))
-        return m_rad2->isChecked();
+        return m_quickSaveButton->isChecked();
     auto stored = [](const QWidget *w, const char *property, QPalette::ColorRole role) -> QVariant {
         const QVariant v = w->property(property);
         if (v.isValid())
@@ -143,20 +143,20 @@ QVariant ToolWindow::current(const SequenceItem &item) const
         return colourValue(w->palette().color(role));
     };
     if (n == QLatin1String("Color"))
-        return m_edit1->property("colourValue").isValid()
-                   ? stored(m_edit1, "colourValue", QPalette::Base)
+        return m_scriptName->property("colourValue").isValid()
+                   ? stored(m_scriptName, "colourValue", QPalette::Base)
                    : QVariant(0x80000005u);
     if (n == QLatin1String("Font"))
-        return m_edit1->property("fontValue").isValid()
-                   ? stored(m_edit1, "fontValue", QPalette::Text)
+        return m_scriptName->property("fontValue").isValid()
+                   ? stored(m_scriptName, "fontValue", QPalette::Text)
                    : QVariant(0u);
     if (n == QLatin1String("hColor"))
-        return m_label4->property("colourValue").isValid()
-                   ? stored(m_label4, "colourValue", QPalette::Window)
+        return m_hintLine->property("colourValue").isValid()
+                   ? stored(m_hintLine, "colourValue", QPalette::Window)
                    : QVariant(0x8000000Fu);
     if (n == QLatin1String("hFColor"))
-        return m_label4->property("fontValue").isValid()
-                   ? stored(m_label4, "fontValue", QPalette::WindowText)
+        return m_hintLine->property("fontValue").isValid()
+                   ? stored(m_hintLine, "fontValue", QPalette::WindowText)
                    : QVariant(0u);
     if (n == QLatin1String("Tool Left"))
         return x();

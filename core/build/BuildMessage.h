@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+
+namespace tolvane {
+
+// One message box or question of the build, as the user is to see it. The id lets a reporter
+// without windows answer by policy.
+struct BuildMessage
+{
+    enum class Id
+    {
+        InvalidLink,
+        ResIdConflict,
+        EmptyFile,
+        SameNames,
+        NoDestination,
+        RecentDirectory,
+        RemoveUnselected,
+        BadName,
+        BadPath,
+        MissingProgramFolder,
+        InvalidLocation,
+        SameFolder,
+        ScriptNotWritten,
+        ConfigurationProblem,
+        ProjectNotWritten,
+        CompileError,
+        SpaceFailure,
+        MoveFailed,
+        FileSummary,
+        InvalidDrive,
+        PrintFailed
+    };
+    enum class Icon
+    {
+        None,
+        Information,
+        Warning,
+        Error,
+        Question
+    };
+    enum Button
+    {
+        Ok = 1,
+        Yes = 2,
+        No = 4,
+        Abort = 8
+    };
+    enum class Owner
+    {
+        None,
+        FileList,
+        MainWindow,
+        ToolWindow,
+        BesideToolWindow, // no owner, placed left of and below the tool window's top left
+    };
+
+    Id id = Id::InvalidLink;
+    QString caption;
+    QString text; // line breaks are single carriage returns
+    Icon icon = Icon::None;
+    int buttons = Ok;
+    Owner owner = Owner::None;
+    // Both windows take no input while the box shows.
+    bool windowsDisabled = false;
+};
+
+} // namespace tolvane

@@ -1,0 +1,638 @@
+#include "core/build/BuildEngine.h"
+#include "platform/Clock.h"
+#include "platform/LinuxPlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QQueue>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+using namespace tolvane;
+
+namespace {
+
+const QString bin = QStringLiteral(TOOLCHAIN_BIN);
+
+// Every call of the engine as one line of text; answers queued in advance.
+class RecordingReporter : public BuildReporter
+{
+  public:
+    Answer ask(const BuildMessage &m) override
+    {
+        messages << m;
+        events << QStringLiteral("ask ") + m.caption;
+        return answers.isEmpty() ? Ok : answers.dequeue();
+    }
+    void pause(int ms) override { paused += ms; }
+    void playSound(const QString &name) override { events << QStringLiteral("sound ") + name; }
+    void setLine(Line line, const QString &text) override
+    {
+        lines[int(line)] = text;
+        events << QStringLiteral("Msg%1 %2").arg(int(line) + 2).arg(text);
+    }
+    void setBarValue(Bar bar, int value) override { bars[int(bar)] = value; }
+    void setBarMaximum(Bar, int) override {}
+    void setBarVisible(Bar, bool) override {}
+    void setPanelVisible(Panel panel, bool visible) override
+    {
+        panels[int(panel)] = visible;
+        static const char *names[] = {"Options", "Progress", "Closing", "StatusLines"};
+        events << QStringLiteral("%1 %2").arg(names[int(panel)]).arg(visible ? "shown" : "hidden");
+    }
+    void setBusyLamp(bool on) override { lamp = on; }
+    void setCloseButton(bool enabled) override { closeEnabled = enabled; }
+    void setCloseDefault(bool) override {}
+    void setDiskLabel(const QString &text) override { diskLabel = text; }
+    void setBusyCursor(bool busy) override { cursorBusy = busy; }
+    void setTitle(const QString &t) override { title = t; }
+    void setIdentity(const QString &t, const QString &icon) override
+    {
+        title = t;
+        events << QStringLiteral("identity ") + t + QLatin1Char(' ') + icon;
+    }
+    void setIcon(const QString &) override {}
+    void window(WindowStep step) override { windows << int(step); }
+    void fileList(ListAction action, int row) override
+    {
+        listActions << qMakePair(int(action), row);
+    }
+    void settingChanged(Setting setting, const QVariant &value) override
+    {
+        settings[int(setting)] = value;
+    }
+
+    const BuildMessage *message(BuildMessage::Id id) const
+    {
+        for (const BuildMessage &m : messages)
+            if (m.id == id)
+                return &m;
+        return nullptr;
+    }
+
+    QQueue<Answer> answers;
+    QList<BuildMessage> messages;
+    QStringList events;
+    QString lines[3];
+    int bars[2] = {0, 0};
+    bool panels[4] = {false, false, false, false};
+    bool lamp = false, closeEnabled = false, cursorBusy = false;
+    QString diskLabel, title;
+    QList<int> windows;
+    QList<QPair<int, int>> listActions;
+    QHash<int, QVariant> settings;
+    long long paused = 0;
+};
+
+class FixedTime : public Clock
+{
+  public:
+    QDateTime now() const override { return QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7)); }
+};
+
+// The real platform, with hooks where a test needs the outside world to fail.
+class TestPlatform : public LinuxPlatform
+{
+  public:
+    int runTool(const QString &program, const QStringList &arguments, QString *output,
+                const QString &workingFolder) override
+    {
+        toolCalls << (QStringList{program} + arguments);
+        return LinuxPlatform::runTool(program, arguments, output, workingFolder);
+    }
+    QStringList moveFiles(const QStringList &sources, const QString &destination) override
+    {
+        if (beforeMove)
+            beforeMove();
+        if (movable >= 0) {
+            QStringList out = LinuxPlatform::moveFiles(sources.mid(0, movable), destination);
+            while (out.size() < sources.size())
+                out << QString();
+            return out;
+        }
+        return LinuxPlatform::moveFiles(sources, destination);
+    }
+    bool printFile(const QString &path) override
+    {
+        printed << path;
+        return QFileInfo::exists(path);
+    }
+    std::optional<qint64> freeSpace(const QString &root) override
+    {
+        if (free >= 0)
+            return free;
+        return LinuxPlatform::freeSpace(root);
+    }
+    QList<QStringList> toolCalls;
+    QStringList printed;
+    std::function<void()> beforeMove;
+    int movable = -1; // how many of the sources a move manages; -1 for all
+    qint64 free = -1;
+};
+
+void put16(QByteArray &b, quint16 v)
+{
+    char c[2];
+    qToLittleEndian(v, c);
+    b.append(c, 2);
+}
+void put32(QByteArray &b, quint32 v)
+{
+    char c[4];
+    qToLittleEndian(v, c);
+    b.append(c, 4);
+}
+
+// A 2x2 24-bit bitmap file.
+QByteArray bitmap()
+{
+    QByteArray pixels(2 * 2 * 3 + 2 * 2, '\x40'); // rows padded to four bytes
+    QByteArray b("BM");
+    put32(b, 14 + 40 + pixels.size());
+    put32(b, 0);
+    put32(b, 14 + 40);
+    put32(b, 40);
+    put32(b, 2);
+    put32(b, 2);
+    put16(b, 1);
+    put16(b, 24);
+    for (quint32 v : {0u, quint32(pixels.size()), 2835u, 2835u, 0u, 0u})
+        put32(b, v);
+    return b + pixels;
+}
+
+QByteArray wave()
+{
+    QByteArray fmt;
+    put16(fmt, 1);
+    put16(fmt, 1);
+    put32(fmt, 8000);
+    put32(fmt, 8000);
+    put16(fmt, 1);
+    put16(fmt, 8);
+    QByteArray data(400, '\x80');
+    QByteArray body("WAVE");
+    body += "fmt ";
+    put32(body, fmt.size());
+    body += fmt;
+    body += "data";
+    put32(body, data.size());
+    body += data;
+    QByteArray riff("RIFF");
+    put32(riff, body.size());
+    return riff + body;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void write(const QString &path, const QByteArray &data)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+QString executable(const QString &path, const QByteArray &script)
+{
+    write(path, script);
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+    return path;
+}
+
+// A program folder, a destination and three real resource files, all selected.
+struct Bench
+{
+    Bench()
+    {
+        QDir().mkpath(path("prog"));
+        QDir().mkpath(path("dest"));
+        write(path("art/ding.wav"), wave());
+        write(path("art/logo.bmp"), bitmap());
+        write(path("art/tone.wav"), wave());
+        for (const QString name : {"art/ding.wav", "art/logo.bmp", "art/tone.wav"})
+            entries << ListEntry{path(name), true};
+        options.scriptName = QStringLiteral("Art");
+        options.libraryName = QStringLiteral("ArtLib");
+        options.destination = path("dest");
+        options.programFolder = path("prog");
+        options.tempFolder = QDir::tempPath() + QLatin1Char('/');
+        options.compiler1 = bin + QStringLiteral("/brcc32");
+        options.compiler2 = bin + QStringLiteral("/dcc32");
+        options.dropFlag = true;
+    }
+    QString path(const QString &name) const { return dir.filePath(name); }
+    BuildSummary run()
+    {
+        BuildEngine engine(platform, clock, reporter);
+        return engine.run(options, entries, strings);
+    }
+    QStringList files(const QString &folder) const
+    {
+        return QDir(path(folder)).entryList(QDir::Files, QDir::Name);
+    }
+
+    QTemporaryDir dir;
+    TestPlatform platform;
+    FixedTime clock;
+    RecordingReporter reporter;
+    BuildOptions options;
+    QList<ListEntry> entries;
+    QStringList strings;
+};
+
+QString resourceTree(const QString &dll)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(QStringLiteral("llvm-readobj"), {QStringLiteral("--coff-resources"), dll});
+    p.waitForFinished(-1);
+    return QString::fromUtf8(p.readAll());
+}
+
+} // namespace
+
+class TestBuildEngine : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void fullBuild();
+    void failureCodes_data();
+    void failureCodes();
+    void silentCompilerSaysHowItEnded_data();
+    void silentCompilerSaysHowItEnded();
+    void failedMoveKeepsOutputs_data();
+    void failedMoveKeepsOutputs();
+    void scriptsOnlyFailedMoveKeepsScript();
+    void summaryNamesMovedFiles();
+    void projectNotWrittenIsReported();
+    void unsafeNames_data();
+    void unsafeNames();
+    void pathWithLineBreak();
+    void toolArgumentsAreAbsolute();
+    void spaceCheck_data();
+    void spaceCheck();
+    void emptyFileCheck_data();
+    void emptyFileCheck();
+};
+
+void TestBuildEngine::fullBuild()
+{
+    Bench b;
+    b.strings << QStringLiteral("1, \"Hello\"");
+    const BuildSummary s = b.run();
+    QVERIFY2(
+        s.end == BuildSummary::End::Compiled,
+        qPrintable(b.reporter.messages.isEmpty() ? QString() : b.reporter.messages.last().text));
+    QVERIFY(!s.errorFlag);
+    QCOMPARE(b.files("dest"), QStringList({"Art.rc", "Art.res", "ArtLib.dll"}));
+    QCOMPARE(b.files("prog"), QStringList());
+    const QString tree = resourceTree(b.path("dest/ArtLib.dll"));
+    QVERIFY2(tree.contains("STRINGTABLE"), qPrintable(tree));
+    QCOMPARE(b.reporter.title, QStringLiteral("Task Complete"));
+    QCOMPARE(b.reporter.messages.size(), 0);
+    // 3 script lines, the 101-step animation, export, sizes, clean-up, credits, end.
+    QCOMPARE(b.reporter.paused,
+             3 * 20 + 101 * 10 + 1000 + 3 * 500 + 1000 + 1000 + 1000 + 3000 + 3000);
+    // The options come back last, and the progress panel goes so that they take clicks.
+    QCOMPARE(b.reporter.events.mid(b.reporter.events.size() - 2),
+             QStringList({"Options shown", "Progress hidden"}));
+    QVERIFY(b.reporter.closeEnabled);
+    QVERIFY(!b.reporter.lamp);
+}
+
+void TestBuildEngine::failureCodes_data()
+{
+    QTest::addColumn<int>("which"); // 0: resource compiler, 1: library compiler
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<QString>("msg4");
+    QTest::addColumn<bool>("listCleared");
+    QTest::addColumn<bool>("executeOff");
+
+    QTest::newRow("-714") << 0 << QByteArray() << "Tolvane Build error -714"
+                          << int(BuildFailure::ResourceCompilerNotStarted)
+                          << "Press the close button to restore application!" << false << true;
+    QTest::newRow("737") << 0 << QByteArray("#!/bin/sh\necho \"Art.rc(9): Error: bad\"\nexit 2\n")
+                         << "Tolvane Build error 737" << int(BuildFailure::ResourceCompileError)
+                         << "Press the close button to restore application!" << true << true;
+    QTest::newRow("-810D") << 1 << QByteArray() << "Tolvane Build error -810D"
+                           << int(BuildFailure::LibraryCompilerNotStarted)
+                           << "Press the close button to stop current session!" << false << false;
+    QTest::newRow("834D") << 1 << QByteArray("#!/bin/sh\necho \"ArtLib.dpr(3) Error: x\"\nexit 3\n")
+                          << "Tolvane Build error 834D" << int(BuildFailure::LibraryCompileError)
+                          << "Press the close button to reset application!" << false << false;
+}
+
+void TestBuildEngine::failureCodes()
+{
+    QFETCH(int, which);
+    QFETCH(QByteArray, script);
+    Bench b;
+    // An empty script is a file that cannot be started: it is not executable.
+    const QString tool = script.isEmpty() ? (write(b.path("tools/cc"), "x"), b.path("tools/cc"))
+                                          : executable(b.path("tools/cc"), script);
+    (which == 0 ? b.options.compiler1 : b.options.compiler2) = tool;
+    const BuildSummary s = b.run();
+    QCOMPARE(s.end, BuildSummary::End::CompileFailed);
+    QVERIFY(s.failure.has_value());
+    QTEST(int(*s.failure), "failure");
+    QVERIFY(s.errorFlag);
+    const BuildMessage *box = b.reporter.message(BuildMessage::Id::CompileError);
+    QVERIFY(box);
+    QTEST(box->caption, "caption");
+    QCOMPARE(box->windowsDisabled, which == 1);
+    QTEST(b.reporter.lines[2], "msg4");
+    QCOMPARE(b.reporter.lines[0], QStringLiteral(". . . .Compiler error. . . ."));
+    QCOMPARE(b.files("prog"), QStringList());
+    QCOMPARE(b.files("dest"), QStringList());
+    QFETCH(bool, listCleared);
+    QCOMPARE(s.listPaths.isEmpty(), listCleared);
+    QFETCH(bool, executeOff);
+    QCOMPARE(b.reporter.settings.contains(int(BuildReporter::Setting::ExecuteOnLoad)), executeOff);
+    if (!script.isEmpty())
+        QVERIFY2(box->text.contains(which == 0 ? "Art.rc(9): Error: bad" : "ArtLib.dpr(3) Error"),
+                 qPrintable(box->text));
+}
+
+void TestBuildEngine::silentCompilerSaysHowItEnded_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("crash") << QByteArray("#!/bin/sh\nkill -SEGV $$\n")
+                           << "cc ended with signal 11 and printed nothing";
+    QTest::newRow("kill") << QByteArray("#!/bin/sh\nkill -KILL $$\n")
+                          << "cc ended with signal 9 and printed nothing";
+    QTest::newRow("quiet exit") << QByteArray("#!/bin/sh\nexit 3\n")
+                                << "cc ended with exit code 3 and printed nothing";
+}
+
+void TestBuildEngine::silentCompilerSaysHowItEnded()
+{
+    QFETCH(QByteArray, script);
+    Bench b;
+    b.options.compiler2 = executable(b.path("tools/cc"), script);
+    b.run();
+    const BuildMessage *box = b.reporter.message(BuildMessage::Id::CompileError);
+    QVERIFY(box);
+    QCOMPARE(box->caption, QStringLiteral("Tolvane Build error 834D"));
+    QTEST(box->text, "text");
+}
+
+void TestBuildEngine::failedMoveKeepsOutputs_data()
+{
+    QTest::addColumn<bool>("vanish");
+    QTest::addColumn<int>("movable");
+    QTest::newRow("destination vanished") << true << -1;
+    QTest::newRow("only the script moved") << false << 1;
+}
+
+void TestBuildEngine::failedMoveKeepsOutputs()
+{
+    QFETCH(bool, vanish);
+    QFETCH(int, movable);
+    Bench b;
+    b.options.keepProject = true;
+    if (vanish)
+        b.platform.beforeMove = [&] { QDir(b.path("dest")).removeRecursively(); };
+    b.platform.movable = movable;
+    const BuildSummary s = b.run();
+    QCOMPARE(s.end, BuildSummary::End::MoveFailed);
+    QVERIFY(s.errorFlag);
+    const QStringList kept = vanish ? QStringList({"Art.rc", "Art.res", "ArtLib.dll", "ArtLib.dpr"})
+                                    : QStringList({"Art.res", "ArtLib.dll", "ArtLib.dpr"});
+    QCOMPARE(b.files("prog"), kept);
+    QCOMPARE(b.files("dest"), vanish ? QStringList() : QStringList({"Art.rc"}));
+    QVERIFY(readAll(b.path("prog/ArtLib.dll")).startsWith("MZ"));
+    const BuildMessage *box = b.reporter.message(BuildMessage::Id::MoveFailed);
+    QVERIFY(box);
+    QCOMPARE(box->icon, BuildMessage::Icon::Error);
+    QVERIFY(box->text.startsWith("Could not move the project files to " + b.path("dest") + "/"));
+    for (const QString &name : kept)
+        QVERIFY2(box->text.contains("\r" + b.path("prog/" + name)), qPrintable(name));
+    for (const QString &event : b.reporter.events)
+        QVERIFY2(!event.contains("Complete"), qPrintable(event));
+    QVERIFY(!b.reporter.title.contains("Complete"));
+    QVERIFY(b.reporter.closeEnabled);
+}
+
+void TestBuildEngine::scriptsOnlyFailedMoveKeepsScript()
+{
+    Bench b;
+    b.options.scriptsOnly = true;
+    b.platform.beforeMove = [&] { QDir(b.path("dest")).removeRecursively(); };
+    const BuildSummary s = b.run();
+    QCOMPARE(s.end, BuildSummary::End::MoveFailed);
+    QCOMPARE(b.files("prog"), QStringList({"Art.rc"}));
+    QVERIFY(readAll(b.path("prog/Art.rc")).contains("A2 BITMAP"));
+    QVERIFY(b.reporter.message(BuildMessage::Id::MoveFailed));
+    QVERIFY(!b.reporter.title.contains("Complete"));
+}
+
+void TestBuildEngine::summaryNamesMovedFiles()
+{
+    Bench b;
+    b.options.summary = true;
+    b.options.keepProject = true;
+    write(b.path("dest/Art.rc"), "older script");
+    write(b.path("dest/ArtLib.dll"), "older library");
+    b.reporter.answers << BuildReporter::Yes;
+    const BuildSummary s = b.run();
+    QCOMPARE(s.end, BuildSummary::End::Compiled);
+    const BuildMessage *box = b.reporter.message(BuildMessage::Id::FileSummary);
+    QVERIFY(box);
+    const qint64 script = QFileInfo(b.path("dest/Art (2).rc")).size();
+    const qint64 library = QFileInfo(b.path("dest/ArtLib (2).dll")).size();
+    QVERIFY(script > 100 && library > 100);
+    QVERIFY2(box->text.contains("\rScript Document:( Art (2).rc )  Size = " +
+                                QString::number(script) + " Bytes\r"),
+             qPrintable(box->text));
+    QVERIFY(box->text.contains("\rResource File: ( Art.res )  Size = "));
+    QVERIFY(box->text.contains(
+        "\rLibrary (DLL): ( ArtLib (2).dll )  Size = " + QString::number(library) + " Bytes\r"));
+    QVERIFY(box->text.endsWith("\r\rWould you like to print the contents of Art (2).rc?"));
+    QCOMPARE(b.platform.printed, QStringList{b.path("dest/Art (2).wri")});
+    QCOMPARE(readAll(b.path("dest/Art.rc")), QByteArray("older script"));
+    QVERIFY(readAll(b.path("dest/Art (2).rc")).contains("A2 BITMAP"));
+}
+
+void TestBuildEngine::projectNotWrittenIsReported()
+{
+    Bench b;
+    QDir().mkpath(b.path("prog/ArtLib.dpr")); // a folder where the project should go
+    write(b.path("art/logo.bmp"), QByteArray("BM\0\0junk", 8)); // and a resource compile that fails
+    const BuildSummary s = b.run();
+    QCOMPARE(s.end, BuildSummary::End::ProjectNotWritten);
+    QVERIFY(s.errorFlag);
+    QCOMPARE(b.reporter.messages.size(), 1);
+    QCOMPARE(b.reporter.messages.first().text, "Cannot create file " + b.path("prog/ArtLib.dpr"));
+    QCOMPARE(b.reporter.messages.first().icon, BuildMessage::Icon::Error);
+    QVERIFY(b.platform.toolCalls.isEmpty());
+    // The build ends where the file could not be made; what it made stays.
+    QVERIFY(readAll(b.path("prog/Art.rc")).contains("A2 BITMAP"));
+    QCOMPARE(s.listPaths.size(), 3);
+}
+
+void TestBuildEngine::unsafeNames_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("library");
+    QTest::newRow("library up and out") << "Art"
+                                        << "../outside/victim";
+    QTest::newRow("script up and out") << "../outside/s"
+                                       << "ArtLib";
+    QTest::newRow("backslash") << "Art"
+                               << "..\\outside\\victim";
+    QTest::newRow("dots alone") << ".."
+                                << "ArtLib";
+    QTest::newRow("line break") << "Art\r\nX"
+                                << "ArtLib";
+    QTest::newRow("colon") << "Art"
+                           << "C:victim";
+}
+
+void TestBuildEngine::unsafeNames()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, library);
+    Bench b;
+    b.options.scriptName = script;
+    b.options.libraryName = library;
+    write(b.path("outside/victim.dpr"), "user's project");
+    write(b.path("outside/s.rc"), "user's script");
+    write(b.path("outside/s.res"), "user's resources");
+    const BuildSummary s = b.run();
+    QCOMPARE(s.end, BuildSummary::End::Stopped);
+    QCOMPARE(b.reporter.messages.size(), 1);
+    QCOMPARE(b.reporter.messages.first().id, BuildMessage::Id::BadName);
+    QVERIFY2(b.reporter.messages.first().text.contains("cannot be used as a file name"),
+             qPrintable(b.reporter.messages.first().text));
+    QCOMPARE(readAll(b.path("outside/victim.dpr")), QByteArray("user's project"));
+    QCOMPARE(readAll(b.path("outside/s.rc")), QByteArray("user's script"));
+    QCOMPARE(readAll(b.path("outside/s.res")), QByteArray("user's resources"));
+    QCOMPARE(b.files("prog"), QStringList());
+    QVERIFY(b.platform.toolCalls.isEmpty());
+    QVERIFY(!b.reporter.panels[int(BuildReporter::Panel::Progress)]);
+}
+
+void TestBuildEngine::pathWithLineBreak()
+{
+    Bench b;
+    const QString odd = b.path("art/two\nlines.bmp");
+    write(odd, bitmap());
+    b.entries.insert(1, ListEntry{odd, true});
+    const BuildSummary s = b.run();
+    QCOMPARE(s.end, BuildSummary::End::Stopped);
+    const BuildMessage *box = b.reporter.message(BuildMessage::Id::BadPath);
+    QVERIFY(box);
+    QCOMPARE(box->text, "The path \"" + b.path("art/two lines.bmp") +
+                            "\" holds a line break and cannot be written to a resource script. "
+                            "Rename the file or remove it from the list.");
+    QCOMPARE(b.files("prog"), QStringList());
+    // An unselected one is not written, so it does not stop the build.
+    b.entries[1].selected = false;
+    b.reporter.messages.clear();
+    QCOMPARE(b.run().end, BuildSummary::End::Compiled);
+}
+
+void TestBuildEngine::toolArgumentsAreAbsolute()
+{
+    // A relative program folder whose name starts like an option.
+    Bench b;
+    QDir().mkpath(b.path("-prog"));
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(b.path("."));
+    b.options.programFolder = QStringLiteral("-prog");
+    const BuildSummary s = b.run();
+    QDir::setCurrent(before);
+    QCOMPARE(s.end, BuildSummary::End::Compiled);
+    QCOMPARE(b.platform.toolCalls.size(), 2);
+    QCOMPARE(b.platform.toolCalls.at(0).mid(1), QStringList{b.path("-prog/Art.rc")});
+    QCOMPARE(b.platform.toolCalls.at(1).mid(1), QStringList{b.path("-prog/ArtLib.dpr")});
+    QCOMPARE(b.files("dest"), QStringList({"Art.rc", "Art.res", "ArtLib.dll"}));
+}
+
+void TestBuildEngine::spaceCheck_data()
+{
+    QTest::addColumn<qint64>("spare"); // free space minus what the outputs need
+    QTest::addColumn<bool>("fails");
+    QTest::newRow("one byte short") << qint64(-1) << true;
+    QTest::newRow("exactly enough") << qint64(0) << false;
+}
+
+void TestBuildEngine::spaceCheck()
+{
+    QFETCH(qint64, spare);
+    QFETCH(bool, fails);
+    // First measure what this build makes.
+    Bench probe;
+    probe.options.keepProject = true;
+    probe.run();
+    qint64 need = 0;
+    for (const QString &f : probe.files("dest"))
+        need += QFileInfo(probe.path("dest/" + f)).size();
+
+    Bench b;
+    b.platform.free = need + spare;
+    const BuildSummary s = b.run();
+    QCOMPARE(s.total, need);
+    QCOMPARE(s.end == BuildSummary::End::SpaceFailure, fails);
+    if (!fails)
+        return;
+    QVERIFY(!s.errorFlag);
+    const BuildMessage *box = b.reporter.message(BuildMessage::Id::SpaceFailure);
+    QVERIFY(box);
+    QCOMPARE(box->owner, BuildMessage::Owner::BesideToolWindow);
+    QCOMPARE(box->buttons, int(BuildMessage::Abort));
+    QVERIFY(box->text.startsWith("Not enough space on target drive " + b.path("dest") +
+                                 ", to move project files!\r"));
+    QCOMPARE(b.reporter.events.filter("sound").first(), QStringLiteral("sound A2"));
+    QCOMPARE(b.files("prog"), QStringList());
+    QCOMPARE(b.files("dest"), QStringList());
+    QCOMPARE(b.reporter.title, QStringLiteral("Tolvane v3.06b"));
+}
+
+void TestBuildEngine::emptyFileCheck_data()
+{
+    QTest::addColumn<bool>("scriptsOnly");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("entriesLeft");
+    QTest::newRow("removed on Yes, build stops") << false << int(BuildReporter::Yes) << 3;
+    QTest::newRow("kept on No") << false << int(BuildReporter::No) << 4;
+    QTest::newRow("scripts only passes it") << true << int(BuildReporter::Yes) << 4;
+}
+
+void TestBuildEngine::emptyFileCheck()
+{
+    QFETCH(bool, scriptsOnly);
+    QFETCH(int, answer);
+    Bench b;
+    write(b.path("art/empty.gif"), QByteArray());
+    b.entries.insert(1, ListEntry{b.path("art/empty.gif"), true});
+    b.options.scriptsOnly = scriptsOnly;
+    b.reporter.answers << BuildReporter::Answer(answer);
+    const BuildSummary s = b.run();
+    QTEST(int(s.listPaths.size()), "entriesLeft");
+    if (scriptsOnly) {
+        QCOMPARE(s.end, BuildSummary::End::ScriptsOnly);
+        return;
+    }
+    QCOMPARE(s.end, BuildSummary::End::Stopped);
+    QCOMPARE(b.reporter.messages.size(), 1);
+    QCOMPARE(b.reporter.messages.first().text,
+             "File \"" + b.path("art/empty.gif").toUpper() +
+                 "\",\rcontains zero bytes of data. The compiler cannot accept this file!\rWould "
+                 "you like to remove the file from the File list?");
+    QCOMPARE(b.files("prog"), QStringList());
+}
+
+QTEST_GUILESS_MAIN(TestBuildEngine)
+#include "tst_buildengine.moc"
