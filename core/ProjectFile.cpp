@@ -59,13 +59,22 @@ QString ProjectFile::projectsFolder(const QString &programFolder)
     return Platform::folderWithSeparator(programFolder) + QStringLiteral("Projects");
 }
 
+qint32 ProjectFile::quickSaveNumber(qint64 tickCount)
+{
+    return static_cast<qint32>(tickCount / 333);
+}
+
 QString ProjectFile::quickSaveName(const QString &programFolder, qint64 tickCount)
 {
-    const qint32 t = static_cast<qint32>(tickCount / 333);
+    return quickSaveNameFor(programFolder, quickSaveNumber(tickCount));
+}
+
+QString ProjectFile::quickSaveNameFor(const QString &programFolder, qint32 number)
+{
     // The projects folder keeps the case setup gave it: on a case-sensitive file system an
     // upper-cased folder name would be another, missing folder.
     return Platform::folderWithSeparator(projectsFolder(programFolder)) + QStringLiteral("PF") +
-           QString::number(t) + QStringLiteral(".TPF");
+           QString::number(number) + QStringLiteral(".TPF");
 }
 
 } // namespace tolvane

@@ -17,6 +17,9 @@ class ProjectFile
     static QStringList read(const QString &filePath, bool *ok = nullptr);
     // Quick-save name: the projects folder + "PF" + ticks/333 + ".TPF".
     static QString quickSaveName(const QString &programFolder, qint64 tickCount);
+    static QString quickSaveNameFor(const QString &programFolder, qint32 number);
+    // Ticks/333 taken as a signed 32-bit value (a minus sign is possible).
+    static qint32 quickSaveNumber(qint64 tickCount);
     static QString projectsFolder(const QString &programFolder);
 };
 

@@ -9,9 +9,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QUrl>
+#include <cstdio>
 
 namespace tolvane {
 
@@ -138,6 +140,30 @@ bool LinuxPlatform::renameFile(const QString &from, const QString &to)
     if (QFileInfo::exists(to))
         return false;
     return QFile::rename(from, to);
+}
+
+bool LinuxPlatform::replaceFile(const QString &from, const QString &to)
+{
+    if (from.isEmpty() || to.isEmpty() || !QFileInfo(from).isFile() || QFileInfo(to).isDir())
+        return false;
+    // On one file system rename(2) swaps the target in a single step.
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return true;
+    // Across file systems: a whole copy beside the target takes its place, then the source goes.
+    QFile source(from);
+    QSaveFile target(to);
+    if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
+        return false;
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(1 << 16);
+        if (chunk.isEmpty() || target.write(chunk) != chunk.size())
+            return false;
+    }
+    if (source.error() != QFileDevice::NoError || !target.commit())
+        return false;
+    source.close();
+    source.remove();
+    return true;
 }
 
 bool LinuxPlatform::removeFolderTree(const QString &path)

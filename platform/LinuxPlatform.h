@@ -27,6 +27,7 @@ class LinuxPlatform : public Platform
     bool createFolder(const QString &path) override;
     bool removeFile(const QString &path) override;
     bool renameFile(const QString &from, const QString &to) override;
+    bool replaceFile(const QString &from, const QString &to) override;
     bool removeFolderTree(const QString &path) override;
     QStringList moveFiles(const QStringList &sources, const QString &destinationFolder) override;
     qint64 tickCount() override;

@@ -47,6 +47,9 @@ class Platform
     virtual bool createFolder(const QString &path) = 0;
     virtual bool removeFile(const QString &path) = 0;
     virtual bool renameFile(const QString &from, const QString &to) = 0;
+    // Moves a file to a name, replacing a file of that name whole or not at all; a failure leaves
+    // both files as they were.
+    virtual bool replaceFile(const QString &from, const QString &to) = 0;
     // Deletes a folder with everything in it.
     virtual bool removeFolderTree(const QString &path) = 0;
     // Moves files into a folder, keeping any file already there: a moved file whose name is taken

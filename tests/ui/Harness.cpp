@@ -33,6 +33,12 @@ QString ScriptedPrompter::chooseFolder(QWidget *, const QString &, const QString
     return folders.isEmpty() ? QString() : folders.dequeue();
 }
 
+std::optional<QString> ScriptedPrompter::saveFile(const SaveFileRequest &request)
+{
+    saveRequests << request;
+    return saves.isEmpty() ? std::nullopt : saves.dequeue();
+}
+
 std::optional<QColor> ScriptedPrompter::chooseColour(QWidget *, const QColor &)
 {
     return colours.isEmpty() ? std::nullopt : colours.dequeue();

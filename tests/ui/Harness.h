@@ -1,13 +1,13 @@
 #pragma once
 
+#include "core/StringTable.h"
 #include "platform/LinuxPlatform.h"
+#include "ui/Windows.h"
 #include "ui/services/Pacer.h"
 #include "ui/services/Prompter.h"
 #include "ui/services/Services.h"
 #include "ui/services/SoundPlayer.h"
-#include "core/StringTable.h"
 #include "ui/services/TaskbarIdentity.h"
-#include "ui/Windows.h"
 
 #include <QQueue>
 #include <QTemporaryDir>
@@ -32,6 +32,7 @@ class ScriptedPrompter : public Prompter
     Box::Button ask(const Box &box) override;
     OpenFilesResult openFiles(const OpenFilesRequest &request) override;
     QString chooseFolder(QWidget *, const QString &title, const QString &) override;
+    std::optional<QString> saveFile(const SaveFileRequest &request) override;
     std::optional<QColor> chooseColour(QWidget *, const QColor &initial) override;
     std::optional<QString> inputText(QWidget *, const QString &caption, const QString &prompt,
                                      const QString &) override;
@@ -42,6 +43,8 @@ class ScriptedPrompter : public Prompter
     QQueue<int> typeChanges;      // filter entries chosen while the dialog is open
     QQueue<QString> folderVisits; // folders entered while the dialog is open
     QQueue<QString> folders;
+    QQueue<std::optional<QString>> saves; // paths typed into the save dialog; nothing cancels
+    QList<SaveFileRequest> saveRequests;
     QQueue<std::optional<QColor>> colours;
     QQueue<std::optional<QString>> inputs;
     QStringList inputPrompts;
@@ -87,6 +90,15 @@ class FakePlatform : public LinuxPlatform
     QString toolchain;
     QString home;
     QStringList opened;
+    // Ticks from the system start; a fixed value stands still, as a fast machine's clock would.
+    qint64 tickCount() override { return ticks >= 0 ? ticks : LinuxPlatform::tickCount(); }
+    qint64 ticks = -1;
+    // A move that fails as a full disk would: the target stays as it was.
+    bool replaceFile(const QString &from, const QString &to) override
+    {
+        return replaceWorks && LinuxPlatform::replaceFile(from, to);
+    }
+    bool replaceWorks = true;
 };
 
 // Real windows, real registry file and folders under a temporary folder, scripted seams.

@@ -69,6 +69,7 @@ MainWindow::MainWindow(Services &services, QWidget *parent) : QWidget(parent), m
     setMouseTracking(true);
     buildLayout();
     buildMenu();
+    buildProjectParts();
 }
 
 MainWindow::~MainWindow() = default;

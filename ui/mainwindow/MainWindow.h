@@ -92,6 +92,11 @@ class MainWindow : public QWidget, public SettingsTarget
     void resetAfterResourceError();
     void removeUnselected();
 
+    // Loads a project file into the list (the question when the list holds entries, the
+    // refusals, execute on load, the sweep of missing entries with its report and repair).
+    // False when the list was left as it was.
+    bool loadProject(const QString &path);
+
     // Tooltip display time that the hints set for the whole application.
     int toolTipDisplayTime() const { return m_toolTipTime; }
 
@@ -117,6 +122,10 @@ class MainWindow : public QWidget, public SettingsTarget
     void showProperties();
     void openSearchFilter();
     void build();
+    // "Save &List...": the selected entries as a project file.
+    void saveList();
+    // "&Load Projects Files...": the load dialog, then loadProject.
+    void loadProjectFile();
 
   signals:
     void buildRequested();
@@ -142,6 +151,13 @@ class MainWindow : public QWidget, public SettingsTarget
     void listClicked();
     void setListButtonsDisabled();
     void mirror(const QString &name, const QString &text);
+    // Project files (MainWindowProject.cpp).
+    void buildProjectParts();
+    void promptedSave();
+    void quickSave(qint64 ticks);
+    QStringList saveProgress();
+    void showListAgain();
+    void sweepMissing(const QString &path, const QString &shortPath);
 
     Services &m_s;
     ToolWindow *m_tool = nullptr;
@@ -205,6 +221,9 @@ class MainWindow : public QWidget, public SettingsTarget
     QString m_rememberedFilter;
     bool m_dropped = false;
     QString m_saveDialogName;
+    QLabel *m_listPanel = nullptr;           // behind the list, shows while it is hidden
+    TFileLabel *m_removalPathText = nullptr; // StaticText6
+    QString m_loadDialogFolder;
 };
 
 } // namespace tolvane

@@ -98,7 +98,7 @@ Box::Button WidgetPrompter::ask(const Box &box)
 OpenFilesResult WidgetPrompter::openFiles(const OpenFilesRequest &r)
 {
     QFileDialog d(r.owner, r.title, r.folder);
-    d.setFileMode(QFileDialog::ExistingFiles);
+    d.setFileMode(r.multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     d.setNameFilters(r.filters);
     if (r.filterIndex >= 1 && r.filterIndex <= r.filters.size())
         d.selectNameFilter(r.filters.at(r.filterIndex - 1));
@@ -115,6 +115,19 @@ OpenFilesResult WidgetPrompter::openFiles(const OpenFilesRequest &r)
     result.files = result.accepted ? d.selectedFiles() : QStringList();
     result.filterIndex = int(r.filters.indexOf(d.selectedNameFilter())) + 1;
     return result;
+}
+
+std::optional<QString> WidgetPrompter::saveFile(const SaveFileRequest &r)
+{
+    QFileDialog d(r.owner, r.title, r.folder);
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setFileMode(QFileDialog::AnyFile);
+    d.setNameFilters(r.filters);
+    if (!r.fileName.isEmpty())
+        d.selectFile(r.fileName);
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+        return std::nullopt;
+    return d.selectedFiles().first();
 }
 
 QString WidgetPrompter::chooseFolder(QWidget *owner, const QString &title, const QString &start)

@@ -45,8 +45,18 @@ struct OpenFilesRequest
     QString folder;
     QStringList filters;                  // "Name (*.x)" with its patterns, one per entry
     int filterIndex = 1;                  // 1-based
+    bool multiple = true;                 // false: one file only
     std::function<void(int)> typeChanged; // 1-based entry
     std::function<void(const QString &)> folderChanged;
+};
+
+struct SaveFileRequest
+{
+    QWidget *owner = nullptr;
+    QString title;
+    QString folder;
+    QString fileName;
+    QStringList filters; // "Name (*.x)", one per entry
 };
 
 struct OpenFilesResult
@@ -66,6 +76,9 @@ class Prompter
     virtual Box::Button ask(const Box &box) = 0;
     virtual OpenFilesResult openFiles(const OpenFilesRequest &request) = 0;
     virtual QString chooseFolder(QWidget *owner, const QString &title, const QString &start) = 0;
+    // The path chosen to save to, nothing when cancelled; asks before an existing file is
+    // replaced and adds no extension.
+    virtual std::optional<QString> saveFile(const SaveFileRequest &request) = 0;
     virtual std::optional<QColor> chooseColour(QWidget *owner, const QColor &initial) = 0;
     virtual std::optional<QString> inputText(QWidget *owner, const QString &caption,
                                              const QString &prompt, const QString &initial) = 0;
@@ -87,6 +100,7 @@ class WidgetPrompter : public Prompter
     Box::Button ask(const Box &box) override;
     OpenFilesResult openFiles(const OpenFilesRequest &request) override;
     QString chooseFolder(QWidget *owner, const QString &title, const QString &start) override;
+    std::optional<QString> saveFile(const SaveFileRequest &request) override;
     std::optional<QColor> chooseColour(QWidget *owner, const QColor &initial) override;
     std::optional<QString> inputText(QWidget *owner, const QString &caption, const QString &prompt,
                                      const QString &initial) override;
