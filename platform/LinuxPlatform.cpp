@@ -286,9 +286,16 @@ QString LinuxPlatform::toolchainFolder()
 {
     if (!QCoreApplication::instance())
         return QString();
-    const QDir app(QCoreApplication::applicationDirPath());
+    return toolchainFolderBeside(QCoreApplication::applicationDirPath());
+}
+
+QString LinuxPlatform::toolchainFolderBeside(const QString &programFolder)
+{
+    const QDir app(programFolder);
+    // The build folder's toolchain, then an installed copy's (bin/ -> libexec/tolvane).
     for (const QString &candidate : {QStringLiteral("../toolchain"), QStringLiteral("toolchain"),
-                                     QStringLiteral("../lib/tolvane/toolchain")}) {
+                                     QStringLiteral("../lib/tolvane/toolchain"),
+                                     QStringLiteral(TOLVANE_INSTALLED_TOOLCHAIN)}) {
         const QString folder = QDir::cleanPath(app.filePath(candidate));
         if (QFileInfo(folder + QStringLiteral("/bin/brcc32")).isFile())
             return folder;

@@ -40,6 +40,8 @@ class LinuxPlatform : public Platform
     QString toolchainFolder() override;
     QString homeFolder() override;
 
+    // The toolchain folder that comes with a program started from programFolder; empty when none.
+    static QString toolchainFolderBeside(const QString &programFolder);
     // "NAME.EXT" in folder, or "NAME (2).EXT", "NAME (3).EXT" ... when taken.
     static QString freeNameIn(const QString &folder, const QString &fileName);
     // Rename, or copy and delete across file systems. The source stays when the copy fails.

@@ -5,6 +5,7 @@ packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-multimedia-dev libgl-dev
           llvm lld cabextract gcab
           xvfb xauth imagemagick fonts-dejavu-core poppler-utils
+          desktop-file-utils appstream shared-mime-info ccache
           )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,10 +1,8 @@
 #include "Corpus.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QtEndian>
 
 namespace corpus {
@@ -60,7 +58,44 @@ QByteArray riff(const char *form, const QByteArray &body)
 {
     return chunk("RIFF", QByteArray(form, 4) + body);
 }
+quint32 crc32(const QByteArray &data)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (char c : data) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+QByteArray pngChunk(const char *id, const QByteArray &data)
+{
+    QByteArray c;
+    put32(c, qToBigEndian<quint32>(data.size()));
+    const QByteArray body = QByteArray(id, 4) + data;
+    c += body;
+    put32(c, qToBigEndian<quint32>(crc32(body)));
+    return c;
+}
 } // namespace
+
+QByteArray png(int w, int h)
+{
+    QByteArray header;
+    put32(header, qToBigEndian<quint32>(w));
+    put32(header, qToBigEndian<quint32>(h));
+    header += QByteArray("\x08\x06\x00\x00\x00", 5); // 8-bit RGBA, no interlace
+    QByteArray rows;
+    for (int y = 0; y < h; ++y) {
+        rows += '\0'; // no filter
+        for (int x = 0; x < w; ++x)
+            rows += QByteArray("\x0a\x78\xc8\xff", 4);
+    }
+    // qCompress gives a zlib stream behind a four-byte length, which PNG does not want.
+    const QByteArray deflated = qCompress(rows).mid(4);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) +
+           pngChunk("IDAT", deflated) + pngChunk("IEND", QByteArray());
+}
 
 QByteArray bitmap(int bpp, int headerSize, int w, int h)
 {
@@ -100,13 +135,7 @@ QByteArray iconFile(int type, bool withPng)
 {
     QList<QPair<int, QByteArray>> images = {{16, iconImage(16, 32)}, {32, iconImage(32, 8)}};
     if (withPng) {
-        QImage img(256, 256, QImage::Format_ARGB32);
-        img.fill(qRgba(10, 120, 200, 255));
-        QByteArray png;
-        QBuffer buf(&png);
-        buf.open(QIODevice::WriteOnly);
-        img.save(&buf, "PNG");
-        images << qMakePair(256, png);
+        images << qMakePair(256, png(256, 256));
     }
     QByteArray f;
     put16(f, 0);
@@ -175,13 +204,35 @@ QByteArray gif()
 
 QByteArray jpeg()
 {
-    QImage img(40, 30, QImage::Format_RGB32);
-    img.fill(qRgb(200, 30, 30));
-    QByteArray out;
-    QBuffer buf(&out);
-    buf.open(QIODevice::WriteOnly);
-    img.save(&buf, "JPG");
-    return out;
+    // A 16 x 8 baseline JPEG of one red, written once by an image library and kept as bytes, so
+    // the corpus needs no image library (resource-only builds have none).
+    return QByteArray::fromHex("ffd8ffe000104a46494600010101006400640000ffdb004300100b0c0e0c0a100e0"
+                               "d0e1211101318281a181616183123"
+                               "251d283a333d3c3933383740485c4e404457453738506d51575f626768673e4d717"
+                               "97064785c656763ffdb0043011112"
+                               "121815182f1a1a2f634238426363636363636363636363636363636363636363636"
+                               "36363636363636363636363636363"
+                               "6363636363636363636363636363ffc00011080008001003012200021101031101f"
+                               "fc4001f0000010501010101010100"
+                               "000000000000000102030405060708090a0bffc400b510000201030302040305050"
+                               "4040000017d010203000411051221"
+                               "31410613516107227114328191a1082342b1c11552d1f02433627282090a1617181"
+                               "91a25262728292a3435363738393a"
+                               "434445464748494a535455565758595a636465666768696a737475767778797a838"
+                               "485868788898a9293949596979899"
+                               "9aa2a3a4a5a6a7a8a9aab2b3b4b5b6b7b8b9bac2c3c4c5c6c7c8c9cad2d3d4d5d6d"
+                               "7d8d9dae1e2e3e4e5e6e7e8e9eaf1"
+                               "f2f3f4f5f6f7f8f9faffc4001f01000301010101010101010100000000000001020"
+                               "30405060708090a0bffc400b51100"
+                               "0201020404030407050404000102770001020311040521310612415107617113223"
+                               "28108144291a1b1c109233352f015"
+                               "6272d10a162434e125f11718191a262728292a35363738393a434445464748494a5"
+                               "35455565758595a63646566676869"
+                               "6a737475767778797a82838485868788898a92939495969798999aa2a3a4a5a6a7a"
+                               "8a9aab2b3b4b5b6b7b8b9bac2c3c4"
+                               "c5c6c7c8c9cad2d3d4d5d6d7d8d9dae2e3e4e5e6e7e8e9eaf2f3f4f5f6f7f8f9faf"
+                               "fda000c03010002110311003f00c7"
+                               "a28a2b84fa83ffd9");
 }
 
 QByteArray fakeFon()

@@ -1,0 +1,96 @@
+#include "app/build/ConsoleReporter.h"
+
+#include <QRegularExpression>
+
+namespace tolvane::headless {
+
+namespace {
+// The progress panel's texts that name a stage of the build, as the windows show them.
+const QStringList stageTexts = {
+    QStringLiteral("Loading File List"),   QStringLiteral("Script complete"),
+    QStringLiteral("Writing .dpr File"),   QStringLiteral("Porting Data (Brcc32)"),
+    QStringLiteral("Porting Data (Dcc32)"), QStringLiteral("Compilation Successful"),
+    QStringLiteral("Exporting Files"),     QStringLiteral("Moving Files"),
+    QStringLiteral("Moving project files"), QStringLiteral("Cleaning up"),
+    QStringLiteral("Document Complete"),   QStringLiteral("Task Complete"),
+};
+
+QString oneLine(const QString &text)
+{
+    QString t = text;
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+} // namespace
+
+ConsoleReporter::ConsoleReporter(bool yes, bool quiet, FILE *stream)
+    : m_yes(yes), m_quiet(quiet), m_stream(stream)
+{
+}
+
+void ConsoleReporter::say(const QString &text)
+{
+    fprintf(m_stream, "tolvane-build: %s\n", qPrintable(text));
+    fflush(m_stream);
+}
+
+QString ConsoleReporter::stage(const QString &text)
+{
+    static const QRegularExpression edges(QStringLiteral("^[ .]+|[ .]+$"));
+    QString t = text;
+    t.remove(edges);
+    // "Writing .dpr File" keeps its inner dot; a trailing "..." is trimmed above.
+    return stageTexts.contains(t) ? t : QString();
+}
+
+void ConsoleReporter::progress(const QString &text)
+{
+    const QString s = stage(text);
+    if (s.isEmpty() || s == m_lastStage)
+        return;
+    m_lastStage = s;
+    if (!m_quiet)
+        say(s);
+}
+
+void ConsoleReporter::setLine(Line, const QString &text)
+{
+    progress(text);
+}
+
+void ConsoleReporter::setTitle(const QString &title)
+{
+    progress(title);
+}
+
+void ConsoleReporter::clearLast()
+{
+    m_lastStop.reset();
+    m_lastQuestion.reset();
+    m_lastAnswer = Ok;
+}
+
+BuildReporter::Answer ConsoleReporter::ask(const BuildMessage &message)
+{
+    const QString caption = message.caption.isEmpty() ? QString() : message.caption + QStringLiteral(": ");
+    const bool question = message.buttons & (BuildMessage::Yes | BuildMessage::No);
+    if (!question) {
+        say(caption + oneLine(message.text));
+        if (message.icon == BuildMessage::Icon::Error ||
+            message.icon == BuildMessage::Icon::Warning || message.buttons & BuildMessage::Abort)
+            m_lastStop = message.id;
+        return message.buttons & BuildMessage::Abort ? Abort : Ok;
+    }
+    m_lastQuestion = message.id;
+    // Every question of the build goes on with "Yes"; "No" or "Abort" stops it.
+    if (m_yes && (message.buttons & BuildMessage::Yes)) {
+        say(caption + oneLine(message.text) + QStringLiteral(" [Yes: --yes]"));
+        return m_lastAnswer = Yes;
+    }
+    say(caption + oneLine(message.text));
+    say(QStringLiteral("stopped at this question; --yes answers it with \"Yes\""));
+    m_lastStop = message.id;
+    return m_lastAnswer = (message.buttons & BuildMessage::No) ? No : Abort;
+}
+
+} // namespace tolvane::headless

@@ -1,0 +1,221 @@
+#include "app/build/HeadlessBuild.h"
+#include "app/build/ConsoleReporter.h"
+#include "core/FileList.h"
+#include "core/ProjectFile.h"
+#include "core/build/BuildEngine.h"
+#include "core/build/BuildFailure.h"
+#include "platform/Clock.h"
+#include "platform/Platform.h"
+#include "settings/SettingsStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace tolvane::headless {
+
+namespace {
+
+using Id = BuildMessage::Id;
+
+// The settings of the settings file, or those of a fresh installation when it has none.
+class Settings
+{
+  public:
+    explicit Settings(SettingsStore &store) : m_store(store), m_key(store.settingsKeyExists()) {}
+
+    QString text(const QString &name)
+    {
+        QString value;
+        if (m_key && m_store.readText(name, value))
+            return value;
+        return fresh(name).toString();
+    }
+    bool flag(const QString &name)
+    {
+        bool value = false;
+        if (m_key && m_store.readFlag(name, value))
+            return value;
+        return fresh(name).toBool();
+    }
+    int integer(const QString &name)
+    {
+        qint32 value = 0;
+        if (m_key && m_store.readInteger(name, value))
+            return value;
+        return fresh(name).toInt();
+    }
+
+  private:
+    static QVariant fresh(const QString &name)
+    {
+        const SettingRow *row = SettingsRecord::find(name);
+        return row ? row->fresh : QVariant();
+    }
+    SettingsStore &m_store;
+    bool m_key;
+};
+
+Status statusOf(const BuildSummary &summary, const ConsoleReporter &reporter)
+{
+    switch (summary.end) {
+    case BuildSummary::End::ScriptsOnly:
+    case BuildSummary::End::Compiled:
+        return Built;
+    case BuildSummary::End::ScriptNotWritten:
+        return ScriptNotWritten;
+    case BuildSummary::End::ConfigurationProblem:
+        return ConfigurationProblem;
+    case BuildSummary::End::ProjectNotWritten:
+        return ProjectNotWritten;
+    case BuildSummary::End::SpaceFailure:
+        return SpaceFailure;
+    case BuildSummary::End::MoveFailed:
+        return MoveFailed;
+    case BuildSummary::End::CompileFailed:
+        switch (summary.failure.value_or(BuildFailure::ResourceCompileError)) {
+        case BuildFailure::ResourceCompilerNotStarted:
+            return ResourceCompilerNotStarted;
+        case BuildFailure::ResourceCompileError:
+            return ResourceCompileError;
+        case BuildFailure::LibraryCompilerNotStarted:
+            return LibraryCompilerNotStarted;
+        case BuildFailure::LibraryCompileError:
+            return LibraryCompileError;
+        }
+        return ResourceCompileError;
+    case BuildSummary::End::Stopped:
+        break;
+    }
+    switch (reporter.lastStop().value_or(Id::PrintFailed)) {
+    case Id::InvalidLink:
+        return InvalidLink;
+    case Id::EmptyFile:
+        return EmptyFile;
+    case Id::SameNames:
+        return SameNames;
+    case Id::NoDestination:
+        return NoDestination;
+    case Id::BadName:
+    case Id::BadPath:
+        return BadNameOrPath;
+    case Id::InvalidLocation:
+        return InvalidLocation;
+    default:
+        return OtherStop;
+    }
+}
+
+} // namespace
+
+HeadlessBuild::HeadlessBuild(Platform &platform, SettingsStore &settings, const Clock &clock,
+                             FILE *out, FILE *err)
+    : m_platform(platform), m_settings(settings), m_clock(clock), m_out(out), m_err(err)
+{
+}
+
+Status HeadlessBuild::run(const CommandLine &line)
+{
+    ConsoleReporter reporter(line.yes, line.quiet, m_err);
+
+    // The list, as loading the project or adding the files would leave it: sorted, all selected.
+    QStringList paths;
+    QString project;
+    if (line.isProject()) {
+        project = QFileInfo(line.inputs.first()).absoluteFilePath();
+        const qint64 size = m_platform.fileSize(project);
+        if (size == 0) {
+            reporter.say(QStringLiteral("Whoops!: File \"") + QFileInfo(project).fileName() +
+                         QStringLiteral("\" contains no data !"));
+            return ProjectEmpty;
+        }
+        bool ok = false;
+        const QStringList lines = size < 0 ? QStringList() : ProjectFile::read(project, &ok);
+        if (!ok) {
+            reporter.say(QStringLiteral("Tolvane v3.06: Cannot open file: ") + project +
+                         QStringLiteral("\nthe specified file name does not exist in directory!"));
+            return ProjectMissing;
+        }
+        paths = lines;
+    } else {
+        for (const QString &input : line.inputs)
+            paths << QFileInfo(input).absoluteFilePath();
+    }
+    QStringList sorted;
+    for (const QString &path : paths)
+        sorted.insert(FileList::insertPosition(sorted, path), path);
+
+    // The outputs are made apart from everything else, so two builds never meet and nothing but
+    // whole outputs ever reaches the destination.
+    QTemporaryDir working(QDir(m_platform.tempFolder()).filePath(QStringLiteral("tolvane-build-XXXXXX")));
+    if (!working.isValid()) {
+        reporter.say(TextFile::cannotCreate(working.path()));
+        return NoWorkingFolder;
+    }
+
+    Settings settings(m_settings);
+    BuildOptions o;
+    o.scriptName = line.scriptName.value_or(settings.text(QStringLiteral("Script Name")));
+    o.libraryName = line.libraryName.value_or(settings.text(QStringLiteral("Library Name")));
+    o.resName = line.resName.value_or(settings.text(QStringLiteral("Res Name")));
+    o.prefixPosition = line.prefixPosition.value_or(settings.integer(QStringLiteral("Prompt Res ID")));
+    o.fileInfo = line.fileInfo.value_or(settings.flag(QStringLiteral("Prompt FileInfo")));
+    o.scriptsOnly = line.scriptsOnly.value_or(settings.flag(QStringLiteral("Prompt Compile")));
+    o.keepProject = line.keepProject.value_or(settings.flag(QStringLiteral("Prompt Position")));
+    o.classes = line.classes.value_or(settings.flag(QStringLiteral("Prompt Class")));
+    o.windowsUnit = line.windowsUnit.value_or(settings.flag(QStringLiteral("Prompt Window")));
+    o.dialogs = line.dialogs.value_or(settings.flag(QStringLiteral("Prompt Dialog")));
+    o.compiler1 = settings.text(QStringLiteral("Compiler1"));
+    o.compiler2 = settings.text(QStringLiteral("Compiler2"));
+    const QString standIns = m_platform.toolchainFolder();
+    if (o.compiler1.isEmpty() && !standIns.isEmpty())
+        o.compiler1 = standIns + QStringLiteral("/bin/brcc32");
+    if (o.compiler2.isEmpty() && !standIns.isEmpty())
+        o.compiler2 = standIns + QStringLiteral("/bin/dcc32");
+    o.destination = QFileInfo(line.destination).absoluteFilePath();
+    o.programFolder = working.path();
+    o.tempFolder = m_platform.tempFolder();
+    o.settingsKeyExists = true;
+    o.summary = false;
+    o.sounds = false;
+    o.highColour = false;
+    o.dropFlag = project.isEmpty();
+    o.lastAddedPath = project;
+
+    BuildEngine engine(m_platform, m_clock, reporter);
+    BuildSummary summary;
+    for (;;) {
+        QList<ListEntry> entries;
+        for (const QString &path : sorted)
+            entries << ListEntry{path, true};
+        reporter.clearLast();
+        summary = engine.run(o, entries, QStringList());
+        // Removing a file of zero bytes stops the build for the user to start again: so does this.
+        const bool removedEmpty = summary.end == BuildSummary::End::Stopped &&
+                                  reporter.lastQuestion() == Id::EmptyFile &&
+                                  reporter.lastAnswer() == BuildReporter::Yes;
+        if (!removedEmpty || summary.listPaths.isEmpty() || summary.listPaths == sorted)
+            break;
+        sorted = summary.listPaths;
+    }
+
+    Status status = statusOf(summary, reporter);
+    if (status == Built && summary.listPaths.isEmpty() && summary.moved.isEmpty())
+        status = EmptyFile;
+    if (status == MoveFailed) {
+        // What did arrive is taken back out: the destination holds a whole build or nothing of it.
+        for (const QString &moved : summary.moved)
+            if (!moved.isEmpty())
+                m_platform.removeFile(moved);
+    }
+    if (status != Built)
+        return status;
+
+    for (const QString &moved : summary.moved)
+        if (!moved.isEmpty() && m_platform.fileExists(moved))
+            fprintf(m_out, "%s\n", qPrintable(QDir::toNativeSeparators(moved)));
+    fflush(m_out);
+    return Built;
+}
+
+} // namespace tolvane::headless
