@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Tolvane needs to build, test and run on Debian 12. Safe to run again.
 set -euo pipefail
-packages=(build-essential cmake ninja-build pkg-config
+packages=(build-essential cmake ninja-build pkg-config ccache
           qt6-base-dev qt6-multimedia-dev libgl-dev
           llvm lld cabextract gcab
           xvfb xauth imagemagick fonts-dejavu-core poppler-utils
