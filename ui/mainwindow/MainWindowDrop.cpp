@@ -8,6 +8,7 @@
 #include "ui/mainwindow/FileListModel.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/textcopier/TextCopier.h"
+#include "ui/toolwindow/ProgressPanel.h"
 #include "ui/toolwindow/ToolWindow.h"
 #include "ui/widgets/TFileLabel.h"
 
@@ -589,16 +590,16 @@ void MainWindow::Drop::closingChecks(const QString &last)
     }
     if (tool->executeOnLoad() && !projectEmpty && !linksRemoved) {
         tool->update();
-        tool->msg2()->setText(QStringLiteral(". . .Initailizing. . ."));
-        tool->msg3()->clear();
-        tool->msg4()->clear();
-        tool->optionsPanel()->hide();
-        for (QWidget *shown : std::initializer_list<QWidget *>{tool->msg2(), tool->msg3(),
-                                                               tool->msg4(), tool->progressPanel()})
-            shown->show();
+        ProgressPanel &panel = tool->progress();
+        panel.setLine(ProgressPanel::Line::Msg2, QStringLiteral(". . .Initailizing. . ."));
+        panel.setLine(ProgressPanel::Line::Msg3, QString());
+        panel.setLine(ProgressPanel::Line::Msg4, QString());
+        panel.setPanelVisible(ProgressPanel::Panel::Options, false);
+        panel.setPanelVisible(ProgressPanel::Panel::StatusLines, true);
+        panel.setPanelVisible(ProgressPanel::Panel::Progress, true);
         tool->closeButton()->setEnabled(false);
-        tool->bar1()->setValue(0);
-        tool->bar2()->setValue(0);
+        panel.setBarValue(ProgressPanel::Bar::Bar1, 0);
+        panel.setBarValue(ProgressPanel::Bar::Bar2, 0);
         w.build();
     }
 }
