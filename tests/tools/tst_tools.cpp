@@ -706,6 +706,9 @@ void TestTools::onlyRegularFilesAreRead_data()
     QTest::newRow("FIFO for a script")
         << "brcc32"
         << "pipe.rc" << QByteArray() << "pipe.rc: Error: is not a regular file";
+    QTest::newRow("folder for a script")
+        << "brcc32"
+        << "folder.rc" << QByteArray() << "folder.rc: Error: is a folder, not a file";
     QTest::newRow("FIFO in a project")
         << "dcc32"
         << "p.dpr" << QByteArray("Library P;\n{$R PIPE.RES}\nBegin\nEnd.\n")
@@ -722,6 +725,10 @@ void TestTools::onlyRegularFilesAreRead_data()
         << "dcc32"
         << "pipe.dpr" << QByteArray()
         << "pipe.dpr(1) Error: Could not open project file: is not a regular file";
+    QTest::newRow("folder for a project")
+        << "dcc32"
+        << "folder.dpr" << QByteArray()
+        << "folder.dpr(1) Error: Could not open project file: is a folder, not a file";
 }
 
 void TestTools::onlyRegularFilesAreRead()
@@ -735,6 +742,8 @@ void TestTools::onlyRegularFilesAreRead()
         QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(fifo)).constData(), 0600), 0);
     QVERIFY(QDir(dir.path()).mkdir("folder.wav"));
     QVERIFY(QDir(dir.path()).mkdir("folder.res"));
+    QVERIFY(QDir(dir.path()).mkdir("folder.rc"));
+    QVERIFY(QDir(dir.path()).mkdir("folder.dpr"));
     if (!content.isEmpty())
         QVERIFY(corpus::write(dir.filePath(input), content));
     // A tool that opened the FIFO or read the device would not come back.
