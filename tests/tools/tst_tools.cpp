@@ -438,6 +438,16 @@ void TestTools::extractCabinet()
     QVERIFY2(r.code == 0, qPrintable(r.output));
     QCOMPARE(readFile(dir.filePath("out/TOLVANE.PDF")), QByteArray("%PDF-1.4 test"));
     QVERIFY(run(bin + "/extract", {dir.filePath("none.cab"), "/L", dir.filePath("out")}).code != 0);
+    // A cabinet whose name reads as options, and one that is a FIFO.
+    QVERIFY(QFile::copy(dir.filePath("m.cab"), dir.filePath("-t.cab")));
+    const Run dashed = run(bin + "/extract", {"-t.cab", "/L", "dashed"}, dir.path());
+    QVERIFY2(dashed.code == 0, qPrintable(dashed.output));
+    QCOMPARE(readFile(dir.filePath("dashed/TOLVANE.PDF")), QByteArray("%PDF-1.4 test"));
+    QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("pipe.cab")).constData(), 0600), 0);
+    const Run fifo = run(bin + "/extract", {"pipe.cab", "/L", "out"}, dir.path(), 30000);
+    QCOMPARE(fifo.code, 1);
+    QVERIFY2(fifo.output.contains("extract: cannot open cabinet 'pipe.cab': is not a regular file"),
+             qPrintable(fifo.output));
 }
 
 void TestTools::compilesEveryPathTheWriterWrites_data()
