@@ -43,8 +43,9 @@ void reportCompilerText(const QString &scriptName, const QString &text,
             if (line.endsWith(QLatin1Char(':')) && i + 1 < lines.size())
                 line += QLatin1Char(' ') + lines.at(++i).trimmed();
         }
-        say(lineNo > 0 ? QStringLiteral("%1(%2): Error: %3").arg(scriptName).arg(lineNo).arg(line)
-                       : QStringLiteral("%1: Error: %2").arg(scriptName, line));
+        say(lineNo > 0
+                ? QStringLiteral("%1(%2): Error: %3").arg(scriptName, QString::number(lineNo), line)
+                : QStringLiteral("%1: Error: %2").arg(scriptName, line));
     }
 }
 
@@ -90,7 +91,8 @@ int main(int argc, char **argv)
                 file.line, file.written + QStringLiteral(": is the output file of this script")};
     if (!checked.problems.isEmpty()) {
         for (const ScriptProblem &p : checked.problems)
-            say(QStringLiteral("%1(%2): Error: %3").arg(scriptName).arg(p.line).arg(p.message));
+            say(QStringLiteral("%1(%2): Error: %3")
+                    .arg(scriptName, QString::number(p.line), p.message));
         return 1;
     }
 
@@ -113,9 +115,8 @@ int main(int argc, char **argv)
         if (!QFile::link(checked.files.at(i).path,
                          QDir(workFolder).filePath(ScriptCheck::linkName(i)))) {
             say(QStringLiteral("%1(%2): Error: cannot prepare %3 in the temporary folder %4")
-                    .arg(scriptName)
-                    .arg(checked.files.at(i).line)
-                    .arg(checked.files.at(i).written, workFolder));
+                    .arg(scriptName, QString::number(checked.files.at(i).line),
+                         checked.files.at(i).written, workFolder));
             return 1;
         }
     }

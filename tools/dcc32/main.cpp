@@ -103,7 +103,7 @@ int main(int argc, char **argv)
     int errorLine = 0;
     QString error;
     if (!parseLibraryProject(text, parsed, errorLine, error)) {
-        say(QStringLiteral("%1(%2) Error: %3").arg(shownName).arg(errorLine).arg(error));
+        say(QStringLiteral("%1(%2) Error: %3").arg(shownName, QString::number(errorLine), error));
         return 1;
     }
 
@@ -124,7 +124,8 @@ int main(int argc, char **argv)
         if (file.startsWith(QLatin1String("*.")))
             file = info.completeBaseName() + file.mid(1);
         auto fail = [&](const QString &message) {
-            say(QStringLiteral("%1(%2) Error: %3").arg(shownName).arg(r.line).arg(message));
+            say(QStringLiteral("%1(%2) Error: %3")
+                    .arg(shownName, QString::number(r.line), message));
             failed = true;
         };
         const QString path = findBeside(info.absoluteDir(), file);
@@ -175,9 +176,7 @@ int main(int argc, char **argv)
         if (total >= resourceLimit) {
             fail(QStringLiteral("The resources up to '%1' take %2 bytes; a 32-bit library holds "
                                 "less than 2 GB (%3 bytes)")
-                     .arg(file)
-                     .arg(total)
-                     .arg(resourceLimit));
+                     .arg(file, QString::number(total), QString::number(resourceLimit)));
             break;
         }
         // lld-link takes a leading '/' for an option: a link with a plain name keeps paths out
@@ -235,9 +234,7 @@ int main(int argc, char **argv)
             line.remove(QStringLiteral("lld-link: "));
             line.remove(QStringLiteral("error: "));
             say(QStringLiteral("%1(%2) Error: %3")
-                    .arg(shownName)
-                    .arg(parsed.resources.value(0).line)
-                    .arg(line));
+                    .arg(shownName, QString::number(parsed.resources.value(0).line), line));
         }
         if (lines.isEmpty())
             say(QStringLiteral("%1(1) Error: linking failed").arg(shownName));

@@ -23,8 +23,9 @@ int main(int argc, char **argv)
         say(QStringLiteral("Syntax: extract CABINET /L FOLDER"));
         return 2;
     }
-    if (!QFileInfo::exists(cabinet)) {
-        say(QStringLiteral("extract: cannot open cabinet '%1'").arg(cabinet));
+    const QString why = regularFileProblem(cabinet);
+    if (!why.isEmpty()) {
+        say(QStringLiteral("extract: cannot open cabinet '%1': %2").arg(cabinet, why));
         return 1;
     }
     if (!QDir().mkpath(folder)) {
@@ -38,7 +39,11 @@ int main(int argc, char **argv)
     }
     QString output;
     const int code =
-        runProgram(cab, {QStringLiteral("-q"), QStringLiteral("-d"), folder, cabinet}, &output);
+        // "--": a cabinet whose name starts with '-' is a file, not one of cabextract's options.
+        runProgram(
+            cab,
+            {QStringLiteral("-q"), QStringLiteral("-d"), folder, QStringLiteral("--"), cabinet},
+            &output);
     if (code != 0) {
         say(output.trimmed().isEmpty()
                 ? QStringLiteral("extract: the cabinet could not be expanded")
