@@ -1,9 +1,9 @@
-#include "ui/mainwindow/BuildRunner.h"
-#include "tests/tools/Corpus.h"
-#include "ui/mainwindow/FileListModel.h"
 #include "Harness.h"
-#include "ui/mainwindow/MainWindow.h"
+#include "tests/tools/Corpus.h"
 #include "tools/common/ResFile.h"
+#include "ui/mainwindow/BuildRunner.h"
+#include "ui/mainwindow/FileListModel.h"
+#include "ui/mainwindow/MainWindow.h"
 #include "ui/stringtable/StringTableEditor.h"
 #include "ui/toolwindow/ToolWindow.h"
 
