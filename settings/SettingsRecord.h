@@ -64,12 +64,15 @@ enum class Setting
     FilterType,
 };
 
-// A control that holds a value: the objectName of its window and its own.
+// A control that holds a value: the objectName of its window and its own, or leftEdge or
+// topEdge for the window's own position.
 struct Holder
 {
     QString window;
     QString control;
 };
+inline constexpr char leftEdge[] = "left";
+inline constexpr char topEdge[] = "top";
 
 // One value of the settings key. fresh is what setup writes for a tool window left as it comes
 // up on a fresh installation; an invalid fresh value means setup works it out at the time (the

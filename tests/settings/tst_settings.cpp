@@ -1,3 +1,4 @@
+#include "ExpectedOrders.h"
 #include "settings/ScreenPlacement.h"
 #include "settings/SettingsStore.h"
 
@@ -70,58 +71,8 @@ QStringList spelled(const Sequence &sequence)
     return out;
 }
 
-const QStringList setupOrder = {"Tolvane minor Version",
-                                "Tolvane Release",
-                                "Company Name",
-                                "Delphi",
-                                "Delphi Version",
-                                "Install Date",
-                                "Compiler1",
-                                "Compiler2",
-                                "Program Folder",
-                                "TempDir1",
-                                "TempDir2",
-                                "Recent Folder",
-                                "Prompt Res ID",
-                                "Recent Local",
-                                "Script Name",
-                                "Library Name",
-                                "Res Name",
-                                "Script Type",
-                                "Prompt Recurse",
-                                "Prompt Name",
-                                "Prompt Not",
-                                "Prompt Drag",
-                                "Prompt FileInfo",
-                                "Prompt Close",
-                                "Prompt Sound",
-                                "Prompt Auto Sort",
-                                "Prompt ReName",
-                                "Prompt Summary",
-                                "Prompt Compile",
-                                "Prompt sHint",
-                                "Prompt Class",
-                                "Prompt Window",
-                                "Prompt Dialog",
-                                "Prompt Position",
-                                "Color",
-                                "Font",
-                                "hColor",
-                                "hFColor",
-                                "Main Left",
-                                "Main Top",
-                                "Tool Left",
-                                "Tool Top"};
-
-const QStringList toolSaveOrder = {
-    "Script Name",    "Library Name",     "Res Name",       "Filter Type",
-    "Recent Folder",  "TempDir1",         "TempDir2",       "Recent Local",
-    "Script Type",    "Prompt Res ID",    "Prompt Recurse", "Prompt Name",
-    "Prompt Not",     "Prompt FileInfo",  "Prompt Drag",    "Prompt Close",
-    "Prompt Sound",   "Prompt Auto Sort", "Prompt ReName",  "Prompt Summary",
-    "Prompt Compile", "Prompt Position",  "Prompt sHint",   "Prompt Class",
-    "Prompt Window",  "Prompt Dialog",    "Color",          "Font",
-    "hColor",         "hFColor"};
+const QStringList setupOrder = test::setupOrder();
+const QStringList toolSaveOrder = test::toolWindowCloseOrder();
 } // namespace
 
 void TestSettings::recordHoldsEveryValueOnce()

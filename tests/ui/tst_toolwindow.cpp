@@ -1,4 +1,5 @@
 #include "Harness.h"
+#include "tests/settings/ExpectedOrders.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/toolwindow/ToolWindow.h"
 
@@ -103,15 +104,7 @@ void TestToolWindow::closeSavesInOrder()
     t.setScriptName(QString());
     t.setDropFilterPosition(12);
     QVERIFY(t.closeWindow());
-    const QStringList expected = {
-        "Script Name",    "Library Name",     "Res Name",       "Filter Type",
-        "Recent Folder",  "TempDir1",         "TempDir2",       "Recent Local",
-        "Script Type",    "Prompt Res ID",    "Prompt Recurse", "Prompt Name",
-        "Prompt Not",     "Prompt FileInfo",  "Prompt Drag",    "Prompt Close",
-        "Prompt Sound",   "Prompt Auto Sort", "Prompt ReName",  "Prompt Summary",
-        "Prompt Compile", "Prompt Position",  "Prompt sHint",   "Prompt Class",
-        "Prompt Window",  "Prompt Dialog",    "Color",          "Font",
-        "hColor",         "hFColor"};
+    const QStringList expected = toolWindowCloseOrder();
     QCOMPARE(h.registry.valueNames(RegRoot::LocalMachine, SettingsStore::settingsKeyPath()),
              expected);
     QCOMPARE(stored(h, "Script Name").toString(), QStringLiteral("Untitled"));

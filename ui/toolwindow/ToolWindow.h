@@ -20,7 +20,7 @@ class QToolButton;
 namespace tolvane {
 
 class ClipPlayer;
-class HintLine;
+class TFileLabel;
 class MainWindow;
 class SettingsBinder;
 class StringTableEditor;
@@ -159,7 +159,7 @@ class ToolWindow : public QWidget, public SettingsTarget
     QLabel *m_windowCaption = nullptr;      // "Tool Window" at the bottom left
     QLabel *m_clr = nullptr, *m_red = nullptr, *m_msg2 = nullptr, *m_msg3 = nullptr,
            *m_msg4 = nullptr, *m_panel2 = nullptr;
-    HintLine *m_hintLine = nullptr;     // Label4
+    TFileLabel *m_hintLine = nullptr;   // Label4
     QLineEdit *m_scriptName = nullptr;  // Edit1
     QLineEdit *m_libraryName = nullptr; // Edit3
     QLineEdit *m_resName = nullptr;     // Edit4

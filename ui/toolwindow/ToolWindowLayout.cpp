@@ -3,8 +3,8 @@
 #include "core/Product.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/services/ClipPlayer.h"
-#include "ui/toolwindow/HintLine.h"
 #include "ui/toolwindow/ToolWindow.h"
+#include "ui/widgets/TFileLabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -168,8 +168,9 @@ void ToolWindow::buildLayout()
     m_panel1->setObjectName(QStringLiteral("Panel1"));
     m_panel1->setGeometry(0, 135, 373, 206);
     QWidget *p = m_panel1;
-    m_hintLine = new HintLine(p);
+    m_hintLine = new TFileLabel(p);
     m_hintLine->setObjectName(QStringLiteral("Label4"));
+    m_hintLine->setSeparator(QStringLiteral("\\"));
     m_hintLine->setGeometry(6, 2, 361, 18);
     m_hintLine->setFrameShape(QFrame::Panel);
     m_hintLine->setFrameShadow(QFrame::Sunken);
