@@ -13,15 +13,15 @@ SettingRow value(Setting key, const char *name, ValueType type, const QVariant &
 
 Holder inMain(const char *control)
 {
-    return {windows::main(), QString::fromLatin1(control)};
+    return {QString::fromLatin1(mainWindowName), QString::fromLatin1(control)};
 }
 Holder inTool(const char *control)
 {
-    return {windows::tool(), QString::fromLatin1(control)};
+    return {QString::fromLatin1(toolWindowName), QString::fromLatin1(control)};
 }
 Holder inSetup(const char *control)
 {
-    return {windows::setup(), QString::fromLatin1(control)};
+    return {QString::fromLatin1(setupWizardName), QString::fromLatin1(control)};
 }
 } // namespace
 

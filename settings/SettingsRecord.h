@@ -95,20 +95,9 @@ constexpr quint32 windowBackground = systemColourFlag + 5;
 constexpr quint32 buttonFace = systemColourFlag + 15;
 
 // The objectNames of the windows that hold values.
-namespace windows {
-inline QString main()
-{
-    return QStringLiteral("TForm1");
-}
-inline QString tool()
-{
-    return QStringLiteral("TForm2");
-}
-inline QString setup()
-{
-    return QStringLiteral("TSplash");
-}
-} // namespace windows
+inline constexpr char mainWindowName[] = "TForm1";
+inline constexpr char toolWindowName[] = "TForm2";
+inline constexpr char setupWizardName[] = "TSplash";
 
 class SettingsRecord
 {
