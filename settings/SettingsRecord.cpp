@@ -13,15 +13,15 @@ SettingRow value(Setting key, const char *name, ValueType type, const QVariant &
 
 Holder inMain(const char *control)
 {
-    return {windows::main(), QString::fromLatin1(control)};
+    return {QString::fromLatin1(mainWindowName), QString::fromLatin1(control)};
 }
 Holder inTool(const char *control)
 {
-    return {windows::tool(), QString::fromLatin1(control)};
+    return {QString::fromLatin1(toolWindowName), QString::fromLatin1(control)};
 }
 Holder inSetup(const char *control)
 {
-    return {windows::setup(), QString::fromLatin1(control)};
+    return {QString::fromLatin1(setupWizardName), QString::fromLatin1(control)};
 }
 } // namespace
 
@@ -72,10 +72,10 @@ const QList<SettingRow> &SettingsRecord::rows()
         value(S::EntryFont, "Font", T::Colour, 0u, {inTool("Edit1")}),
         value(S::HintColour, "hColor", T::Colour, buttonFace, {inTool("Label4")}),
         value(S::HintFont, "hFColor", T::Colour, 0u, {inTool("Label4")}),
-        value(S::MainLeft, "Main Left", T::Integer, worked, {inMain("TForm1")}),
-        value(S::MainTop, "Main Top", T::Integer, worked, {inMain("TForm1")}),
-        value(S::ToolLeft, "Tool Left", T::Integer, worked, {inTool("TForm2")}),
-        value(S::ToolTop, "Tool Top", T::Integer, worked, {inTool("TForm2")}),
+        value(S::MainLeft, "Main Left", T::Integer, worked, {inMain(leftEdge)}),
+        value(S::MainTop, "Main Top", T::Integer, worked, {inMain(topEdge)}),
+        value(S::ToolLeft, "Tool Left", T::Integer, worked, {inTool(leftEdge)}),
+        value(S::ToolTop, "Tool Top", T::Integer, worked, {inTool(topEdge)}),
         value(S::FilterType, "Filter Type", T::Text, worked, {inTool("ResBox")}),
     };
     return table;

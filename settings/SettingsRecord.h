@@ -64,12 +64,15 @@ enum class Setting
     FilterType,
 };
 
-// A control that holds a value: the objectName of its window and its own.
+// A control that holds a value: the objectName of its window and its own, or leftEdge or
+// topEdge for the window's own position.
 struct Holder
 {
     QString window;
     QString control;
 };
+inline constexpr char leftEdge[] = "left";
+inline constexpr char topEdge[] = "top";
 
 // One value of the settings key. fresh is what setup writes for a tool window left as it comes
 // up on a fresh installation; an invalid fresh value means setup works it out at the time (the
@@ -92,20 +95,9 @@ constexpr quint32 windowBackground = systemColourFlag + 5;
 constexpr quint32 buttonFace = systemColourFlag + 15;
 
 // The objectNames of the windows that hold values.
-namespace windows {
-inline QString main()
-{
-    return QStringLiteral("TForm1");
-}
-inline QString tool()
-{
-    return QStringLiteral("TForm2");
-}
-inline QString setup()
-{
-    return QStringLiteral("TSplash");
-}
-} // namespace windows
+inline constexpr char mainWindowName[] = "TForm1";
+inline constexpr char toolWindowName[] = "TForm2";
+inline constexpr char setupWizardName[] = "TSplash";
 
 class SettingsRecord
 {

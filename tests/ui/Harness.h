@@ -45,6 +45,7 @@ class ScriptedPrompter : public Prompter
     QQueue<QString> folders;
     QQueue<std::optional<QString>> saves; // paths typed into the save dialog; nothing cancels
     QList<SaveFileRequest> saveRequests;
+    QStringList folderCaptions; // the caption of every folder dialog shown
     QQueue<std::optional<QColor>> colours;
     QQueue<std::optional<QString>> inputs;
     QStringList inputPrompts;
@@ -65,7 +66,7 @@ class FakePlatform : public LinuxPlatform
     bool openFolder(const QString &path) override
     {
         opened << path;
-        return true;
+        return openFolderWorks;
     }
     QString currentFolder() override
     {
@@ -94,6 +95,7 @@ class FakePlatform : public LinuxPlatform
     }
     int depth = 32;
     bool openWorks = true;
+    bool openFolderWorks = true; // false: no file manager starts
     QString current;
     QString fonts;
     QString windows;

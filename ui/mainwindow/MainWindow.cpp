@@ -115,36 +115,15 @@ SettingsBinder MainWindow::binder() const
 
 void MainWindow::apply(const SequenceItem &item, const QVariant &value)
 {
-    switch (item.key) {
-    case Setting::FilterType:
+    if (item.key == Setting::FilterType)
         setHeaderText(0, QStringLiteral("Filter: ") + value.toString());
-        break;
-    case Setting::MainLeft:
-        move(value.toInt(), y());
-        break;
-    case Setting::MainTop:
-        move(x(), value.toInt());
-        break;
-    default:
+    else
         binder().write(item.key, value);
-        break;
-    }
 }
 
 QVariant MainWindow::current(const SequenceItem &item) const
 {
-    switch (item.key) {
-    case Setting::MainLeft:
-        return x();
-    case Setting::MainTop:
-        return y();
-    case Setting::ToolLeft:
-        return m_tool ? m_tool->x() : 0;
-    case Setting::ToolTop:
-        return m_tool ? m_tool->y() : 0;
-    default:
-        return binder().read(item.key);
-    }
+    return binder().read(item.key);
 }
 
 void MainWindow::mirror(const QString &name, const QString &text)

@@ -10,25 +10,45 @@ namespace tolvane {
 
 SettingsBinder::SettingsBinder(QList<const QWidget *> windows) : m_windows(std::move(windows)) {}
 
-QWidget *SettingsBinder::control(Setting key) const
+namespace {
+bool isEdge(const QString &control)
+{
+    return control == QLatin1String(leftEdge) || control == QLatin1String(topEdge);
+}
+} // namespace
+
+const Holder *SettingsBinder::holder(Setting key, QWidget **found) const
 {
     for (const Holder &holder : SettingsRecord::row(key).holders) {
         for (const QWidget *window : m_windows) {
             if (!window || window->objectName() != holder.window)
                 continue;
-            if (holder.control == holder.window)
-                return const_cast<QWidget *>(window);
-            if (auto *c = window->findChild<QWidget *>(holder.control))
-                return c;
+            auto *w = const_cast<QWidget *>(window);
+            *found = isEdge(holder.control) ? w : w->findChild<QWidget *>(holder.control);
+            if (*found)
+                return &holder;
         }
     }
     return nullptr;
 }
 
+QWidget *SettingsBinder::control(Setting key) const
+{
+    QWidget *found = nullptr;
+    return holder(key, &found) ? found : nullptr;
+}
+
 bool SettingsBinder::write(Setting key, const QVariant &value) const
 {
-    QWidget *c = control(key);
-    if (auto *box = qobject_cast<QAbstractButton *>(c)) {
+    QWidget *c = nullptr;
+    const Holder *h = holder(key, &c);
+    if (!h)
+        return false;
+    if (h->control == QLatin1String(leftEdge)) {
+        c->move(value.toInt(), c->y());
+    } else if (h->control == QLatin1String(topEdge)) {
+        c->move(c->x(), value.toInt());
+    } else if (auto *box = qobject_cast<QAbstractButton *>(c)) {
         // A radio button set on turns its partner off; setting it off leaves the pair alone.
         box->setChecked(value.toBool());
     } else if (auto *edit = qobject_cast<QLineEdit *>(c)) {
@@ -51,7 +71,14 @@ bool SettingsBinder::write(Setting key, const QVariant &value) const
 
 QVariant SettingsBinder::read(Setting key) const
 {
-    QWidget *c = control(key);
+    QWidget *c = nullptr;
+    const Holder *h = holder(key, &c);
+    if (!h)
+        return {};
+    if (h->control == QLatin1String(leftEdge))
+        return c->x();
+    if (h->control == QLatin1String(topEdge))
+        return c->y();
     if (auto *box = qobject_cast<QCheckBox *>(c))
         return box->checkState() == Qt::Checked; // a greyed box counts as off
     if (auto *button = qobject_cast<QAbstractButton *>(c))

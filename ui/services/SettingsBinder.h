@@ -11,8 +11,8 @@ namespace tolvane {
 
 // Moves values between the settings record and the controls that hold them: check boxes, radio
 // buttons, line edits, combo boxes and spin boxes, found by the window and control names of the
-// record. Values with a behaviour of their own (greyed boxes, colours, positions) stay with their
-// windows.
+// record, and the windows' own positions. Values with a behaviour of their own (greyed boxes,
+// colours, the filter header) stay with their windows.
 class SettingsBinder
 {
   public:
@@ -27,6 +27,9 @@ class SettingsBinder
     QVariant read(Setting key) const;
 
   private:
+    // The first holder of the value found in the windows, with its widget.
+    const Holder *holder(Setting key, QWidget **found) const;
+
     QList<const QWidget *> m_windows;
 };
 

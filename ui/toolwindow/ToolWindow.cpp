@@ -7,7 +7,6 @@
 #include "ui/services/Placement.h"
 #include "ui/services/SettingsBinder.h"
 #include "ui/stringtable/StringTableEditor.h"
-#include "ui/toolwindow/HintLine.h"
 #include "ui/toolwindow/ProgressPanel.h"
 #include "ui/widgets/TFileLabel.h"
 #include <QApplication>
@@ -368,7 +367,7 @@ QString ToolWindow::diskLabel() const
 }
 QString ToolWindow::hintLine() const
 {
-    return m_hintLine->hint();
+    return m_hintLine->fileName();
 }
 QColor ToolWindow::entryBackground() const
 {
@@ -635,14 +634,10 @@ void ToolWindow::openDestination()
 
 void ToolWindow::removeAll()
 {
-    Box b;
-    b.owner = this;
-    b.caption = product::title();
-    b.text =
-        QStringLiteral("Are you sure you want to delete' all saved directories from the program?");
-    b.icon = Box::Warning;
-    b.buttons = Box::Yes | Box::No;
-    if (m_s.prompter.ask(b) != Box::Yes)
+    if (m_s.prompter.ask(this, product::title(),
+                         QStringLiteral("Are you sure you want to delete' all saved directories "
+                                        "from the program?"),
+                         Box::Warning, Box::Yes | Box::No) != Box::Yes)
         return;
     m_s.settings.removeHistory();
     m_destinationList->clear();

@@ -20,8 +20,8 @@ class QToolButton;
 namespace tolvane {
 
 class ClipPlayer;
-class HintLine;
 class ProgressPanel;
+class TFileLabel;
 class MainWindow;
 class SettingsBinder;
 class StringTableEditor;
@@ -152,7 +152,7 @@ class ToolWindow : public QWidget, public SettingsTarget
     QLabel *m_logo = nullptr;               // Logo2
     QLabel *m_windowCaption = nullptr;      // "Tool Window" at the bottom left
     QLabel *m_clr = nullptr, *m_panel2 = nullptr;
-    HintLine *m_hintLine = nullptr;     // Label4
+    TFileLabel *m_hintLine = nullptr;   // Label4
     QLineEdit *m_scriptName = nullptr;  // Edit1
     QLineEdit *m_libraryName = nullptr; // Edit3
     QLineEdit *m_resName = nullptr;     // Edit4

@@ -1,7 +1,7 @@
 // The tool hint line and the tooltips the tool window shows as the mouse moves over it.
 #include "ui/mainwindow/MainWindow.h"
-#include "ui/toolwindow/HintLine.h"
 #include "ui/toolwindow/ToolWindow.h"
+#include "ui/widgets/TFileLabel.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -23,7 +23,7 @@ void ToolWindow::hint(const QString &text, bool always)
         return;
     QString shown = text;
     shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
-    m_hintLine->setHint(shown);
+    m_hintLine->setFileName(shown);
 }
 
 void ToolWindow::setToolTipTime(QWidget *w, int ms)

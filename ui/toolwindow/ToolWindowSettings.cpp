@@ -1,8 +1,8 @@
 // The tool window as the source and target of the settings sequences, and its colour values.
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/services/SettingsBinder.h"
-#include "ui/toolwindow/HintLine.h"
 #include "ui/toolwindow/ToolWindow.h"
+#include "ui/widgets/TFileLabel.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -44,32 +44,22 @@ void ToolWindow::apply(const SequenceItem &item, const QVariant &value)
         }
         break;
     case Setting::EntryColour:
-    case Setting::EntryFont: {
-        QWidget *w = targetNamed(item.target.isEmpty() ? QStringLiteral("Edit1") : item.target);
+    case Setting::EntryFont:
+    case Setting::HintColour:
+    case Setting::HintFont: {
+        const bool hint = item.key == Setting::HintColour || item.key == Setting::HintFont;
+        QWidget *w =
+            hint ? m_hintLine
+                 : targetNamed(item.target.isEmpty() ? QStringLiteral("Edit1") : item.target);
         if (!w)
             return;
         const QColor c = colourFrom(value.toUInt(), w->palette());
-        if (item.key == Setting::EntryColour)
+        if (item.key == Setting::EntryColour || item.key == Setting::HintColour)
             setColours(w, &c, nullptr, value.toUInt(), 0);
         else
             setColours(w, nullptr, &c, 0, value.toUInt());
         return;
     }
-    case Setting::HintColour:
-    case Setting::HintFont: {
-        const QColor c = colourFrom(value.toUInt(), m_hintLine->palette());
-        if (item.key == Setting::HintColour)
-            setColours(m_hintLine, &c, nullptr, value.toUInt(), 0);
-        else
-            setColours(m_hintLine, nullptr, &c, 0, value.toUInt());
-        return;
-    }
-    case Setting::ToolLeft:
-        move(value.toInt(), y());
-        return;
-    case Setting::ToolTop:
-        move(x(), value.toInt());
-        return;
     default:
         break;
     }
@@ -89,10 +79,6 @@ QVariant ToolWindow::current(const SequenceItem &item) const
         return storedColour(m_hintLine, "colourValue", buttonFace);
     case Setting::HintFont:
         return storedColour(m_hintLine, "fontValue", 0u);
-    case Setting::ToolLeft:
-        return x();
-    case Setting::ToolTop:
-        return y();
     default:
         return binder().read(item.key);
     }
