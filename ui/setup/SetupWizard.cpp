@@ -566,14 +566,27 @@ void SetupWizard::removal(const QString &abortText)
     endProgram();
 }
 
-void SetupWizard::removeSettingsKeys()
+QString SetupWizard::removeSettingsKeys()
 {
     m_s.settings.removeCompanyKey();
+    if (!m_s.settings.settingsKeyExists())
+        return QString();
+    return QStringLiteral("Could not remove the registry key HKEY_LOCAL_MACHINE") +
+           SettingsStore::companyKeyPath();
 }
 
-void SetupWizard::removeHistory()
+QString SetupWizard::removeHistory()
 {
     m_s.settings.removeHistory();
+    if (!m_s.settings.registry().keyExists(RegRoot::Users, SettingsStore::historyRemovalKeyPath()))
+        return QString();
+    return QStringLiteral("Could not remove the registry key HKEY_USERS\\") +
+           SettingsStore::historyRemovalKeyPath();
+}
+
+void SetupWizard::keyFailed(const QString &text)
+{
+    m_s.prompter.ask(nullptr, product::title(), text, Box::Error);
 }
 
 void SetupWizard::folderMissing(const QString &text)
