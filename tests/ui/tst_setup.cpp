@@ -390,6 +390,24 @@ void TestSetup::folderFailureThenResume()
              "Could not create " + h.path("gone") + "/TOLVANE please select another folder!");
     QCOMPARE(h.prompter.last().buttons, int(Box::Abort));
     QCOMPARE(w.position(), 5);
+    // Another folder, as the box asks, and Finish again: that folder is the one made.
+    SetupHarness g;
+    g.createWindows();
+    g.fillIn();
+    g.file("gone");
+    g.prompter.folders << g.path("gone") << g.path("other");
+    g.wizard().otherLocation();
+    g.wizard().next();
+    g.wizard().finish();
+    QTRY_VERIFY(!g.wizard().installing());
+    QCOMPARE(g.wizard().position(), 5);
+    QDir().mkpath(g.path("other"));
+    g.wizard().otherLocation();
+    g.wizard().finish();
+    QTRY_VERIFY_WITH_TIMEOUT(g.wizard().ended(), 20000);
+    QVERIFY(QFileInfo(g.path("other/TOLVANE/Projects")).isDir());
+    QCOMPARE(g.stored("Program Folder"), g.path("other") + "/TOLVANE");
+
     h.prompter.answers << Box::No;
     w.cancel();
     QTRY_VERIFY_WITH_TIMEOUT(w.ended(), 20000);

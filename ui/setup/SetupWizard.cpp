@@ -408,7 +408,10 @@ void SetupWizard::finish()
     }
     m_progressLabel->show();
     m_progressBar->show();
-    m_installer.start(installPlan());
+    // A running sequence goes on; a stopped one starts again with the folders now shown, so that
+    // another folder chosen after a failure is the one created.
+    if (!m_timer.isActive())
+        m_installer.start(installPlan());
     m_timer.start();
     update();
 }
