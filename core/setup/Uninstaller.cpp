@@ -11,9 +11,14 @@ Uninstaller::Uninstaller(Platform &platform, UninstallReport &report)
 
 bool Uninstaller::run(const QString &mainFolder, const QString &projectsFolder)
 {
-    m_report.removeSettingsKeys();
+    // The folder goes even when a key stays: each is told on its own.
+    const QString settingsError = m_report.removeSettingsKeys();
+    if (!settingsError.isEmpty())
+        m_report.keyFailed(settingsError);
     m_report.pause(2000);
-    m_report.removeHistory();
+    const QString historyError = m_report.removeHistory();
+    if (!historyError.isEmpty())
+        m_report.keyFailed(historyError);
 
     // Everything is decided before the first deletion, so a "no" deletes nothing.
     const RemovalPlan plan =

@@ -12,10 +12,14 @@ class UninstallReport
 {
   public:
     virtual ~UninstallReport() = default;
-    // The company key tree, when the settings key exists.
-    virtual void removeSettingsKeys() = 0;
+    // The company key tree, when the settings key exists; empty when the settings key is gone,
+    // else what stayed.
+    virtual QString removeSettingsKeys() = 0;
     virtual void pause(int milliseconds) = 0;
-    virtual void removeHistory() = 0;
+    // The destination history; empty when it is gone, else what stayed.
+    virtual QString removeHistory() = 0;
+    // A key that stayed; the removal goes on.
+    virtual void keyFailed(const QString &text) = 0;
     // The program folder is not there; nothing is deleted.
     virtual void folderMissing(const QString &text) = 0;
     // The folder must not be deleted; nothing is deleted.

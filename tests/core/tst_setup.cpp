@@ -53,6 +53,8 @@ struct Recorder : InstallReport, UninstallReport
 {
     QStringList calls;
     QString settingsError;
+    QString keysError;
+    QString historyError;
     bool confirm = true;
     std::function<void()> duringPause;
 
@@ -73,8 +75,17 @@ struct Recorder : InstallReport, UninstallReport
     }
     void actionFailed(const QString &text) override { calls << "failed " + text; }
     void complete() override { calls << "complete"; }
-    void removeSettingsKeys() override { calls << "keys"; }
-    void removeHistory() override { calls << "history"; }
+    QString removeSettingsKeys() override
+    {
+        calls << "keys";
+        return keysError;
+    }
+    QString removeHistory() override
+    {
+        calls << "history";
+        return historyError;
+    }
+    void keyFailed(const QString &text) override { calls << "key failed " + text; }
     void folderMissing(const QString &text) override { calls << "missing " + text; }
     void refused(const QString &text) override { calls << "refused " + text; }
     bool confirmDelete(const QString &folder) override
@@ -113,6 +124,7 @@ class TestSetupCore : public QObject
     void removalPlans();
     void removal_data();
     void removal();
+    void keysThatStayAreTold();
     void choices();
 };
 
@@ -391,6 +403,24 @@ void TestSetupCore::removal()
         QVERIFY2(!exists(t + "/" + name), qPrintable(name));
     for (const QString &name : kept)
         QVERIFY2(exists(t + "/" + name), qPrintable(name));
+}
+
+void TestSetupCore::keysThatStayAreTold()
+{
+    QTemporaryDir dir;
+    makeFile(dir.filePath("made") + marker, "");
+    HomePlatform platform;
+    platform.home = dir.filePath("home");
+    Recorder report;
+    report.keysError = "Could not remove the key A";
+    report.historyError = "Could not remove the key B";
+    QVERIFY(Uninstaller(platform, report).run(dir.filePath("made"), dir.filePath("made/Projects")));
+    const QString made = QFileInfo(dir.filePath("made")).absoluteFilePath();
+    QCOMPARE(report.calls,
+             QStringList({"keys", "key failed Could not remove the key A", "pause 2000", "history",
+                          "key failed Could not remove the key B",
+                          "confirm " + QFileInfo(dir.path()).canonicalFilePath() + "/made"}));
+    QVERIFY(!QFileInfo::exists(made));
 }
 
 void TestSetupCore::choices()

@@ -390,6 +390,24 @@ void TestSetup::folderFailureThenResume()
              "Could not create " + h.path("gone") + "/TOLVANE please select another folder!");
     QCOMPARE(h.prompter.last().buttons, int(Box::Abort));
     QCOMPARE(w.position(), 5);
+    // Another folder, as the box asks, and Finish again: that folder is the one made.
+    SetupHarness g;
+    g.createWindows();
+    g.fillIn();
+    g.file("gone");
+    g.prompter.folders << g.path("gone") << g.path("other");
+    g.wizard().otherLocation();
+    g.wizard().next();
+    g.wizard().finish();
+    QTRY_VERIFY(!g.wizard().installing());
+    QCOMPARE(g.wizard().position(), 5);
+    QDir().mkpath(g.path("other"));
+    g.wizard().otherLocation();
+    g.wizard().finish();
+    QTRY_VERIFY_WITH_TIMEOUT(g.wizard().ended(), 20000);
+    QVERIFY(QFileInfo(g.path("other/TOLVANE/Projects")).isDir());
+    QCOMPARE(g.stored("Program Folder"), g.path("other") + "/TOLVANE");
+
     h.prompter.answers << Box::No;
     w.cancel();
     QTRY_VERIFY_WITH_TIMEOUT(w.ended(), 20000);
@@ -461,27 +479,41 @@ void TestSetup::uninstallThroughALink()
 void TestSetup::textsFitTheirControls()
 {
     SetupHarness h;
+    h.platform.windows = "/home/alexandra.johansson-lindqvist/.local/share/"; // a long home
     h.createWindows();
     SetupWizard &w = h.wizard();
     w.show();
-    h.fillIn();
-    // Every page, as it shows its texts; a label must show all of its text.
-    for (QLabel *label : w.findChildren<QLabel *>()) {
-        const QString t = label->text();
-        if (t.isEmpty())
-            continue;
-        const QRect room = label->contentsRect();
-        const QRect needed = label->fontMetrics().boundingRect(
-            room.x(), room.y(), room.width(), 10000,
-            int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), t);
-        QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
-                 qPrintable(QStringLiteral("\"%1\" needs %2x%3 in %4x%5")
-                                .arg(t)
-                                .arg(needed.width())
-                                .arg(needed.height())
-                                .arg(room.width())
-                                .arg(room.height())));
-    }
+    // A label must show all of its text.
+    const auto checkLabels = [&w] {
+        for (QLabel *label : w.findChildren<QLabel *>()) {
+            const QString t = label->text();
+            if (t.isEmpty() || label->isHidden())
+                continue;
+            const int wrap = label->wordWrap() ? int(Qt::TextWordWrap) : 0;
+            const QRect room = label->contentsRect();
+            const QRect needed = label->fontMetrics().boundingRect(
+                room.x(), room.y(), room.width(), 10000, int(label->alignment()) | wrap, t);
+            QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+                     qPrintable(QStringLiteral("\"%1\" needs %2x%3 in %4x%5")
+                                    .arg(t)
+                                    .arg(needed.width())
+                                    .arg(needed.height())
+                                    .arg(room.width())
+                                    .arg(room.height())));
+        }
+    };
+    // The labels of every page, hidden pages too, before and after the pages are filled in.
+    checkLabels();
+    h.fillIn(); // on to page 3, with the folders of that long home
+    checkLabels();
+    // The progress line names the folder being made; here it stays, as that folder cannot be made.
+    const QString parent = h.file("a-file-standing-where-the-chosen-folder-should-be");
+    h.prompter.folders << parent;
+    w.otherLocation();
+    w.finish();
+    QTRY_VERIFY(!w.installing());
+    QCOMPARE(child<QLabel>(w, "Label17")->text(), "Creating " + parent + "/TOLVANE");
+    checkLabels();
     for (QPushButton *button : w.findChildren<QPushButton *>()) {
         const int needed = button->fontMetrics().horizontalAdvance(button->text().remove('&'));
         QVERIFY2(needed < button->width() - 8, qPrintable(button->text()));

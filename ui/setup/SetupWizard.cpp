@@ -151,29 +151,30 @@ void SetupWizard::buildLayout()
 
     m_page3 = page(QStringLiteral("Panel3"));
     auto *folders = new QGroupBox(QStringLiteral("Program folders"), m_page3);
-    folders->setGeometry(0, 0, 320, 200);
+    folders->setGeometry(0, 0, 320, 214);
     text(folders, QStringLiteral("Main directory:"), {10, 24, 100, 16}, false);
-    m_mainFolderLabel = text(folders, QString(), {110, 24, 200, 32});
+    // Room for a long home folder: a path breaks after its separators.
+    m_mainFolderLabel = text(folders, QString(), {110, 24, 200, 44});
     m_mainFolderLabel->setObjectName(QStringLiteral("Label13"));
-    text(folders, QStringLiteral("Subdirectory:"), {10, 60, 100, 16}, false);
-    m_projectsFolderLabel = text(folders, QString(), {110, 60, 200, 32});
+    text(folders, QStringLiteral("Subdirectory:"), {10, 72, 100, 16}, false);
+    m_projectsFolderLabel = text(folders, QString(), {110, 72, 200, 44});
     m_projectsFolderLabel->setObjectName(QStringLiteral("Label14"));
     text(folders,
          QStringLiteral(
              "Press the \"Other Location\" button to select alternate working folder directory for "
              "program, or skip this section to accept the current (default) directories listed."),
-         {10, 100, 300, 58});
+         {10, 120, 300, 58});
     m_otherLocationButton = new QPushButton(QStringLiteral("Other Location..."), folders);
     m_otherLocationButton->setObjectName(QStringLiteral("Button4"));
-    m_otherLocationButton->setGeometry(190, 164, 120, 26);
-    m_progressLabel = text(m_page3, QStringLiteral("...Initializing..."), {0, 208, 320, 16}, false);
+    m_otherLocationButton->setGeometry(190, 182, 120, 26);
+    m_progressLabel = text(m_page3, QStringLiteral("...Initializing..."), {0, 216, 320, 30});
     m_progressLabel->setObjectName(QStringLiteral("Label17"));
     m_progressLabel->hide();
     m_progressBar = new QProgressBar(m_page3);
     m_progressBar->setObjectName(QStringLiteral("Bar1"));
     m_progressBar->setRange(0, 100);
     m_progressBar->setValue(0);
-    m_progressBar->setGeometry(0, 230, 320, 16);
+    m_progressBar->setGeometry(0, 248, 320, 16);
     m_progressBar->hide();
     m_page3->hide();
 
@@ -408,7 +409,10 @@ void SetupWizard::finish()
     }
     m_progressLabel->show();
     m_progressBar->show();
-    m_installer.start(installPlan());
+    // A running sequence goes on; a stopped one starts again with the folders now shown, so that
+    // another folder chosen after a failure is the one created.
+    if (!m_timer.isActive())
+        m_installer.start(installPlan());
     m_timer.start();
     update();
 }
@@ -566,14 +570,27 @@ void SetupWizard::removal(const QString &abortText)
     endProgram();
 }
 
-void SetupWizard::removeSettingsKeys()
+QString SetupWizard::removeSettingsKeys()
 {
     m_s.settings.removeCompanyKey();
+    if (!m_s.settings.settingsKeyExists())
+        return QString();
+    return QStringLiteral("Could not remove the registry key HKEY_LOCAL_MACHINE") +
+           SettingsStore::companyKeyPath();
 }
 
-void SetupWizard::removeHistory()
+QString SetupWizard::removeHistory()
 {
     m_s.settings.removeHistory();
+    if (!m_s.settings.registry().keyExists(RegRoot::Users, SettingsStore::historyRemovalKeyPath()))
+        return QString();
+    return QStringLiteral("Could not remove the registry key HKEY_USERS\\") +
+           SettingsStore::historyRemovalKeyPath();
+}
+
+void SetupWizard::keyFailed(const QString &text)
+{
+    m_s.prompter.ask(nullptr, product::title(), text, Box::Error);
 }
 
 void SetupWizard::folderMissing(const QString &text)

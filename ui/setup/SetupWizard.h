@@ -72,8 +72,9 @@ class SetupWizard : public QWidget,
     void actionFailed(const QString &text) override;
     void complete() override;
     // UninstallReport
-    void removeSettingsKeys() override;
-    void removeHistory() override;
+    QString removeSettingsKeys() override;
+    QString removeHistory() override;
+    void keyFailed(const QString &text) override;
     void folderMissing(const QString &text) override;
     void refused(const QString &text) override;
     bool confirmDelete(const QString &folder) override;
