@@ -139,8 +139,11 @@ void TestProject::promptedSaveWritesSelectedInListOrder()
     h.fill({b, c, a}, {b, a});
     QDir().mkpath(h.path("out"));
     h.prompter.saves.enqueue(h.path("out/proj"));
+    QStringList seenDuringProgress;
+    h.pacer.onPause = [&](int) { seenDuringProgress << h.folder("temp") << h.folder("out"); };
     h.save();
 
+    QCOMPARE(seenDuringProgress, QStringList{}); // written once, after the progress
     const SaveFileRequest request = h.prompter.saveRequests.value(0);
     QCOMPARE(request.title, QStringLiteral("Save as tolvane project file to directory folder in:"));
     QCOMPARE(request.filters, QStringList{"Tolvane project files (*.tpf)"});
@@ -275,9 +278,14 @@ void TestProject::quickSavesInARowKeepEveryFile()
     h.platform.ticks = 3600000; // the clock stands still: both saves fall in one third of a second
     const QString a = h.file("a.bmp"), b = h.file("b.ico");
     h.fill({a, b}, {a});
+    // The file appears once, whole, after the progress: never a part of the list.
+    QStringList seenDuringProgress;
+    h.pacer.onPause = [&](int) { seenDuringProgress << h.folder("prog/Projects"); };
     h.save();
+    QCOMPARE(seenDuringProgress, QStringList{});
     h.main().selectRows({0, 1});
     h.save();
+    QCOMPARE(seenDuringProgress, (QStringList{"PF10810.TPF", "PF10810.TPF"}));
 
     QCOMPARE(h.folder("prog/Projects"), (QStringList{"PF10810.TPF", "PF10811.TPF"}));
     QCOMPARE(readAll(h.path("prog/Projects/PF10810.TPF")), crlf({a}));
@@ -531,7 +539,16 @@ void TestProject::loadSweepsMissingEntries()
     writeBytes(file, QByteArray(project).replace('@', root));
     h.tick("Cx14", repair);
     h.tick("Dx1", false);
+    // The repair writes the project once, after the walk over the missing entries.
+    const QByteArray original = readAll(file);
+    int pauses = 0;
+    h.pacer.onPause = [&](int ms) {
+        ++pauses;
+        QCOMPARE(ms, 50);
+        QCOMPARE(readAll(file), original);
+    };
     h.load(file);
+    QCOMPARE(pauses, 3 - int(list.size()));
 
     QStringList expected;
     for (const QString &e : list)
