@@ -24,8 +24,15 @@ namespace {
 
 const QString bin = QStringLiteral(TOOLCHAIN_BIN);
 
-class SpacePlatform : public FakePlatform
+// Records what is printed instead of handing it to the desktop.
+struct Printer : FakePlatform
 {
+    bool printFile(const QString &path) override
+    {
+        printed << path;
+        return QFileInfo::exists(path);
+    }
+    QStringList printed;
 };
 
 // A set-up installation with the stand-in compilers, a destination, and real resource files.
@@ -378,15 +385,6 @@ void TestBuild::notEnoughSpace()
 
 void TestBuild::fileSummaryPrintsAndRenamesBack()
 {
-    struct Printer : FakePlatform
-    {
-        bool printFile(const QString &path) override
-        {
-            printed << path;
-            return QFileInfo::exists(path);
-        }
-        QStringList printed;
-    };
     BuildHarness h;
     child<QCheckBox>(h.tool(), "Cx13")->setChecked(true);
     Printer printer;
@@ -528,15 +526,6 @@ void TestBuild::failedMoveKeepsAndReports()
 
 void TestBuild::summaryNamesRenamedFiles()
 {
-    struct Printer : FakePlatform
-    {
-        bool printFile(const QString &path) override
-        {
-            printed << path;
-            return QFileInfo::exists(path);
-        }
-        QStringList printed;
-    };
     BuildHarness h;
     child<QCheckBox>(h.tool(), "Cx13")->setChecked(true);
     corpus::write(h.path("dest/Art.rc"), "older script");
