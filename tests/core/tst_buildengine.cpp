@@ -1,3 +1,4 @@
+#include "core/NameChecks.h"
 #include "core/build/BuildEngine.h"
 #include "platform/Clock.h"
 #include "platform/LinuxPlatform.h"
@@ -281,6 +282,8 @@ class TestBuildEngine : public QObject
     void spaceCheck();
     void emptyFileCheck_data();
     void emptyFileCheck();
+    void fileNames_data();
+    void fileNames();
 };
 
 void TestBuildEngine::fullBuild()
@@ -632,6 +635,29 @@ void TestBuildEngine::emptyFileCheck()
                  "\",\rcontains zero bytes of data. The compiler cannot accept this file!\rWould "
                  "you like to remove the file from the File list?");
     QCOMPARE(b.files("prog"), QStringList());
+}
+
+void TestBuildEngine::fileNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("plain") << "MyRes" << false;
+    QTest::newRow("dots and dashes") << "my.res-2_b" << false;
+    QTest::newRow("non-ASCII") << QString::fromUtf8("Stra\u00dfe\u0131") << false;
+    QTest::newRow("empty, filled in later") << "" << false;
+    QTest::newRow("slash") << "a/b" << true;
+    QTest::newRow("backslash") << "a\\b" << true;
+    QTest::newRow("two dots") << "a..b" << true;
+    QTest::newRow("tab") << "a\tb" << true;
+    QTest::newRow("question mark") << "a?" << true;
+    QTest::newRow("quote") << "a\"b" << true;
+}
+
+void TestBuildEngine::fileNames()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, refused);
+    QCOMPARE(!NameChecks::fileNameProblem(name).isEmpty(), refused);
 }
 
 QTEST_GUILESS_MAIN(TestBuildEngine)
