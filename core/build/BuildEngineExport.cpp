@@ -200,8 +200,6 @@ bool BuildEngine::move(const QStringList &sources)
         moveFailure(sources, moved);
         return false;
     }
-    if (sources.size() == 4)
-        m_summary.moved = {moved.at(0), moved.at(1), moved.at(2), moved.at(3)};
     return true;
 }
 
