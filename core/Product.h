@@ -6,53 +6,51 @@
 // generated file quotes the same words.
 namespace tolvane::product {
 
-// Titles, as the windows and boxes show them.
-inline QString title()
-{
-    return QStringLiteral("Tolvane v3.06b");
-}
-inline QString titleCopyright()
-{
-    return QStringLiteral("Tolvane v3.06b\u00a9");
-}
-// The same with a blank before the sign, as some boxes carry it.
-inline QString titleSpacedCopyright()
-{
-    return QStringLiteral("Tolvane v3.06b \u00a9");
-}
-// The title without the release letter.
+// The title without the release letter, and the maker's mark.
 inline QString shortTitle()
 {
     return QStringLiteral("Tolvane v3.06");
 }
-inline QString shortTitleCopyright()
-{
-    return QStringLiteral("Tolvane v3.06\u00a9");
-}
-inline QString builderTitle()
-{
-    return QStringLiteral("Tolvane v3.06b - resource builder");
-}
-// The maker's mark.
 inline QString brand()
 {
     return QStringLiteral("Kelvadore\u00ae");
+}
+inline QString rightsReserved()
+{
+    return QStringLiteral("(c) Kelvadore Inc. All rights reserved.");
+}
+
+// Titles, as the windows and boxes show them.
+inline QString title()
+{
+    return shortTitle() + QLatin1Char('b');
+}
+inline QString titleCopyright()
+{
+    return title() + QChar(0x00a9);
+}
+// The same with a blank before the sign, as some boxes carry it.
+inline QString titleSpacedCopyright()
+{
+    return title() + QStringLiteral(" \u00a9");
+}
+inline QString shortTitleCopyright()
+{
+    return shortTitle() + QChar(0x00a9);
+}
+inline QString builderTitle()
+{
+    return title() + QStringLiteral(" - resource builder");
 }
 
 // Ownership and credit lines.
 inline QString ownership()
 {
-    return QStringLiteral(
-        "Tolvane v3.06b - resource builder, (c) Kelvadore Inc. All rights reserved.");
+    return builderTitle() + QStringLiteral(", ") + rightsReserved();
 }
 inline QString summaryOwnership()
 {
-    return QStringLiteral(
-        "Tolvane v3.06\u00a9 - resource builder, (c) Kelvadore Inc. All rights reserved.");
-}
-inline QString rightsReserved()
-{
-    return QStringLiteral("(c) Kelvadore Inc. All rights reserved.");
+    return shortTitleCopyright() + QStringLiteral(" - resource builder, ") + rightsReserved();
 }
 inline QString contact()
 {
@@ -60,11 +58,11 @@ inline QString contact()
 }
 inline QString buildCredit()
 {
-    return QStringLiteral("Tolvane v3.06b\u00a9 - built with care for your resources");
+    return titleCopyright() + QStringLiteral(" - built with care for your resources");
 }
 inline QString exportCredit()
 {
-    return QStringLiteral("Tolvane v3.06b - string table written by the Quick Table editor.");
+    return title() + QStringLiteral(" - string table written by the Quick Table editor.");
 }
 inline QString rightsNotice()
 {

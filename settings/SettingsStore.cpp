@@ -125,8 +125,7 @@ QString SettingsStore::load(const Sequence &sequence, SettingsTarget &target)
     if (!openSettingsKey(false))
         return QString();
     for (const SequenceItem &item : sequence) {
-        const SettingRow *row = SettingsRecord::find(item.name);
-        const ValueType type = row ? row->type : ValueType::Text;
+        const ValueType type = SettingsRecord::row(item.key).type;
         QString error;
         QVariant value;
         switch (type) {
@@ -169,8 +168,7 @@ QString SettingsStore::save(const Sequence &sequence, const SettingsTarget &targ
     if (!openSettingsKey(false))
         return QString();
     for (const SequenceItem &item : sequence) {
-        const SettingRow *row = SettingsRecord::find(item.name);
-        const ValueType type = row ? row->type : ValueType::Text;
+        const ValueType type = SettingsRecord::row(item.key).type;
         const QVariant value = target.current(item);
         QString error;
         bool ok = false;

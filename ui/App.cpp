@@ -70,6 +70,8 @@ App::App(const QString &registryFile)
     QGuiApplication::setApplicationName(QStringLiteral("Tolvane"));
     m->taskbar.set(product::title(), QStringLiteral("logo"));
     m->windows = std::make_unique<Windows>(m->services);
+    // The windows exist now: they take the title too.
+    m->taskbar.setTitle(m->taskbar.title());
     QObject::connect(&m->windows->setup(), &SetupWizard::quitRequested, qApp,
                      &QCoreApplication::quit, Qt::QueuedConnection);
 }

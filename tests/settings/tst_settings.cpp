@@ -1,3 +1,5 @@
+#include "ExpectedOrders.h"
+#include "settings/ScreenPlacement.h"
 #include "settings/SettingsStore.h"
 
 #include <QFile>
@@ -29,11 +31,15 @@ class TestSettings : public QObject
   private slots:
     void init();
     void recordHoldsEveryValueOnce();
+    void sequenceOrders_data();
+    void sequenceOrders();
+    void saveWritesInOrder();
+    void titleStaysOnScreen_data();
+    void titleStaysOnScreen();
     void readErrors();
     void colourValuesUnsigned();
     void loadStopsAtFirstBadValue();
     void loadWithoutKeyDoesNothing();
-    void toolWindowLoadReadsColoursPerTarget();
     void saveInOrderAndStopsOnFailure();
     void historyLoad_data();
     void historyLoad();
@@ -55,24 +61,131 @@ void TestSettings::init()
     m_store = std::make_unique<SettingsStore>(*m_reg);
 }
 
+namespace {
+// A sequence as its names, with the control after an "@" where one value feeds several.
+QStringList spelled(const Sequence &sequence)
+{
+    QStringList out;
+    for (const SequenceItem &item : sequence)
+        out << (item.target.isEmpty() ? item.name : item.name + "@" + item.target);
+    return out;
+}
+
+const QStringList setupOrder = test::setupOrder();
+const QStringList toolSaveOrder = test::toolWindowCloseOrder();
+} // namespace
+
 void TestSettings::recordHoldsEveryValueOnce()
 {
     QSet<QString> names;
+    int index = 0;
     for (const SettingRow &row : SettingsRecord::rows()) {
         QVERIFY2(!names.contains(row.name.toLower()), qPrintable(row.name));
         names.insert(row.name.toLower());
+        // The record is keyed by its enumeration: each row answers to its own key.
+        QCOMPARE(int(row.key), index++);
+        QCOMPARE(&SettingsRecord::row(row.key), &row);
+        QCOMPARE(SettingsRecord::find(row.name.toUpper()), &row);
     }
     QCOMPARE(names.size(), 43);
-    // Every name a sequence uses is a row of the record, or it could not be typed.
-    for (const Sequence &s : {sequences::mainWindowLoad(), sequences::toolWindowLoad(),
-                              sequences::setupWizardLoad(), sequences::stringEditorLoad(),
-                              sequences::toolWindowSave(), sequences::mainWindowExitSave()})
-        for (const SequenceItem &item : s)
-            QVERIFY2(SettingsRecord::find(item.name), qPrintable(item.name));
-    const Sequence setup = sequences::setupWrite();
-    QCOMPARE(setup.size(), 42);
-    QCOMPARE(setup.first().name, QStringLiteral("Tolvane minor Version"));
-    QCOMPARE(setup.last().name, QStringLiteral("Tool Top"));
+    QCOMPARE(SettingsRecord::rows().last().name, QStringLiteral("Filter Type"));
+}
+
+void TestSettings::sequenceOrders_data()
+{
+    QTest::addColumn<QStringList>("actual");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("main window load")
+        << spelled(sequences::mainWindowLoad())
+        << QStringList{"Filter Type", "Compiler1", "Compiler2", "Program Folder",
+                       "TempDir1",    "TempDir2",  "Main Left", "Main Top"};
+    QTest::newRow("tool window load")
+        << spelled(sequences::toolWindowLoad())
+        << QStringList{"Recent Local",    "Script Name",      "Library Name",   "Res Name",
+                       "Prompt Res ID",   "Script Type",      "Prompt Recurse", "Prompt Name",
+                       "Prompt Not",      "Prompt FileInfo",  "Prompt Close",   "Prompt Drag",
+                       "Prompt Sound",    "Prompt Auto Sort", "Prompt ReName",  "Prompt Summary",
+                       "Prompt Position", "Prompt Compile",   "Prompt sHint",   "Prompt Class",
+                       "Prompt Window",   "Prompt Dialog",    "Color@Idx1",     "Font@Idx1",
+                       "Color@Edit1",     "Font@Edit1",       "Color@ResBox",   "Font@ResBox",
+                       "Color@Edit2",     "Font@Edit2",       "Color@Edit3",    "Font@Edit3",
+                       "Color@Edit4",     "Font@Edit4",       "Color@ListBox1", "Font@ListBox1",
+                       "hColor",          "hFColor",          "Tool Left",      "Tool Top"};
+    QTest::newRow("setup wizard load") << spelled(sequences::setupWizardLoad())
+                                       << QStringList{"Delphi",
+                                                      "Compiler1",
+                                                      "Compiler2",
+                                                      "Program Folder@main folder",
+                                                      "Program Folder@projects folder",
+                                                      "Program Folder@existence check"};
+    QTest::newRow("string table editor load")
+        << spelled(sequences::stringEditorLoad()) << QStringList{"Color", "Font"};
+    QTest::newRow("tool window close") << spelled(sequences::toolWindowSave()) << toolSaveOrder;
+    QTest::newRow("main window exit")
+        << spelled(sequences::mainWindowExitSave())
+        << QStringList{"Main Left", "Main Top", "Tool Left", "Tool Top", "TempDir1"};
+    QTest::newRow("setup") << spelled(sequences::setupWrite()) << setupOrder;
+}
+
+void TestSettings::sequenceOrders()
+{
+    QFETCH(QStringList, actual);
+    QFETCH(QStringList, expected);
+    QCOMPARE(actual, expected);
+}
+
+// The store writes a sequence's values one by one in its order; the registry keeps the order in
+// which the values were made.
+void TestSettings::saveWritesInOrder()
+{
+    QVERIFY(m_store->createSettingsKey());
+    MapTarget target;
+    QCOMPARE(m_store->save(sequences::toolWindowSave(), target), QString());
+    QCOMPARE(m_reg->valueNames(RegRoot::LocalMachine, SettingsStore::settingsKeyPath()),
+             toolSaveOrder);
+    QVERIFY(m_reg->deleteKeyTree(RegRoot::LocalMachine, SettingsStore::settingsKeyPath()));
+    QVERIFY(m_store->createSettingsKey());
+    QCOMPARE(m_store->save(sequences::setupWrite(), target), QString());
+    QCOMPARE(m_reg->valueNames(RegRoot::LocalMachine, SettingsStore::settingsKeyPath()),
+             setupOrder);
+    // Each value is written with its type: a flag as a number, a text as text.
+    QCOMPARE(
+        m_reg->value(RegRoot::LocalMachine, SettingsStore::settingsKeyPath(), "Prompt Drag")->type,
+        RegValue::Dword);
+    QCOMPARE(
+        m_reg->value(RegRoot::LocalMachine, SettingsStore::settingsKeyPath(), "Install Date")->type,
+        RegValue::Text);
+}
+
+void TestSettings::titleStaysOnScreen_data()
+{
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QList<QRect>>("screens");
+    QTest::addColumn<QPoint>("expected");
+    const QList<QRect> one = {QRect(0, 0, 1280, 1024)};
+    const QList<QRect> two = {QRect(0, 0, 1280, 1024), QRect(1280, 0, 1920, 1080)};
+    QTest::newRow("on the screen") << QRect(191, 136, 479, 340) << one << QPoint(191, 136);
+    QTest::newRow("left of 2000 on 1280 pixels")
+        << QRect(2000, 136, 479, 340) << one << QPoint(801, 136);
+    QTest::newRow("dragged to the top left corner")
+        << QRect(-300, -200, 373, 477) << one << QPoint(0, 0);
+    QTest::newRow("hanging below the bottom")
+        << QRect(100, 1010, 373, 477) << one << QPoint(100, 1000);
+    QTest::newRow("body below the bottom, title on")
+        << QRect(100, 990, 373, 477) << one << QPoint(100, 990);
+    QTest::newRow("across two screens") << QRect(1100, 50, 479, 340) << two << QPoint(1100, 50);
+    QTest::newRow("right of the second screen")
+        << QRect(3400, 50, 479, 340) << two << QPoint(2721, 50);
+    QTest::newRow("no screen known")
+        << QRect(5000, 5000, 10, 10) << QList<QRect>{} << QPoint(5000, 5000);
+}
+
+void TestSettings::titleStaysOnScreen()
+{
+    QFETCH(QRect, frame);
+    QFETCH(QList<QRect>, screens);
+    QFETCH(QPoint, expected);
+    QCOMPARE(placement::keepTitleOnScreen(frame, 24, screens), expected);
 }
 
 void TestSettings::readErrors()
@@ -135,18 +248,6 @@ void TestSettings::loadWithoutKeyDoesNothing()
     QCOMPARE(m_store->load(sequences::toolWindowLoad(), target), QString());
     QVERIFY(target.applied.isEmpty());
     QVERIFY(!m_store->settingsKeyExists());
-}
-
-void TestSettings::toolWindowLoadReadsColoursPerTarget()
-{
-    const Sequence s = sequences::toolWindowLoad();
-    QStringList colourTargets;
-    for (const SequenceItem &item : s)
-        if (item.name == QLatin1String("Color"))
-            colourTargets << item.target;
-    QCOMPARE(colourTargets, sequences::colourTargets());
-    QCOMPARE(s.first().name, QStringLiteral("Recent Local"));
-    QCOMPARE(s.last().name, QStringLiteral("Tool Top"));
 }
 
 void TestSettings::saveInOrderAndStopsOnFailure()

@@ -28,8 +28,9 @@ OpenFilesResult ScriptedPrompter::openFiles(const OpenFilesRequest &request)
     return files.dequeue();
 }
 
-QString ScriptedPrompter::chooseFolder(QWidget *, const QString &, const QString &)
+QString ScriptedPrompter::chooseFolder(QWidget *, const QString &title, const QString &)
 {
+    folderCaptions << title;
     return folders.isEmpty() ? QString() : folders.dequeue();
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "core/StringTable.h"
 #include "platform/LinuxPlatform.h"
+#include "ui/Windows.h"
 #include "ui/services/Pacer.h"
 #include "ui/services/Prompter.h"
 #include "ui/services/Services.h"
 #include "ui/services/SoundPlayer.h"
-#include "core/StringTable.h"
 #include "ui/services/TaskbarIdentity.h"
-#include "ui/Windows.h"
 
 #include <QQueue>
 #include <QTemporaryDir>
@@ -42,6 +42,7 @@ class ScriptedPrompter : public Prompter
     QQueue<int> typeChanges;      // filter entries chosen while the dialog is open
     QQueue<QString> folderVisits; // folders entered while the dialog is open
     QQueue<QString> folders;
+    QStringList folderCaptions; // the caption of every folder dialog shown
     QQueue<std::optional<QColor>> colours;
     QQueue<std::optional<QString>> inputs;
     QStringList inputPrompts;
@@ -62,7 +63,7 @@ class FakePlatform : public LinuxPlatform
     bool openFolder(const QString &path) override
     {
         opened << path;
-        return true;
+        return openFolderWorks;
     }
     QString currentFolder() override
     {
@@ -81,6 +82,7 @@ class FakePlatform : public LinuxPlatform
     }
     int depth = 32;
     bool openWorks = true;
+    bool openFolderWorks = true; // false: no file manager starts
     QString current;
     QString fonts;
     QString windows;

@@ -1,10 +1,10 @@
-#include "ui/mainwindow/FileListModel.h"
 #include "Harness.h"
+#include "ui/mainwindow/FileListModel.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/searchfilter/SearchFilter.h"
 #include "ui/stringtable/StringTableEditor.h"
-#include "ui/widgets/TFileLabel.h"
 #include "ui/toolwindow/ToolWindow.h"
+#include "ui/widgets/TFileLabel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -52,6 +52,10 @@ class TestMainWindow : public QObject
     void toolsSequence();
     void pathLabelShortens();
     void mirrorFollowsRecentFolders();
+    void propertiesFollowsTheClick();
+    void savedPositionOffTheScreen();
+    void shellFailuresAreShown();
+    void captionsReadExactly();
 };
 
 void TestMainWindow::firstRunState()
@@ -513,6 +517,82 @@ void TestMainWindow::mirrorFollowsRecentFolders()
     QCOMPARE(
         h.registry.value(RegRoot::LocalMachine, SettingsStore::mirrorKeyPath(), "TempDir2")->text,
         QStringLiteral("/projects/x/"));
+}
+
+// The press that selects the first entry enables "Properties" at once.
+void TestMainWindow::propertiesFollowsTheClick()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    m.addFile(h.file("a.bmp"));
+    m.addFile(h.file("b.bmp"));
+    m.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m));
+    QAction *properties = m.findChild<QAction *>("Prop1");
+    QVERIFY(!properties->isEnabled());
+    QWidget *rows = m.listView()->viewport();
+    const QPoint first = m.listView()->visualRect(m.list().index(0)).center();
+    QTest::mouseClick(rows, Qt::LeftButton, {}, first);
+    QCOMPARE(m.selectedCount(), 1);
+    QVERIFY(properties->isEnabled());
+    // Ctrl and a click on the only selected entry leaves none: off again.
+    QTest::mouseClick(rows, Qt::LeftButton, Qt::ControlModifier, first);
+    QCOMPARE(m.selectedCount(), 0);
+    QVERIFY(!properties->isEnabled());
+}
+
+void TestMainWindow::savedPositionOffTheScreen()
+{
+    Harness h;
+    h.setUp({{"Main Left", 2000}, {"Main Top", -500}});
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(m.pos(), QPoint(screen.right() + 1 - m.frameSize().width(), screen.top()));
+}
+
+void TestMainWindow::shellFailuresAreShown()
+{
+    Harness h;
+    QDir().mkpath(h.path("Prog/Projects"));
+    h.setUp({{"Program Folder", h.path("Prog")}});
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    h.platform.openWorks = false;
+    m.findChild<QAction *>("Manual1")->trigger();
+    QCOMPARE(h.prompter.last().caption, QStringLiteral("Failed to Execute..."));
+    // The path as it is: upper-cased it would name a file that does not exist here.
+    QCOMPARE(h.prompter.last().text, "Could not open file : " + h.path("Prog") + "/Tolvane.pdf ");
+    QCOMPARE(h.prompter.last().icon, Box::Error);
+
+    const int shown = int(h.prompter.boxes.size());
+    m.findChild<QAction *>("Explorer1")->trigger();
+    QCOMPARE(h.prompter.boxes.size(), shown); // a file manager started: nothing to say
+    h.platform.openFolderWorks = false;
+    m.findChild<QAction *>("Explorer1")->trigger();
+    QCOMPARE(h.prompter.boxes.size(), shown + 1);
+    QCOMPARE(h.prompter.last().caption, QStringLiteral("Failed to Execute..."));
+    QCOMPARE(h.prompter.last().text,
+             "No file manager could be started to show " + h.path("Prog") + ".");
+    QCOMPARE(h.taskbar.title(), QStringLiteral("Load From Explorer..."));
+}
+
+// The taskbar title names the program on the taskbar; it is never appended to a caption.
+void TestMainWindow::captionsReadExactly()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    const QString displayName = QGuiApplication::applicationDisplayName();
+    h.taskbar.set(QStringLiteral("Ready..."), QStringLiteral("logo"));
+    QCOMPARE(m.windowTitle(), QStringLiteral("Tolvane v3.06b"));
+    QCOMPARE(m.windowIconText(), QStringLiteral("Ready..."));
+    QCOMPARE(h.windows->tool().windowIconText(), QStringLiteral("Ready..."));
+    // A display name is what the window system appends to every caption.
+    QCOMPARE(QGuiApplication::applicationDisplayName(), displayName);
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    QCOMPARE(Prompter::plain("x").caption, QStringLiteral("Ready..."));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,6 +1,6 @@
 #include "Harness.h"
-#include "ui/mainwindow/MainWindow.h"
 #include "core/ScriptWriter.h"
+#include "ui/mainwindow/MainWindow.h"
 #include "ui/stringtable/StringTableEditor.h"
 #include "ui/toolwindow/ToolWindow.h"
 

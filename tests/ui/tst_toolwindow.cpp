@@ -1,9 +1,11 @@
 #include "Harness.h"
+#include "tests/settings/ExpectedOrders.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/toolwindow/ToolWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -44,6 +46,10 @@ class TestToolWindow : public QObject
     void dropFilterFollows();
     void hintsLine();
     void manualArea();
+    void historyKeepsStoredPositions();
+    void destinationIsChosenNotTyped();
+    void savedPositionOffTheScreen();
+    void textsFitTheirControls();
 };
 
 void TestToolWindow::loadsEveryValue()
@@ -80,8 +86,10 @@ void TestToolWindow::loadsEveryValue()
     QCOMPARE(t.destination(), h.path("d1"));
     QCOMPARE(t.entryBackground(), QColor(0, 0, 255)); // 0x00BBGGRR
     QCOMPARE(t.pos(), QPoint(40, 60));
-    // "Filter Type" is empty after setup; loading the drop filter position puts its mask up.
-    QCOMPARE(h.windows->main().headerText(0), QStringLiteral("Filter: (*.ico)"));
+    // "Filter Type" is empty after setup, and loading the drop filter position is no choice of
+    // the user's: the header keeps "Filter: " and the add dialog its first entry until then.
+    QCOMPARE(h.windows->main().headerText(0), QStringLiteral("Filter: "));
+    QCOMPARE(h.windows->main().addFilterIndex(), 1);
 }
 
 void TestToolWindow::closeSavesInOrder()
@@ -96,9 +104,7 @@ void TestToolWindow::closeSavesInOrder()
     t.setScriptName(QString());
     t.setDropFilterPosition(12);
     QVERIFY(t.closeWindow());
-    QStringList expected;
-    for (const SequenceItem &item : sequences::toolWindowSave())
-        expected << item.name;
+    const QStringList expected = toolWindowCloseOrder();
     QCOMPARE(h.registry.valueNames(RegRoot::LocalMachine, SettingsStore::settingsKeyPath()),
              expected);
     QCOMPARE(stored(h, "Script Name").toString(), QStringLiteral("Untitled"));
@@ -306,6 +312,8 @@ void TestToolWindow::browseAddsShortForm()
     h.prompter.folders << h.path("My Dest");
     QTest::mouseClick(child(t, "Spx"), Qt::LeftButton);
     QVERIFY(t.destinationEntries().contains(h.path("My Dest"))); // no separator appended
+    QCOMPARE(h.prompter.folderCaptions,
+             QStringList{QStringLiteral("Tolvane v3.06  Browse for Folder...")});
 }
 
 void TestToolWindow::dropFilterFollows()
@@ -345,6 +353,120 @@ void TestToolWindow::manualArea()
     QTest::mouseClick(child(t, "Label2"), Qt::RightButton);
     QCOMPARE(h.prompter.last().text,
              QStringLiteral("Manual not available! Press the Paths button to install..."));
+
+    // With the manual there, a failed open names it as it is spelled.
+    Harness g;
+    QDir().mkpath(g.path("Prog"));
+    g.file("Prog/Tolvane.pdf");
+    g.setUp({{"Program Folder", g.path("Prog")}});
+    g.createWindows();
+    g.platform.openWorks = false;
+    QTest::mouseClick(child(g.windows->tool(), "Label2"), Qt::RightButton);
+    QCOMPARE(g.prompter.last().caption, QStringLiteral("Failed to Execute..."));
+    QCOMPARE(g.prompter.last().text, "Could not open file : " + g.path("Prog") + "/Tolvane.pdf ");
+}
+
+// The positions are those of the stored names n0, n1 ...; "Recent Local" counts in them.
+void TestToolWindow::historyKeepsStoredPositions()
+{
+    Harness h;
+    h.setUpFresh(h.path("prog"), {{"Recent Local", 0}});
+    QDir().mkpath(h.path("zz"));
+    QDir().mkpath(h.path("art"));
+    h.settings.saveHistory({h.path("zz"), h.path("art")});
+    h.createWindows();
+    ToolWindow &t = h.windows->tool();
+    QCOMPARE(t.destinationEntries(), QStringList({h.path("zz"), h.path("art")}));
+    QCOMPARE(t.destination(), h.path("zz"));
+    QVERIFY(t.closeWindow());
+    QCOMPARE(h.settings.loadHistory(), QStringList({h.path("zz"), h.path("art")}));
+    QCOMPARE(stored(h, "Recent Folder").toString(), h.path("zz"));
+}
+
+// Typing into the destination list chooses nothing: what is stored is an entry of the list.
+void TestToolWindow::destinationIsChosenNotTyped()
+{
+    Harness h;
+    h.setUpFresh(h.path("prog"), {{"Recent Local", 1}});
+    QDir().mkpath(h.path("d0"));
+    QDir().mkpath(h.path("d1"));
+    h.settings.saveHistory({h.path("d0"), h.path("d1")});
+    h.createWindows();
+    ToolWindow &t = h.windows->tool();
+    QComboBox *list = child<QComboBox>(t, "Edit2");
+    list->setFocus();
+    QTest::keyClicks(list, "zzz/free text");
+    QCOMPARE(t.destination(), h.path("d1"));
+    QVERIFY(t.closeWindow());
+    QCOMPARE(stored(h, "Recent Folder").toString(), h.path("d1"));
+    QCOMPARE(stored(h, "Recent Local").toUInt(), 1u);
+}
+
+// Dragged to a corner and saved there, the window comes back with its top on the screen.
+void TestToolWindow::savedPositionOffTheScreen()
+{
+    Harness h;
+    h.setUpFresh(h.path("prog"), {{"Tool Left", -300}, {"Tool Top", -200}});
+    h.createWindows();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(h.windows->tool().pos(), screen.topLeft());
+}
+
+namespace {
+// The width a control has for its text, and the width the text needs.
+bool fits(QWidget *w, QString *why)
+{
+    const QFontMetrics fm(w->font());
+    QString text;
+    int room = 0;
+    if (auto *label = qobject_cast<QLabel *>(w)) {
+        if (label->wordWrap() || label->text().isEmpty())
+            return true;
+        text = label->text();
+        room = label->contentsRect().width() - 2 * label->margin();
+    } else if (auto *box = qobject_cast<QAbstractButton *>(w)) {
+        if (box->text().isEmpty())
+            return true;
+        text = box->text();
+        text.remove(QLatin1Char('&'));
+        room = box->width() - (box->sizeHint().width() - fm.horizontalAdvance(text));
+    } else {
+        return true;
+    }
+    if (fm.horizontalAdvance(text) <= room)
+        return true;
+    *why = w->objectName() + ": \"" + text + "\" needs " +
+           QString::number(fm.horizontalAdvance(text)) + " of " + QString::number(room);
+    return false;
+}
+} // namespace
+
+void TestToolWindow::textsFitTheirControls()
+{
+    Harness h;
+    h.setUpFresh(h.path("prog"));
+    h.createWindows();
+    ToolWindow &t = h.windows->tool();
+    t.showOptions();
+    QVERIFY(QTest::qWaitForWindowExposed(&t));
+    QStringList cut;
+    for (QWidget *w : t.findChildren<QWidget *>()) {
+        QString why;
+        if (!fits(w, &why))
+            cut << why;
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join("; ")));
+    QString why;
+    // Every hint, the longest too, shows in the hint line as far as it goes, from its start.
+    auto *line = child<QLabel>(t, "Label4");
+    QEvent enter(QEvent::Enter);
+    for (const char *name : {"Cx14", "AutoX", "Cx12", "Cx13", "Rfx", "Spx", "Label4", "Cx6"}) {
+        QApplication::sendEvent(child(t, name), &enter);
+        QVERIFY2(fits(line, &why), qPrintable(why));
+        const QString shown =
+            line->text().endsWith(QChar(0x2026)) ? line->text().chopped(1) : line->text();
+        QVERIFY2(t.hintLine().startsWith(shown), qPrintable(line->text()));
+    }
 }
 
 QTEST_MAIN(TestToolWindow)

@@ -10,6 +10,8 @@
 #include "ui/mainwindow/PropertiesDialog.h"
 #include "ui/searchfilter/SearchFilter.h"
 #include "ui/services/Look.h"
+#include "ui/services/Placement.h"
+#include "ui/services/SettingsBinder.h"
 #include "ui/stringtable/StringTableEditor.h"
 #include "ui/toolwindow/ToolWindow.h"
 #include "ui/widgets/TFileLabel.h"
@@ -100,48 +102,27 @@ void MainWindow::start()
         return;
     }
     const QString error = m_s.settings.load(sequences::mainWindowLoad(), *this);
-    if (!error.isEmpty()) {
-        m_s.prompter.ask(nullptr,
-                         m_s.taskbar.title().isEmpty() ? product::title() : m_s.taskbar.title(),
-                         error, Box::Error);
-    }
+    keepTitleOnScreen(*this);
+    if (!error.isEmpty())
+        m_s.prompter.ask(nullptr, m_s.taskbar.applicationTitle(), error, Box::Error);
+}
+
+SettingsBinder MainWindow::binder() const
+{
+    return SettingsBinder({this, m_tool});
 }
 
 void MainWindow::apply(const SequenceItem &item, const QVariant &value)
 {
-    const QString &n = item.name;
-    if (n == QLatin1String("Filter Type"))
+    if (item.key == Setting::FilterType)
         setHeaderText(0, QStringLiteral("Filter: ") + value.toString());
-    else if (n == QLatin1String("Compiler1"))
-        m_resourceCompilerPath->setText(value.toString());
-    else if (n == QLatin1String("Compiler2"))
-        m_libraryCompilerPath->setText(value.toString());
-    else if (n == QLatin1String("Program Folder"))
-        m_programFolder->setText(value.toString());
-    else if (n == QLatin1String("TempDir1"))
-        m_recentAddFolder->setText(value.toString());
-    else if (n == QLatin1String("TempDir2"))
-        m_recentProjectFolder->setText(value.toString());
-    else if (n == QLatin1String("Main Left"))
-        move(value.toInt(), y());
-    else if (n == QLatin1String("Main Top"))
-        move(x(), value.toInt());
+    else
+        binder().write(item.key, value);
 }
 
 QVariant MainWindow::current(const SequenceItem &item) const
 {
-    const QString &n = item.name;
-    if (n == QLatin1String("Main Left"))
-        return x();
-    if (n == QLatin1String("Main Top"))
-        return y();
-    if (n == QLatin1String("Tool Left"))
-        return m_tool ? m_tool->x() : 0;
-    if (n == QLatin1String("Tool Top"))
-        return m_tool ? m_tool->y() : 0;
-    if (n == QLatin1String("TempDir1"))
-        return m_recentAddFolder->text();
-    return {};
+    return binder().read(item.key);
 }
 
 void MainWindow::mirror(const QString &name, const QString &text)
@@ -552,8 +533,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::openExplorer()
 {
     m_s.taskbar.set(QStringLiteral("Load From Explorer..."), QStringLiteral("explorer"));
-    m_s.platform.openFolder(programFolder().isEmpty() ? m_s.platform.currentFolder()
-                                                      : programFolder());
+    const QString folder =
+        programFolder().isEmpty() ? m_s.platform.currentFolder() : programFolder();
+    if (!m_s.platform.openFolder(folder))
+        m_s.prompter.ask(nullptr, QStringLiteral("Failed to Execute..."),
+                         QStringLiteral("No file manager could be started to show ") + folder +
+                             QLatin1Char('.'),
+                         Box::Error);
 }
 
 void MainWindow::openManual()
@@ -561,9 +547,7 @@ void MainWindow::openManual()
     const QString path = manualPath();
     if (m_s.platform.openFile(path))
         return;
-    m_s.prompter.ask(nullptr, QStringLiteral("Failed to Execute..."),
-                     QStringLiteral("Could not open file : ") + path.toUpper() + QLatin1Char(' '),
-                     Box::Error);
+    m_s.prompter.ask(Prompter::openFailure(path));
 }
 
 void MainWindow::insertStringTable()

@@ -24,6 +24,7 @@ class TFileLabel;
 class ToolWindow;
 class StringTableEditor;
 class SearchFilter;
+class SettingsBinder;
 
 // The program's home: the file list with its buttons, the status line, the lamps and the hidden
 // holders of the compiler paths and recent folders.
@@ -142,6 +143,7 @@ class MainWindow : public QWidget, public SettingsTarget
     void listClicked();
     void setListButtonsDisabled();
     void mirror(const QString &name, const QString &text);
+    SettingsBinder binder() const;
 
     Services &m_s;
     ToolWindow *m_tool = nullptr;

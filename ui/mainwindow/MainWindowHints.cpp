@@ -120,12 +120,11 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         hover(watched);
         break;
     case QEvent::MouseButtonRelease:
-        if (watched == m_list->viewport())
-            listReleased();
-        break;
-    case QEvent::MouseButtonPress:
-        if (watched == m_list->viewport())
+        // The press has changed the selection by now: "Properties" follows the new one.
+        if (watched == m_list->viewport()) {
             m_propertiesAction->setEnabled(selectedCount() > 0);
+            listReleased();
+        }
         break;
     default:
         break;

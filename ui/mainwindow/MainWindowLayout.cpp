@@ -286,15 +286,11 @@ void MainWindow::buildLayout()
     connect(m_toolsButton, &QPushButton::clicked, this, &MainWindow::showTools);
     connect(m_pathsButton, &QPushButton::clicked, this, &MainWindow::openPaths);
     connect(m_pathsButton, &QWidget::customContextMenuRequested, this, [this] {
-        if (m_tool && m_tool->destination().isEmpty()) {
-            Box b;
-            b.owner = this;
-            b.caption = product::titleSpacedCopyright();
-            b.text =
-                QStringLiteral("Cannot open destination directory' check Tool Window settings.");
-            b.icon = Box::Error;
-            m_s.prompter.ask(b);
-        }
+        if (m_tool && m_tool->destination().isEmpty())
+            m_s.prompter.ask(
+                this, product::titleSpacedCopyright(),
+                QStringLiteral("Cannot open destination directory' check Tool Window settings."),
+                Box::Error);
     });
     connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
     connect(m_buildButton, &QPushButton::clicked, this, &MainWindow::build);

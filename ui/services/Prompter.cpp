@@ -1,4 +1,5 @@
 #include "ui/services/Prompter.h"
+#include "ui/services/TaskbarIdentity.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -47,8 +48,18 @@ Box::Button Prompter::ask(QWidget *owner, const QString &caption, const QString 
 Box Prompter::plain(const QString &text)
 {
     Box b;
-    b.caption = QGuiApplication::applicationDisplayName();
+    b.caption = TaskbarIdentity::currentTitle();
     b.text = text;
+    return b;
+}
+
+Box Prompter::openFailure(const QString &path)
+{
+    Box b;
+    b.caption = QStringLiteral("Failed to Execute...");
+    b.icon = Box::Error;
+    // The path as it is: on this file system another case is another file.
+    b.text = QStringLiteral("Could not open file : ") + path + QLatin1Char(' ');
     return b;
 }
 

@@ -78,6 +78,8 @@ class Prompter
     static Box dialog(Box::Icon icon, const QString &text, int buttons);
     // A plain message: the application title and OK.
     static Box plain(const QString &text);
+    // The shell could not open a file or folder with its program.
+    static Box openFailure(const QString &path);
 };
 
 // The real dialogs.

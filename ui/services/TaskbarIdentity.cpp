@@ -1,9 +1,11 @@
 #include "ui/services/TaskbarIdentity.h"
+#include "core/Product.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
+#include <QWidget>
 
 namespace tolvane {
 
@@ -16,7 +18,21 @@ void TaskbarIdentity::set(const QString &title, const QString &iconName)
 void TaskbarIdentity::setTitle(const QString &title)
 {
     m_title = title;
-    QGuiApplication::setApplicationDisplayName(title);
+    // The taskbar names a window by its icon text; the captions stay exactly as each window and
+    // box sets them (a display name would be appended to every one of them).
+    qApp->setProperty("taskbarTitle", title);
+    for (QWidget *w : QApplication::topLevelWidgets())
+        w->setWindowIconText(title);
+}
+
+QString TaskbarIdentity::applicationTitle() const
+{
+    return m_title.isEmpty() ? product::title() : m_title;
+}
+
+QString TaskbarIdentity::currentTitle()
+{
+    return qApp ? qApp->property("taskbarTitle").toString() : QString();
 }
 
 void TaskbarIdentity::setIcon(const QString &iconName)

@@ -15,6 +15,11 @@ class TaskbarIdentity
     virtual void setIcon(const QString &iconName);
 
     QString title() const { return m_title; }
+    // The title boxes without a caption of their own carry: the taskbar title, or the product's
+    // title before one was set.
+    QString applicationTitle() const;
+    // The taskbar title last set by any identity of the application.
+    static QString currentTitle();
     QString iconName() const { return m_icon; }
 
     // The pictures by role: "logo", "warning", "error", "printer", "project", "folder",

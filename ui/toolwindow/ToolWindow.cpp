@@ -4,6 +4,8 @@
 #include "core/Product.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/services/Look.h"
+#include "ui/services/Placement.h"
+#include "ui/services/SettingsBinder.h"
 #include "ui/stringtable/StringTableEditor.h"
 #include "ui/toolwindow/ProgressPanel.h"
 #include "ui/widgets/TFileLabel.h"
@@ -29,6 +31,12 @@ namespace {
 bool on(const QCheckBox *box)
 {
     return box->checkState() == Qt::Checked; // a greyed box counts as off
+}
+
+QIcon folderIcon()
+{
+    static QFileIconProvider icons;
+    return icons.icon(QFileIconProvider::Folder);
 }
 
 } // namespace
@@ -123,6 +131,8 @@ void ToolWindow::connectReactions()
         m_main.setRecurseLamp(recursing);
     });
     connect(m_dropFilterList, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (m_loadingSettings)
+            return;
         m_main.setAddFilterIndex(index + 1);
         m_main.setHeaderText(0, QStringLiteral("Filter: ") + dropFilterMask());
     });
@@ -186,18 +196,17 @@ void ToolWindow::start()
         m_scriptsOnlyBox->setEnabled(true);
         m_summaryBox->setEnabled(true);
         m_keepProjectBox->setEnabled(true);
-        const QStringList history = m_s.settings.loadHistory();
+        // The entries keep their stored positions, which "Recent Local" counts in.
         m_destinationList->clear();
-        for (const QString &entry : history)
-            addDestination(entry, false);
+        for (const QString &entry : m_s.settings.loadHistory())
+            m_destinationList->addItem(folderIcon(), entry);
         m_destinationList->setCurrentIndex(-1);
-        m_destinationList->setEditText(QString());
+        m_loadingSettings = true;
         const QString error = m_s.settings.load(sequences::toolWindowLoad(), *this);
-        if (!error.isEmpty()) {
-            m_s.prompter.ask(nullptr,
-                             m_s.taskbar.title().isEmpty() ? product::title() : m_s.taskbar.title(),
-                             error, Box::Error);
-        }
+        m_loadingSettings = false;
+        keepTitleOnScreen(*this);
+        if (!error.isEmpty())
+            m_s.prompter.ask(nullptr, m_s.taskbar.applicationTitle(), error, Box::Error);
         return;
     }
     m_scriptsOnlyBox->setChecked(true);
@@ -381,8 +390,7 @@ void ToolWindow::addDestination(const QString &folder, bool select)
 {
     // The list is sorted without regard to case.
     const int row = FileList::insertPosition(destinationEntries(), folder);
-    static QFileIconProvider icons;
-    m_destinationList->insertItem(row, icons.icon(QFileIconProvider::Folder), folder);
+    m_destinationList->insertItem(row, folderIcon(), folder);
     if (select)
         m_destinationList->setCurrentIndex(row);
 }
@@ -596,8 +604,8 @@ void ToolWindow::destinationChosen()
 
 void ToolWindow::browse()
 {
-    const QString chosen =
-        m_s.prompter.chooseFolder(this, QStringLiteral("Pick a target folder:"), destination());
+    const QString chosen = m_s.prompter.chooseFolder(
+        this, product::shortTitle() + QStringLiteral("  Browse for Folder..."), destination());
     if (chosen.isEmpty())
         return;
     addDestination(m_s.platform.shortPath(chosen), false);
@@ -612,7 +620,8 @@ void ToolWindow::openDestination()
     if (text.isEmpty())
         return;
     if (m_s.platform.folderExists(text)) {
-        m_s.platform.openFolder(text);
+        if (!m_s.platform.openFolder(text))
+            m_s.prompter.ask(Prompter::openFailure(text));
         return;
     }
     Box b;
@@ -625,14 +634,10 @@ void ToolWindow::openDestination()
 
 void ToolWindow::removeAll()
 {
-    Box b;
-    b.owner = this;
-    b.caption = product::title();
-    b.text =
-        QStringLiteral("Are you sure you want to delete' all saved directories from the program?");
-    b.icon = Box::Warning;
-    b.buttons = Box::Yes | Box::No;
-    if (m_s.prompter.ask(b) != Box::Yes)
+    if (m_s.prompter.ask(this, product::title(),
+                         QStringLiteral("Are you sure you want to delete' all saved directories "
+                                        "from the program?"),
+                         Box::Warning, Box::Yes | Box::No) != Box::Yes)
         return;
     m_s.settings.removeHistory();
     m_destinationList->clear();
@@ -657,11 +662,7 @@ void ToolWindow::openManual(bool rightPress, bool fromHelpArea)
     }
     if (m_s.platform.openFile(path))
         return;
-    Box b;
-    b.caption = QStringLiteral("Failed to Execute...");
-    b.icon = Box::Error;
-    b.text = QStringLiteral("Could not open file : ") + path.toUpper() + QLatin1Char(' ');
-    m_s.prompter.ask(b);
+    m_s.prompter.ask(Prompter::openFailure(path));
 }
 
 void ToolWindow::showOptions()
@@ -683,9 +684,7 @@ bool ToolWindow::closeWindow()
     if (keyExists()) {
         const QString error = m_s.settings.save(sequences::toolWindowSave(), *this);
         if (!error.isEmpty()) {
-            m_s.prompter.ask(nullptr,
-                             m_s.taskbar.title().isEmpty() ? product::title() : m_s.taskbar.title(),
-                             error, Box::Error);
+            m_s.prompter.ask(nullptr, m_s.taskbar.applicationTitle(), error, Box::Error);
             return false;
         }
         m_s.settings.saveHistory(destinationEntries());

@@ -20,8 +20,9 @@ class QToolButton;
 namespace tolvane {
 
 class ProgressPanel;
-class MainWindow;
 class TFileLabel;
+class MainWindow;
+class SettingsBinder;
 class StringTableEditor;
 
 // The settings window and, during a build, its progress display. Its controls are the live values
@@ -128,6 +129,7 @@ class ToolWindow : public QWidget, public SettingsTarget
                     quint32 fgValue);
     void addDestination(const QString &folder, bool select);
     QList<QWidget *> colourTargets() const;
+    SettingsBinder binder() const;
     QWidget *targetNamed(const QString &name) const;
     bool keyExists() const;
     QString manualPath() const;
@@ -192,6 +194,8 @@ class ToolWindow : public QWidget, public SettingsTarget
     QPoint m_dragFrom;
     bool m_lowColour = false;
     int m_toolTipTime = 5000;
+    // Loading the settings is no choice of the user's: the drop filter's reaction waits for one.
+    bool m_loadingSettings = false;
 };
 
 } // namespace tolvane

@@ -134,8 +134,8 @@ void ToolWindow::buildLayout()
                                  QStringLiteral("Destination directory:"), {8, 79, 200, 14});
     m_destinationList = new QComboBox(g);
     m_destinationList->setObjectName(QStringLiteral("Edit2"));
-    m_destinationList->setEditable(true);
-    m_destinationList->setInsertPolicy(QComboBox::NoInsert);
+    // A drop-down list: a destination is chosen or browsed for, never typed.
+    m_destinationList->setEditable(false);
     m_destinationList->setMaxVisibleItems(25);
     m_destinationList->setGeometry(8, 93, 314, 22);
     m_destinationList->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -170,16 +170,16 @@ void ToolWindow::buildLayout()
     m_optionsGroup->setObjectName(QStringLiteral("OptionsGroup"));
     m_optionsGroup->setGeometry(6, 20, 361, 184);
     m_fileInfoBox = check(p, QStringLiteral("Cx8"), QStringLiteral("Include file info..."),
-                          {12, 28, 168, 18}, false);
+                          {12, 28, 150, 18}, false);
     m_soundsBox = check(p, QStringLiteral("Cx11"), QStringLiteral("Enable sounds..."),
-                        {12, 46, 168, 18}, false);
+                        {12, 46, 150, 18}, false);
     m_executeOnLoadBox = check(p, QStringLiteral("Dx1"), QStringLiteral("Execute on load..."),
                                {12, 64, 168, 18}, false);
     m_repairBox = check(p, QStringLiteral("Cx14"), QStringLiteral("Repair project files..."),
                         {12, 82, 168, 18}, false);
     m_autoSortBox =
         check(p, QStringLiteral("AutoX"), QStringLiteral("Auto Sort file list contents..."),
-              {12, 100, 168, 18}, false);
+              {12, 100, 182, 18}, false);
     m_saveGroup = new Section(QStringLiteral("When saving projects:"), p);
     m_saveGroup->setGeometry(12, 118, 172, 48);
     m_promptedSaveButton = new QRadioButton(QStringLiteral("Prompt for name..."), m_saveGroup);
@@ -199,16 +199,16 @@ void ToolWindow::buildLayout()
     m_dropFilterList->setGeometry(12, 181, 172, 21);
     m_keepProjectBox =
         check(p, QStringLiteral("Cx12"), QStringLiteral("Save copy (. DPR) file to disk"),
-              {180, 28, 182, 18}, false, true);
+              {164, 28, 198, 18}, false, true);
     m_summaryBox = check(p, QStringLiteral("Cx13"), QStringLiteral("Display file summary on exit"),
-                         {180, 46, 182, 18}, true, true);
+                         {164, 46, 198, 18}, true, true);
     m_scriptsOnlyBox =
         check(p, QStringLiteral("Cx10"), QStringLiteral("Disable build (scripts only)"),
               {180, 64, 182, 18}, false, true);
     m_hintsBox = check(p, QStringLiteral("Cx6"), QStringLiteral("Show status bar hints"),
                        {180, 82, 182, 18}, true, true);
     m_hideOnBuildBox = check(p, QStringLiteral("Rx2"), QStringLiteral("Hide window on build "),
-                             {180, 100, 182, 18}, false, true);
+                             {196, 100, 166, 18}, false, true);
     m_recurseBox = check(p, QStringLiteral("Rfx"), QStringLiteral("Recurse folders"),
                          {212, 118, 148, 18}, false, true);
     m_recurseOnPicture =
@@ -227,13 +227,13 @@ void ToolWindow::buildLayout()
         return b;
     };
     m_hintBackgroundButton =
-        flat(QStringLiteral("Hbx2"), QStringLiteral("Hint bg color"), {4, 16, 82, 20});
+        flat(QStringLiteral("Hbx2"), QStringLiteral("Hint bg color"), {1, 16, 82, 20});
     m_hintTextButton =
-        flat(QStringLiteral("Hbx3"), QStringLiteral("Hint font color"), {86, 16, 82, 20});
+        flat(QStringLiteral("Hbx3"), QStringLiteral("Hint font color"), {83, 16, 88, 20});
     m_windowColourButton =
-        flat(QStringLiteral("SpeedButton1"), QStringLiteral("Window color"), {4, 38, 82, 20});
+        flat(QStringLiteral("SpeedButton1"), QStringLiteral("Window color"), {1, 38, 82, 20});
     m_fontColourButton =
-        flat(QStringLiteral("SpeedButton2"), QStringLiteral("Font color"), {86, 38, 82, 20});
+        flat(QStringLiteral("SpeedButton2"), QStringLiteral("Font color"), {83, 38, 88, 20});
 
     m_progress = new ProgressPanel(this, m_panel1);
 

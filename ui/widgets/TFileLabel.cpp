@@ -53,8 +53,12 @@ void TFileLabel::relayout()
     ++m_layouts;
     const QFontMetrics fm(font());
     const int width = contentsRect().width();
-    setText(PathLayout::layout(m_fileName, m_separator, m_direction, width,
-                               [&fm](const QString &s) { return fm.horizontalAdvance(s); }));
+    const QString shown =
+        PathLayout::layout(m_fileName, m_separator, m_direction, width,
+                           [&fm](const QString &s) { return fm.horizontalAdvance(s); });
+    // A text with no folders left to drop is cut at its end, so that it never spills over.
+    setText(fm.horizontalAdvance(shown) > width ? fm.elidedText(shown, Qt::ElideRight, width)
+                                                : shown);
 }
 
 } // namespace tolvane
