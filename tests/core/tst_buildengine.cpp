@@ -3,12 +3,12 @@
 #include "platform/Clock.h"
 #include "platform/LinuxPlatform.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QQueue>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
 
 using namespace tolvane;
@@ -133,57 +133,57 @@ class TestPlatform : public LinuxPlatform
     qint64 free = -1;
 };
 
-void put16(QByteArray &b, quint16 v)
+// Little-endian fields, as the resource formats store them.
+class Bytes
 {
-    char c[2];
-    qToLittleEndian(v, c);
-    b.append(c, 2);
-}
-void put32(QByteArray &b, quint32 v)
-{
-    char c[4];
-    qToLittleEndian(v, c);
-    b.append(c, 4);
-}
+  public:
+    Bytes() : m_out(&m_bytes, QIODevice::WriteOnly)
+    {
+        m_out.setByteOrder(QDataStream::LittleEndian);
+    }
+    Bytes &u16(quint16 v)
+    {
+        m_out << v;
+        return *this;
+    }
+    Bytes &u32(quint32 v)
+    {
+        m_out << v;
+        return *this;
+    }
+    Bytes &raw(const QByteArray &data)
+    {
+        m_out.writeRawData(data.constData(), int(data.size()));
+        return *this;
+    }
+    QByteArray bytes() const { return m_bytes; }
+
+  private:
+    QByteArray m_bytes;
+    QDataStream m_out;
+};
 
 // A 2x2 24-bit bitmap file.
 QByteArray bitmap()
 {
-    QByteArray pixels(2 * 2 * 3 + 2 * 2, '\x40'); // rows padded to four bytes
-    QByteArray b("BM");
-    put32(b, 14 + 40 + pixels.size());
-    put32(b, 0);
-    put32(b, 14 + 40);
-    put32(b, 40);
-    put32(b, 2);
-    put32(b, 2);
-    put16(b, 1);
-    put16(b, 24);
-    for (quint32 v : {0u, quint32(pixels.size()), 2835u, 2835u, 0u, 0u})
-        put32(b, v);
-    return b + pixels;
+    const QByteArray pixels(2 * (2 * 3 + 2), '\x40'); // rows padded to four bytes
+    Bytes b;
+    b.raw("BM").u32(14 + 40 + pixels.size()).u32(0).u32(14 + 40);
+    b.u32(40).u32(2).u32(2).u16(1).u16(24).u32(0).u32(pixels.size()).u32(2835).u32(2835);
+    b.u32(0).u32(0).raw(pixels);
+    return b.bytes();
 }
 
+// A short 8-bit mono wave sound.
 QByteArray wave()
 {
-    QByteArray fmt;
-    put16(fmt, 1);
-    put16(fmt, 1);
-    put32(fmt, 8000);
-    put32(fmt, 8000);
-    put16(fmt, 1);
-    put16(fmt, 8);
-    QByteArray data(400, '\x80');
-    QByteArray body("WAVE");
-    body += "fmt ";
-    put32(body, fmt.size());
-    body += fmt;
-    body += "data";
-    put32(body, data.size());
-    body += data;
-    QByteArray riff("RIFF");
-    put32(riff, body.size());
-    return riff + body;
+    const QByteArray samples(400, '\x80');
+    Bytes body;
+    body.raw("WAVEfmt ").u32(16).u16(1).u16(1).u32(8000).u32(8000).u16(1).u16(8);
+    body.raw("data").u32(samples.size()).raw(samples);
+    Bytes riff;
+    riff.raw("RIFF").u32(body.bytes().size()).raw(body.bytes());
+    return riff.bytes();
 }
 
 QByteArray readAll(const QString &path)

@@ -71,6 +71,14 @@ struct BuildHarness : Harness
     }
     MainWindow &main() { return windows->main(); }
     ToolWindow &tool() { return windows->tool(); }
+    // One build on another platform, run as the windows run it.
+    BuildSummary runOn(Platform &other)
+    {
+        Services services{other, settings, prompter, pacer, sound, taskbar, clock, strings};
+        BuildRunner runner(services, main(), tool());
+        runner.run();
+        return runner.summary();
+    }
     QStringList destFiles() { return QDir(path("dest")).entryList(QDir::Files, QDir::Name); }
     QStringList progFiles() { return QDir(path("prog")).entryList(QDir::Files, QDir::Name); }
     QStringList files;
@@ -303,11 +311,8 @@ void TestBuild::notEnoughSpace()
     // Swap in a platform whose destination is nearly full.
     Tiny tiny;
     tiny.current = h.platform.current;
-    Services services{tiny,    h.settings, h.prompter, h.pacer,
-                      h.sound, h.taskbar,  h.clock,    h.strings};
-    BuildRunner runner(services, h.main(), h.tool());
     h.prompter.boxes.clear();
-    runner.run();
+    const BuildSummary summary = h.runOn(tiny);
     const Box b = h.prompter.last();
     QCOMPARE(b.caption, QStringLiteral("Warning"));
     QCOMPARE(b.buttons, int(Box::Abort));
@@ -319,7 +324,7 @@ void TestBuild::notEnoughSpace()
     QCOMPARE(h.sound.played.first(), QStringLiteral("A2"));
     QCOMPARE(h.progFiles(), QStringList());
     QCOMPARE(h.destFiles(), QStringList());
-    QVERIFY(!runner.errorFlag());
+    QVERIFY(!summary.errorFlag);
     QCOMPARE(h.taskbar.title(), QStringLiteral("Tolvane v3.06b"));
 }
 
@@ -328,11 +333,8 @@ void TestBuild::fileSummaryPrintsAndRenamesBack()
     BuildHarness h;
     child<QCheckBox>(h.tool(), "Cx13")->setChecked(true);
     Printer printer;
-    Services services{printer, h.settings, h.prompter, h.pacer,
-                      h.sound, h.taskbar,  h.clock,    h.strings};
-    BuildRunner runner(services, h.main(), h.tool());
     h.prompter.answers << Box::Yes;
-    runner.run();
+    h.runOn(printer);
     const Box summary = h.prompter.last();
     QCOMPARE(summary.caption, QStringLiteral("File Summary"));
     QCOMPARE(summary.buttons, int(Box::Yes | Box::No));
@@ -402,17 +404,14 @@ void TestBuild::failedMoveKeepsAndReports()
     };
     BuildHarness h;
     Vanishing platform;
-    Services services{platform, h.settings, h.prompter, h.pacer,
-                      h.sound,  h.taskbar,  h.clock,    h.strings};
-    BuildRunner runner(services, h.main(), h.tool());
-    runner.run();
+    const BuildSummary summary = h.runOn(platform);
     QCOMPARE(h.progFiles(), QStringList({"Art.rc", "Art.res", "ArtLib.dll", "ArtLib.dpr"}));
     QVERIFY(h.prompter.last().text.startsWith("Could not move the project files to " +
                                               h.path("dest") + "/ !\r"));
     for (const QString name : {"Art.rc", "ArtLib.dpr", "Art.res", "ArtLib.dll"})
         QVERIFY(h.prompter.last().text.contains("\r" + h.path("prog/") + name));
     QVERIFY(!h.taskbar.title().contains("Complete"));
-    QVERIFY(runner.errorFlag());
+    QVERIFY(summary.errorFlag);
 }
 
 void TestBuild::summaryNamesRenamedFiles()
@@ -421,11 +420,8 @@ void TestBuild::summaryNamesRenamedFiles()
     child<QCheckBox>(h.tool(), "Cx13")->setChecked(true);
     corpus::write(h.path("dest/Art.rc"), "older script");
     Printer printer;
-    Services services{printer, h.settings, h.prompter, h.pacer,
-                      h.sound, h.taskbar,  h.clock,    h.strings};
-    BuildRunner runner(services, h.main(), h.tool());
     h.prompter.answers << Box::Yes;
-    runner.run();
+    h.runOn(printer);
     const QString text = h.prompter.last().text;
     const qint64 size = QFileInfo(h.path("dest/Art (2).rc")).size();
     QVERIFY2(text.contains("\rScript Document:( Art (2).rc )  Size = " + QString::number(size) +
