@@ -1,4 +1,5 @@
 #include "core/NameChecks.h"
+#include "core/build/BuildChecks.h"
 #include "core/build/BuildEngine.h"
 #include "platform/Clock.h"
 #include "platform/LinuxPlatform.h"
@@ -284,6 +285,8 @@ class TestBuildEngine : public QObject
     void emptyFileCheck();
     void fileNames_data();
     void fileNames();
+    void outputPathsStayInTheirFolder_data();
+    void outputPathsStayInTheirFolder();
     void equalNames_data();
     void equalNames();
     void missingDestination();
@@ -813,6 +816,34 @@ void TestBuildEngine::scriptCannotBeWritten()
     QVERIFY(b.reporter.closeEnabled);
     QCOMPARE(s.listPaths.size(), 3); // the list and the settings stay as they were
     QVERIFY(b.reporter.settings.isEmpty());
+}
+
+void TestBuildEngine::outputPathsStayInTheirFolder_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("inside");
+    QTest::newRow("plain") << "/p/a.rc"
+                           << "/p" << true;
+    QTest::newRow("folder with separator") << "/p/a.rc"
+                                           << "/p/" << true;
+    QTest::newRow("up and out") << "/p/../q/a.rc"
+                                << "/p" << false;
+    QTest::newRow("down a level") << "/p/x/a.rc"
+                                  << "/p" << false;
+    QTest::newRow("the folder above") << "/p/.."
+                                      << "/p" << false;
+    QTest::newRow("relative, in the current folder") << "a.rc"
+                                                     << "" << true;
+    QTest::newRow("relative, elsewhere") << "../a.rc"
+                                         << "" << false;
+}
+
+void TestBuildEngine::outputPathsStayInTheirFolder()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, folder);
+    QTEST(buildchecks::isDirectlyInside(path, folder), "inside");
 }
 
 QTEST_GUILESS_MAIN(TestBuildEngine)
