@@ -1,13 +1,15 @@
+#include "core/NameChecks.h"
+#include "core/build/BuildChecks.h"
 #include "core/build/BuildEngine.h"
 #include "platform/Clock.h"
 #include "platform/LinuxPlatform.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QQueue>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
 
 using namespace tolvane;
@@ -132,57 +134,57 @@ class TestPlatform : public LinuxPlatform
     qint64 free = -1;
 };
 
-void put16(QByteArray &b, quint16 v)
+// Little-endian fields, as the resource formats store them.
+class Bytes
 {
-    char c[2];
-    qToLittleEndian(v, c);
-    b.append(c, 2);
-}
-void put32(QByteArray &b, quint32 v)
-{
-    char c[4];
-    qToLittleEndian(v, c);
-    b.append(c, 4);
-}
+  public:
+    Bytes() : m_out(&m_bytes, QIODevice::WriteOnly)
+    {
+        m_out.setByteOrder(QDataStream::LittleEndian);
+    }
+    Bytes &u16(quint16 v)
+    {
+        m_out << v;
+        return *this;
+    }
+    Bytes &u32(quint32 v)
+    {
+        m_out << v;
+        return *this;
+    }
+    Bytes &raw(const QByteArray &data)
+    {
+        m_out.writeRawData(data.constData(), int(data.size()));
+        return *this;
+    }
+    QByteArray bytes() const { return m_bytes; }
+
+  private:
+    QByteArray m_bytes;
+    QDataStream m_out;
+};
 
 // A 2x2 24-bit bitmap file.
 QByteArray bitmap()
 {
-    QByteArray pixels(2 * 2 * 3 + 2 * 2, '\x40'); // rows padded to four bytes
-    QByteArray b("BM");
-    put32(b, 14 + 40 + pixels.size());
-    put32(b, 0);
-    put32(b, 14 + 40);
-    put32(b, 40);
-    put32(b, 2);
-    put32(b, 2);
-    put16(b, 1);
-    put16(b, 24);
-    for (quint32 v : {0u, quint32(pixels.size()), 2835u, 2835u, 0u, 0u})
-        put32(b, v);
-    return b + pixels;
+    const QByteArray pixels(2 * (2 * 3 + 2), '\x40'); // rows padded to four bytes
+    Bytes b;
+    b.raw("BM").u32(14 + 40 + pixels.size()).u32(0).u32(14 + 40);
+    b.u32(40).u32(2).u32(2).u16(1).u16(24).u32(0).u32(pixels.size()).u32(2835).u32(2835);
+    b.u32(0).u32(0).raw(pixels);
+    return b.bytes();
 }
 
+// A short 8-bit mono wave sound.
 QByteArray wave()
 {
-    QByteArray fmt;
-    put16(fmt, 1);
-    put16(fmt, 1);
-    put32(fmt, 8000);
-    put32(fmt, 8000);
-    put16(fmt, 1);
-    put16(fmt, 8);
-    QByteArray data(400, '\x80');
-    QByteArray body("WAVE");
-    body += "fmt ";
-    put32(body, fmt.size());
-    body += fmt;
-    body += "data";
-    put32(body, data.size());
-    body += data;
-    QByteArray riff("RIFF");
-    put32(riff, body.size());
-    return riff + body;
+    const QByteArray samples(400, '\x80');
+    Bytes body;
+    body.raw("WAVEfmt ").u32(16).u16(1).u16(1).u32(8000).u32(8000).u16(1).u16(8);
+    body.raw("data").u32(samples.size()).raw(samples);
+    Bytes riff;
+    riff.raw("RIFF").u32(body.bytes().size()).raw(body.bytes());
+    return riff.bytes();
 }
 
 QByteArray readAll(const QString &path)
@@ -281,6 +283,19 @@ class TestBuildEngine : public QObject
     void spaceCheck();
     void emptyFileCheck_data();
     void emptyFileCheck();
+    void fileNames_data();
+    void fileNames();
+    void outputPathsStayInTheirFolder_data();
+    void outputPathsStayInTheirFolder();
+    void equalNames_data();
+    void equalNames();
+    void missingDestination();
+    void missingProgramFolder();
+    void compilerMissing();
+    void compilerNamesWithoutRegardToCase();
+    void unselectedEntries();
+    void autoSortRemovesUnselected();
+    void scriptCannotBeWritten();
 };
 
 void TestBuildEngine::fullBuild()
@@ -632,6 +647,203 @@ void TestBuildEngine::emptyFileCheck()
                  "\",\rcontains zero bytes of data. The compiler cannot accept this file!\rWould "
                  "you like to remove the file from the File list?");
     QCOMPARE(b.files("prog"), QStringList());
+}
+
+void TestBuildEngine::fileNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("plain") << "MyRes" << false;
+    QTest::newRow("dots and dashes") << "my.res-2_b" << false;
+    QTest::newRow("non-ASCII") << QString::fromUtf8("Stra\u00dfe\u0131") << false;
+    QTest::newRow("empty, filled in later") << "" << false;
+    QTest::newRow("slash") << "a/b" << true;
+    QTest::newRow("backslash") << "a\\b" << true;
+    QTest::newRow("two dots") << "a..b" << true;
+    QTest::newRow("tab") << "a\tb" << true;
+    QTest::newRow("question mark") << "a?" << true;
+    QTest::newRow("quote") << "a\"b" << true;
+}
+
+void TestBuildEngine::fileNames()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, refused);
+    QCOMPARE(!NameChecks::fileNameProblem(name).isEmpty(), refused);
+}
+
+void TestBuildEngine::equalNames_data()
+{
+    QTest::addColumn<bool>("scriptsOnly");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("asked") << false << true;
+    QTest::newRow("not with scripts only") << true << false;
+}
+
+void TestBuildEngine::equalNames()
+{
+    QFETCH(bool, scriptsOnly);
+    QFETCH(bool, asked);
+    Bench b;
+    b.options.libraryName = QStringLiteral("art");
+    b.options.scriptsOnly = scriptsOnly;
+    b.reporter.answers << BuildReporter::No;
+    const BuildSummary s = b.run();
+    QCOMPARE(b.reporter.message(BuildMessage::Id::SameNames) != nullptr, asked);
+    if (!asked) {
+        QCOMPARE(s.end, BuildSummary::End::ScriptsOnly);
+        return;
+    }
+    const BuildMessage *box = b.reporter.message(BuildMessage::Id::SameNames);
+    QCOMPARE(box->text, QStringLiteral("The current script and library names are identical. This "
+                                       "will prevent\rthe file(s) .RC .PAS. DPR, to copy as Plain "
+                                       "Text when dragged onto\rthe program. Its recommended to "
+                                       "rename one of the fields..continue?"));
+    QCOMPARE(box->buttons, int(BuildMessage::Yes | BuildMessage::No));
+    QCOMPARE(s.end, BuildSummary::End::Stopped);
+    QCOMPARE(b.files("dest"), QStringList());
+}
+
+void TestBuildEngine::missingDestination()
+{
+    Bench b;
+    b.options.destination = b.path("nowhere");
+    const BuildSummary s = b.run();
+    QCOMPARE(s.end, BuildSummary::End::Stopped);
+    QCOMPARE(b.reporter.messages.size(), 2);
+    QCOMPARE(b.reporter.messages.at(0).text,
+             QStringLiteral("No destination directory specified...assuming current!"));
+    QCOMPARE(b.reporter.messages.at(0).owner, BuildMessage::Owner::MainWindow);
+    QCOMPARE(b.reporter.messages.at(1).icon, BuildMessage::Icon::None);
+    QVERIFY(b.reporter.messages.at(1).text.startsWith(
+        "The recent default directory is: " + QDir::currentPath().toUpper() + "/\r"));
+    QCOMPARE(b.reporter.title, QStringLiteral("Tolvane v3.06b"));
+    QCOMPARE(b.reporter.settings.value(int(BuildReporter::Setting::ExecuteOnLoad)),
+             QVariant(false));
+    QVERIFY(b.reporter.closeEnabled);
+}
+
+void TestBuildEngine::missingProgramFolder()
+{
+    Bench b;
+    QDir(b.path("prog")).removeRecursively();
+    const BuildSummary s = b.run();
+    QCOMPARE(s.end, BuildSummary::End::Stopped);
+    QCOMPARE(b.reporter.messages.last().caption, QStringLiteral("Missing program folder..."));
+    QCOMPARE(b.reporter.title, QStringLiteral("Working Folder..."));
+    // The panel stays until the user closes it.
+    QVERIFY(b.reporter.panels[int(BuildReporter::Panel::Progress)]);
+    QVERIFY(!b.reporter.closeEnabled);
+}
+
+void TestBuildEngine::compilerMissing()
+{
+    Bench b;
+    b.options.compiler2 = QStringLiteral("/nonexistent/DCC32.EXE");
+    const BuildSummary s = b.run();
+    QCOMPARE(s.end, BuildSummary::End::ConfigurationProblem);
+    QVERIFY(s.errorFlag);
+    QCOMPARE(b.reporter.messages.last().caption, QStringLiteral("Configuration problem"));
+    QCOMPARE(b.reporter.messages.last().text,
+             QStringLiteral("Cannot read the compiler's path information please check "
+                            "settings!\r\rDcc32 compiler Path: /nonexistent/DCC32.EXE ?"));
+    QCOMPARE(b.files("prog"), QStringList());
+    QCOMPARE(b.reporter.lines[2], QStringLiteral("Press the close button to reset program...!"));
+}
+
+void TestBuildEngine::compilerNamesWithoutRegardToCase()
+{
+    Bench b;
+    b.options.compiler1 = bin + QStringLiteral("/BRCC32.EXE");
+    b.options.compiler2 = bin + QStringLiteral("/Dcc32.exe");
+    QCOMPARE(b.run().end, BuildSummary::End::Compiled);
+    QCOMPARE(b.files("dest"), QStringList({"Art.rc", "Art.res", "ArtLib.dll"}));
+}
+
+void TestBuildEngine::unselectedEntries()
+{
+    // 101 entries, 25 selected: 101 / 4 is 25, not more than 25, so nothing is asked.
+    Bench b;
+    b.options.scriptsOnly = true;
+    for (int i = 0; i < 98; ++i) {
+        const QString f = b.path(QStringLiteral("more/m%1.wav").arg(i, 3, 10, QLatin1Char('0')));
+        write(f, "0123456789");
+        b.entries << ListEntry{f, false};
+    }
+    for (int i = 3; i < 25; ++i)
+        b.entries[i].selected = true;
+    BuildSummary s = b.run();
+    QCOMPARE(s.end, BuildSummary::End::ScriptsOnly);
+    QVERIFY(!b.reporter.message(BuildMessage::Id::RemoveUnselected));
+    QVERIFY(s.unselectedNote);
+    QCOMPARE(s.listPaths.size(), 101);
+
+    // With 24 selected it asks; Yes leaves only the selected entries.
+    b.entries[24 - 1].selected = false;
+    b.reporter.answers << BuildReporter::Yes;
+    s = b.run();
+    const BuildMessage *box = b.reporter.message(BuildMessage::Id::RemoveUnselected);
+    QVERIFY(box);
+    QCOMPARE(box->caption, QStringLiteral("Confirm"));
+    QCOMPARE(box->icon, BuildMessage::Icon::Question);
+    QCOMPARE(s.listPaths.size(), 24);
+}
+
+void TestBuildEngine::autoSortRemovesUnselected()
+{
+    Bench b;
+    b.options.scriptsOnly = true;
+    b.options.autoSort = true;
+    b.entries[1].selected = false;
+    const BuildSummary s = b.run();
+    QCOMPARE(s.listPaths, QStringList({b.path("art/ding.wav"), b.path("art/tone.wav")}));
+    QVERIFY(b.reporter.messages.isEmpty());
+    QVERIFY(b.reporter.events.contains("Msg4 Sorting File List updating as needed."));
+    QCOMPARE(b.reporter.listActions.first().first,
+             int(BuildReporter::ListAction::RemoveUnselected));
+}
+
+void TestBuildEngine::scriptCannotBeWritten()
+{
+    Bench b;
+    QDir().mkpath(b.path("prog/Art.rc")); // a folder where the script should go
+    const BuildSummary s = b.run();
+    QCOMPARE(s.end, BuildSummary::End::ScriptNotWritten);
+    QCOMPARE(b.reporter.messages.last().text, "Cannot create file " + b.path("prog") + "/Art.rc");
+    QCOMPARE(b.reporter.messages.last().icon, BuildMessage::Icon::Error);
+    QCOMPARE(b.files("dest"), QStringList());
+    QCOMPARE(b.reporter.lines[0], QStringLiteral(". . .Script complete. . ."));
+    QVERIFY(b.reporter.closeEnabled);
+    QCOMPARE(s.listPaths.size(), 3); // the list and the settings stay as they were
+    QVERIFY(b.reporter.settings.isEmpty());
+}
+
+void TestBuildEngine::outputPathsStayInTheirFolder_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("inside");
+    QTest::newRow("plain") << "/p/a.rc"
+                           << "/p" << true;
+    QTest::newRow("folder with separator") << "/p/a.rc"
+                                           << "/p/" << true;
+    QTest::newRow("up and out") << "/p/../q/a.rc"
+                                << "/p" << false;
+    QTest::newRow("down a level") << "/p/x/a.rc"
+                                  << "/p" << false;
+    QTest::newRow("the folder above") << "/p/.."
+                                      << "/p" << false;
+    QTest::newRow("relative, in the current folder") << "a.rc"
+                                                     << "" << true;
+    QTest::newRow("relative, elsewhere") << "../a.rc"
+                                         << "" << false;
+}
+
+void TestBuildEngine::outputPathsStayInTheirFolder()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, folder);
+    QTEST(buildchecks::isDirectlyInside(path, folder), "inside");
 }
 
 QTEST_GUILESS_MAIN(TestBuildEngine)

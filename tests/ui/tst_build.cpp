@@ -24,8 +24,15 @@ namespace {
 
 const QString bin = QStringLiteral(TOOLCHAIN_BIN);
 
-class SpacePlatform : public FakePlatform
+// Records what is printed instead of handing it to the desktop.
+struct Printer : FakePlatform
 {
+    bool printFile(const QString &path) override
+    {
+        printed << path;
+        return QFileInfo::exists(path);
+    }
+    QStringList printed;
 };
 
 // A set-up installation with the stand-in compilers, a destination, and real resource files.
@@ -64,6 +71,14 @@ struct BuildHarness : Harness
     }
     MainWindow &main() { return windows->main(); }
     ToolWindow &tool() { return windows->tool(); }
+    // One build on another platform, run as the windows run it.
+    BuildSummary runOn(Platform &other)
+    {
+        Services services{other, settings, prompter, pacer, sound, taskbar, clock, strings};
+        BuildRunner runner(services, main(), tool());
+        runner.run();
+        return runner.summary();
+    }
     QStringList destFiles() { return QDir(path("dest")).entryList(QDir::Files, QDir::Name); }
     QStringList progFiles() { return QDir(path("prog")).entryList(QDir::Files, QDir::Name); }
     QStringList files;
@@ -98,10 +113,6 @@ class TestBuild : public QObject
     void missingFileClearsList();
     void emptyFile();
     void resIdConflict();
-    void equalNames();
-    void missingDestination();
-    void missingProgramFolder();
-    void compilerMissing();
     void resourceCompilerCannotStart();
     void resourceCompilerError();
     void libraryCompilerCannotStart();
@@ -109,8 +120,6 @@ class TestBuild : public QObject
     void notEnoughSpace();
     void fileSummaryPrintsAndRenamesBack();
     void noSecondBuildInsideOne();
-    void scriptCannotBeWritten();
-    void unselectedEntries();
     void tempFolderAsDestinationWithoutKey();
     void optionsTakeClicksAfterBuild();
     void failedMoveKeepsAndReports();
@@ -230,60 +239,6 @@ void TestBuild::resIdConflict()
     QCOMPARE(h.destFiles().size(), 3);
 }
 
-void TestBuild::equalNames()
-{
-    BuildHarness h;
-    h.tool().setLibraryName("art");
-    h.prompter.answers << Box::No;
-    h.main().build();
-    QVERIFY(
-        h.prompter.last().text.startsWith("The current script and library names are identical."));
-    QCOMPARE(h.destFiles(), QStringList());
-}
-
-void TestBuild::missingDestination()
-{
-    BuildHarness h;
-    h.tool().setSingleDestination(h.path("nowhere"));
-    h.main().build();
-    QCOMPARE(h.prompter.boxes.size(), 2);
-    QCOMPARE(h.prompter.boxes.at(0).text,
-             QStringLiteral("No destination directory specified...assuming current!"));
-    QCOMPARE(h.prompter.boxes.at(1).icon, Box::NoIcon);
-    QVERIFY(h.prompter.boxes.at(1).text.startsWith(
-        "The recent default directory is: " + h.dir.path().toUpper() + "/\r"));
-    QCOMPARE(h.taskbar.title(), QStringLiteral("Tolvane v3.06b"));
-}
-
-void TestBuild::missingProgramFolder()
-{
-    BuildHarness h;
-    QDir(h.path("prog")).removeRecursively();
-    h.main().build();
-    QCOMPARE(h.prompter.last().caption, QStringLiteral("Missing program folder..."));
-    QCOMPARE(h.taskbar.title(), QStringLiteral("Working Folder..."));
-    QVERIFY(!h.tool().closeButton()->isEnabled()); // the panel stays until the user closes it
-}
-
-void TestBuild::compilerMissing()
-{
-    BuildHarness h(true, {{"Compiler2", QString("/nonexistent/DCC32.EXE")}});
-    h.main().build();
-    QCOMPARE(h.prompter.last().caption, QStringLiteral("Configuration problem"));
-    QCOMPARE(
-        h.prompter.last().text,
-        QStringLiteral(
-            "Cannot read the compiler's path information please check settings!\r\rDcc32 compiler "
-            "Path: /nonexistent/DCC32.EXE ?"));
-    QCOMPARE(h.progFiles(), QStringList());
-    QCOMPARE(h.tool().progress().line(ProgressPanel::Line::Msg4)->text(),
-             QStringLiteral("Press the close button to reset program...!"));
-    // Upper-case names with .exe find the stand-ins.
-    BuildHarness g(true, {{"Compiler1", bin + "/BRCC32.EXE"}, {"Compiler2", bin + "/Dcc32.exe"}});
-    g.main().build();
-    QCOMPARE(g.destFiles().size(), 3);
-}
-
 void TestBuild::resourceCompilerCannotStart()
 {
     BuildHarness h;
@@ -356,11 +311,8 @@ void TestBuild::notEnoughSpace()
     // Swap in a platform whose destination is nearly full.
     Tiny tiny;
     tiny.current = h.platform.current;
-    Services services{tiny,    h.settings, h.prompter, h.pacer,
-                      h.sound, h.taskbar,  h.clock,    h.strings};
-    BuildRunner runner(services, h.main(), h.tool());
     h.prompter.boxes.clear();
-    runner.run();
+    const BuildSummary summary = h.runOn(tiny);
     const Box b = h.prompter.last();
     QCOMPARE(b.caption, QStringLiteral("Warning"));
     QCOMPARE(b.buttons, int(Box::Abort));
@@ -372,29 +324,17 @@ void TestBuild::notEnoughSpace()
     QCOMPARE(h.sound.played.first(), QStringLiteral("A2"));
     QCOMPARE(h.progFiles(), QStringList());
     QCOMPARE(h.destFiles(), QStringList());
-    QVERIFY(!runner.errorFlag());
+    QVERIFY(!summary.errorFlag);
     QCOMPARE(h.taskbar.title(), QStringLiteral("Tolvane v3.06b"));
 }
 
 void TestBuild::fileSummaryPrintsAndRenamesBack()
 {
-    struct Printer : FakePlatform
-    {
-        bool printFile(const QString &path) override
-        {
-            printed << path;
-            return QFileInfo::exists(path);
-        }
-        QStringList printed;
-    };
     BuildHarness h;
     child<QCheckBox>(h.tool(), "Cx13")->setChecked(true);
     Printer printer;
-    Services services{printer, h.settings, h.prompter, h.pacer,
-                      h.sound, h.taskbar,  h.clock,    h.strings};
-    BuildRunner runner(services, h.main(), h.tool());
     h.prompter.answers << Box::Yes;
-    runner.run();
+    h.runOn(printer);
     const Box summary = h.prompter.last();
     QCOMPARE(summary.caption, QStringLiteral("File Summary"));
     QCOMPARE(summary.buttons, int(Box::Yes | Box::No));
@@ -414,55 +354,6 @@ void TestBuild::noSecondBuildInsideOne()
     });
     h.main().build();
     QCOMPARE(runs, 1);
-}
-
-void TestBuild::scriptCannotBeWritten()
-{
-    BuildHarness h;
-    QDir().mkpath(h.path("prog/Art.rc")); // a folder where the script should go
-    h.main().build();
-    QCOMPARE(h.prompter.last().text, "Cannot create file " + h.path("prog") + "/Art.rc");
-    QCOMPARE(h.prompter.last().icon, Box::Error);
-    QCOMPARE(h.destFiles(), QStringList());
-    QCOMPARE(h.tool().progress().line(ProgressPanel::Line::Msg2)->text(),
-             QStringLiteral(". . .Script complete. . ."));
-    QVERIFY(h.tool().closeButton()->isEnabled());
-    QCOMPARE(h.main().list().count(), 4); // the list and the settings stay as they were
-}
-
-void TestBuild::unselectedEntries()
-{
-    // 101 entries, 25 selected: 101 / 4 is 25, not more than 25, so nothing is asked.
-    BuildHarness h;
-    child<QCheckBox>(h.tool(), "Cx10")->setChecked(true);
-    for (int i = 0; i < 97; ++i)
-        h.main().addFile(h.file(QStringLiteral("more/m%1.wav").arg(i, 3, 10, QLatin1Char('0'))));
-    QList<int> rows;
-    for (int i = 0; i < 25; ++i)
-        rows << i;
-    h.main().selectRows(rows);
-    h.main().build();
-    for (const Box &b : h.prompter.boxes)
-        QVERIFY(b.caption != QLatin1String("Confirm"));
-    QCOMPARE(h.windows->build().unselectedNote(), true);
-    // With 24 selected it asks; Yes leaves only the selected entries.
-    rows.removeLast();
-    h.main().selectRows(rows);
-    h.prompter.answers << Box::Yes;
-    h.main().build();
-    QVERIFY(h.prompter.boxes.size() >= 1);
-    QCOMPARE(h.prompter.boxes.first().caption, QStringLiteral("Confirm"));
-    QCOMPARE(h.main().list().count(), 24);
-
-    // Auto sort removes the unselected entries without a question.
-    BuildHarness g;
-    child<QCheckBox>(g.tool(), "Cx10")->setChecked(true);
-    child<QCheckBox>(g.tool(), "AutoX")->setChecked(true);
-    g.main().selectRows({0, 2});
-    g.main().build();
-    QCOMPARE(g.main().list().count(), 2);
-    QVERIFY(g.prompter.boxes.isEmpty());
-    QCOMPARE(g.tool().progress().line(ProgressPanel::Line::Msg4)->text().isEmpty(), false);
 }
 
 void TestBuild::tempFolderAsDestinationWithoutKey()
@@ -513,39 +404,24 @@ void TestBuild::failedMoveKeepsAndReports()
     };
     BuildHarness h;
     Vanishing platform;
-    Services services{platform, h.settings, h.prompter, h.pacer,
-                      h.sound,  h.taskbar,  h.clock,    h.strings};
-    BuildRunner runner(services, h.main(), h.tool());
-    runner.run();
+    const BuildSummary summary = h.runOn(platform);
     QCOMPARE(h.progFiles(), QStringList({"Art.rc", "Art.res", "ArtLib.dll", "ArtLib.dpr"}));
     QVERIFY(h.prompter.last().text.startsWith("Could not move the project files to " +
                                               h.path("dest") + "/ !\r"));
     for (const QString name : {"Art.rc", "ArtLib.dpr", "Art.res", "ArtLib.dll"})
         QVERIFY(h.prompter.last().text.contains("\r" + h.path("prog/") + name));
     QVERIFY(!h.taskbar.title().contains("Complete"));
-    QVERIFY(runner.errorFlag());
+    QVERIFY(summary.errorFlag);
 }
 
 void TestBuild::summaryNamesRenamedFiles()
 {
-    struct Printer : FakePlatform
-    {
-        bool printFile(const QString &path) override
-        {
-            printed << path;
-            return QFileInfo::exists(path);
-        }
-        QStringList printed;
-    };
     BuildHarness h;
     child<QCheckBox>(h.tool(), "Cx13")->setChecked(true);
     corpus::write(h.path("dest/Art.rc"), "older script");
     Printer printer;
-    Services services{printer, h.settings, h.prompter, h.pacer,
-                      h.sound, h.taskbar,  h.clock,    h.strings};
-    BuildRunner runner(services, h.main(), h.tool());
     h.prompter.answers << Box::Yes;
-    runner.run();
+    h.runOn(printer);
     const QString text = h.prompter.last().text;
     const qint64 size = QFileInfo(h.path("dest/Art (2).rc")).size();
     QVERIFY2(text.contains("\rScript Document:( Art (2).rc )  Size = " + QString::number(size) +

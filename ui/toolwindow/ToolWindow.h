@@ -19,7 +19,6 @@ class QToolButton;
 
 namespace tolvane {
 
-class ClipPlayer;
 class ProgressPanel;
 class TFileLabel;
 class MainWindow;
