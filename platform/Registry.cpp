@@ -181,6 +181,7 @@ QString Registry::fullPath(RegRoot root, const QString &path)
 Registry::Key &Registry::addKey(KeyMap &keys, const QString &full)
 {
     qsizetype cut = full.indexOf(QLatin1Char('\\'));
+    cut = cut < 0 ? full.size() : full.indexOf(QLatin1Char('\\'), cut + 1); // the root is not one
     if (cut < 0)
         cut = full.size();
     for (;;) {
