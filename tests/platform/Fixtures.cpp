@@ -48,6 +48,11 @@ QString enterMountNamespace()
 
 } // namespace
 
+QString SmallFileSystem::prepare()
+{
+    return enterMountNamespace();
+}
+
 SmallFileSystem::SmallFileSystem(int pages)
 {
     m_root = m_dir.path() + QStringLiteral("/fs");

@@ -17,6 +17,9 @@ class SmallFileSystem
     bool isMounted() const { return m_mounted; }
     QString whyNot() const { return m_whyNot; }
     QString filePath(const QString &name) const { return m_root + QLatin1Char('/') + name; }
+    // Enters the mount namespace; call it before any thread starts (a user namespace, needed
+    // without root, can only be entered by a process of one thread). Empty when it worked.
+    static QString prepare();
     // Fills the file system with page-sized files until it is full, then frees this many pages.
     bool leaveFree(int pages);
 

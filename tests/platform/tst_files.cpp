@@ -37,6 +37,9 @@ class ValuesTarget : public SettingsTarget
     QVariant current(const SequenceItem &item) const override { return values.value(item.name); }
 };
 
+// Before QCoreApplication starts any thread.
+const QString mountNamespace = test::SmallFileSystem::prepare();
+
 } // namespace
 
 class TestFiles : public QObject

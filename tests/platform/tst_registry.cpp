@@ -56,6 +56,9 @@ void release(std::initializer_list<QProcess *> helpers)
         p->waitForBytesWritten(10000);
 }
 
+// Before QCoreApplication starts any thread.
+const QString mountNamespace = test::SmallFileSystem::prepare();
+
 } // namespace
 
 class TestRegistry : public QObject
