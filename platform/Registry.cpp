@@ -354,13 +354,11 @@ QByteArray Registry::serialise() const
     return out.toUtf8();
 }
 
-// Reads the file as it is now. Before a change the bytes are compared with those last seen, not
-// only the size and times: another copy's rewrite of the same size within one tick of the clock
-// looks unchanged to those.
+// Reads the file as it is now. A read that finds the file's size, times and inode as last seen
+// trusts what it holds; before a change (thorough) the bytes themselves are compared, since
+// another copy's rewrite of the same size within one tick of the clock looks unchanged to those.
 Registry::FileState Registry::reread(bool thorough)
 {
-    // A read that finds the file as it was last seen trusts what it holds; a change looks at the
-    // bytes themselves.
     if (!thorough && m_state == FileState::Read && stamp(m_filePath) == m_stamp)
         return m_state;
     QFile file(m_filePath);
