@@ -10,6 +10,7 @@
 #include <QLockFile>
 #include <QThread>
 #include <cctype>
+#include <sys/stat.h>
 #include <utility>
 
 namespace tolvane {
@@ -104,6 +105,24 @@ std::optional<RegRoot> rootNamed(const QString &name)
 
 } // namespace
 
+Registry::Stamp Registry::stamp(const QString &path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return {st.st_dev,          st.st_ino,         st.st_size,        st.st_mtim.tv_sec,
+            st.st_mtim.tv_nsec, st.st_ctim.tv_sec, st.st_ctim.tv_nsec};
+}
+
+Registry::Stamp Registry::stamp(int handle)
+{
+    struct stat st;
+    if (handle < 0 || ::fstat(handle, &st) != 0)
+        return {};
+    return {st.st_dev,          st.st_ino,         st.st_size,        st.st_mtim.tv_sec,
+            st.st_mtim.tv_nsec, st.st_ctim.tv_sec, st.st_ctim.tv_nsec};
+}
+
 Registry::Entry *Registry::Key::find(const QString &name)
 {
     const auto it = index.constFind(name.toCaseFolded());
@@ -181,6 +200,7 @@ QString Registry::fullPath(RegRoot root, const QString &path)
 Registry::Key &Registry::addKey(KeyMap &keys, const QString &full)
 {
     qsizetype cut = full.indexOf(QLatin1Char('\\'));
+    cut = cut < 0 ? full.size() : full.indexOf(QLatin1Char('\\'), cut + 1); // the root is not one
     if (cut < 0)
         cut = full.size();
     for (;;) {
@@ -334,10 +354,13 @@ QByteArray Registry::serialise() const
     return out.toUtf8();
 }
 
-// Reads the file as it is now. The bytes are compared with those last seen, not the size and
-// time: another copy's rewrite of the same size within one tick of the clock looks unchanged.
-Registry::FileState Registry::reread()
+// Reads the file as it is now. A read that finds the file's size, times and inode as last seen
+// trusts what it holds; before a change (thorough) the bytes themselves are compared, since
+// another copy's rewrite of the same size within one tick of the clock looks unchanged to those.
+Registry::FileState Registry::reread(bool thorough)
 {
+    if (!thorough && m_state == FileState::Read && stamp(m_filePath) == m_stamp)
+        return m_state;
     QFile file(m_filePath);
     if (!file.open(QIODevice::ReadOnly)) {
         if (!file.exists()) {
@@ -349,11 +372,13 @@ Registry::FileState Registry::reread()
         m_why = file.errorString();
         return m_state = FileState::Unreadable;
     }
+    const Stamp seen = stamp(file.handle());
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         m_why = file.errorString();
         return m_state = FileState::Unreadable;
     }
+    m_stamp = seen;
     if (m_state == FileState::Read && data == m_seen)
         return m_state;
     KeyMap keys;
@@ -375,7 +400,7 @@ Registry::FileState Registry::reread()
 // never removed or replaced.
 void Registry::keepAside()
 {
-    if (reread() != FileState::Unparsable)
+    if (reread(true) != FileState::Unparsable)
         return;
     const QString why = m_why;
     const QString stem = m_filePath + QStringLiteral(".unreadable-") +
@@ -455,7 +480,7 @@ bool Registry::begin()
     if (!m_batchUsable)
         return false;
     // Read under the lock: what another copy wrote a moment ago is the base of our changes.
-    switch (reread()) {
+    switch (reread(true)) {
     case FileState::Missing:
     case FileState::Read:
         break;
@@ -486,11 +511,12 @@ bool Registry::end()
         ok = AtomicFile::write(m_filePath, data);
         if (ok) {
             m_seen = data;
+            m_stamp = stamp(m_filePath);
             m_state = FileState::Read;
         } else {
             // The disk has the last word: changes that did not reach it are dropped.
             m_state = FileState::Missing;
-            reread();
+            reread(true);
         }
     }
     m_dirty = false;

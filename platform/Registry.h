@@ -103,6 +103,21 @@ class Registry
         Unparsable
     };
 
+    // What identifies the file on disk short of reading it: where it lives, its size and times.
+    struct Stamp
+    {
+        quint64 device = 0, inode = 0;
+        qint64 size = -1, modified = 0, modifiedNs = 0, changed = 0, changedNs = 0;
+        bool operator==(const Stamp &o) const
+        {
+            return device == o.device && inode == o.inode && size == o.size &&
+                   modified == o.modified && modifiedNs == o.modifiedNs && changed == o.changed &&
+                   changedNs == o.changedNs;
+        }
+    };
+    static Stamp stamp(const QString &path);
+    static Stamp stamp(int handle);
+
     static QString fullPath(RegRoot root, const QString &path);
     static Key &addKey(KeyMap &keys, const QString &full);
     static bool parse(const QByteArray &data, KeyMap &keys, QString &error);
@@ -110,7 +125,7 @@ class Registry
 
     // Brings the keys up to the file on disk; false when the file cannot be used.
     bool refresh();
-    FileState reread();
+    FileState reread(bool thorough = false);
     bool lock();
     void unlock();
     bool begin();
@@ -125,6 +140,7 @@ class Registry
     KeyMap m_keys;
     FileState m_state = FileState::Missing;
     QByteArray m_seen; // the file's bytes as last read or written
+    Stamp m_stamp;
     std::unique_ptr<QLockFile> m_lock;
     int m_depth = 0;            // open batches
     bool m_batchUsable = false; // the outermost batch has the lock and a readable file

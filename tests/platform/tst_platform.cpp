@@ -1,5 +1,4 @@
 #include "platform/LinuxPlatform.h"
-#include "platform/Registry.h"
 #include "platform/ToolRunner.h"
 
 #include <QDir>
@@ -23,13 +22,6 @@ class TestPlatform : public QObject
     void fileSizeAndExistence();
     void moveKeepsExistingFiles();
     void removeFolderTree();
-
-    void registryRoundTripAndCase();
-    void registryDefaultUserIsCurrentUser();
-    void registryDeleteTree();
-    void registrySeesOtherWriters();
-    void registryGarbageIsKeptAside();
-    void registryTextSurvivesSpecialCharacters();
 };
 
 void TestPlatform::toolRunner_data()
@@ -155,114 +147,6 @@ void TestPlatform::removeFolderTree()
     QVERIFY(p.removeFolderTree(dir.filePath("a")));
     QVERIFY(!QFileInfo::exists(dir.filePath("a")));
     QVERIFY(!p.removeFolderTree(QString()));
-}
-
-void TestPlatform::registryRoundTripAndCase()
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath("registry.reg");
-    {
-        Registry reg(file);
-        QVERIFY(!reg.keyExists(RegRoot::LocalMachine, "\\SOFTWARE\\Kelvadore\\Tolvane"));
-        QVERIFY(!reg.setText(RegRoot::LocalMachine, "SOFTWARE\\Kelvadore\\Tolvane", "x", "y"));
-        QVERIFY(reg.createKey(RegRoot::LocalMachine, "\\SOFTWARE\\Kelvadore\\Tolvane"));
-        QVERIFY(reg.keyExists(RegRoot::LocalMachine, "software\\kelvadore"));
-        QVERIFY(reg.setText(RegRoot::LocalMachine, "SOFTWARE\\Kelvadore\\Tolvane", "Script Name",
-                            "Icons"));
-        QVERIFY(reg.setDword(RegRoot::LocalMachine, "SOFTWARE\\Kelvadore\\Tolvane", "Color",
-                             0x8000000F));
-        QVERIFY(reg.setText(RegRoot::LocalMachine, "software\\KELVADORE\\tolvane", "script name",
-                            "Sounds"));
-    }
-    Registry again(file);
-    QCOMPARE(again.valueNames(RegRoot::LocalMachine, "\\SOFTWARE\\Kelvadore\\Tolvane"),
-             QStringList({"Script Name", "Color"}));
-    QCOMPARE(
-        again.value(RegRoot::LocalMachine, "\\SOFTWARE\\Kelvadore\\Tolvane", "SCRIPT NAME")->text,
-        QStringLiteral("Sounds"));
-    const auto colour =
-        again.value(RegRoot::LocalMachine, "\\SOFTWARE\\Kelvadore\\Tolvane", "Color");
-    QCOMPARE(colour->type, RegValue::Dword);
-    QCOMPARE(colour->dword, 2147483663u);
-    QFile raw(file);
-    QVERIFY(raw.open(QIODevice::ReadOnly));
-    const QByteArray text = raw.readAll();
-    QVERIFY(text.contains("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kelvadore\\Tolvane]"));
-    QVERIFY(text.contains("\"Color\"=dword:8000000f"));
-}
-
-void TestPlatform::registryDefaultUserIsCurrentUser()
-{
-    QTemporaryDir dir;
-    Registry reg(dir.filePath("r.reg"));
-    QVERIFY(reg.createKey(RegRoot::CurrentUser, "Tolvane\\History"));
-    QVERIFY(reg.keyExists(RegRoot::Users, ".Default\\Tolvane\\History"));
-    QVERIFY(reg.deleteKeyTree(RegRoot::Users, ".DEFAULT\\Tolvane"));
-    QVERIFY(!reg.keyExists(RegRoot::CurrentUser, "Tolvane"));
-}
-
-void TestPlatform::registryDeleteTree()
-{
-    QTemporaryDir dir;
-    Registry reg(dir.filePath("r.reg"));
-    QVERIFY(reg.createKey(RegRoot::LocalMachine, "SOFTWARE\\Kelvadore\\Tolvane"));
-    QVERIFY(reg.createKey(RegRoot::LocalMachine, "SOFTWARE\\KelvadoreOther"));
-    QVERIFY(reg.setText(RegRoot::LocalMachine, "SOFTWARE\\Kelvadore\\Tolvane", "a", "b"));
-    QVERIFY(reg.deleteKeyTree(RegRoot::LocalMachine, "\\SOFTWARE\\Kelvadore"));
-    QVERIFY(!reg.keyExists(RegRoot::LocalMachine, "SOFTWARE\\Kelvadore\\Tolvane"));
-    QVERIFY(!reg.keyExists(RegRoot::LocalMachine, "SOFTWARE\\Kelvadore"));
-    QVERIFY(reg.keyExists(RegRoot::LocalMachine, "SOFTWARE\\KelvadoreOther")); // a prefix only
-    QVERIFY(!reg.deleteKeyTree(RegRoot::LocalMachine, "SOFTWARE\\Kelvadore"));
-    QVERIFY(!reg.deleteKeyTree(RegRoot::LocalMachine, ""));
-}
-
-void TestPlatform::registrySeesOtherWriters()
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath("r.reg");
-    Registry one(file);
-    Registry two(file);
-    QVERIFY(one.createKey(RegRoot::CurrentUser, "K"));
-    QVERIFY(one.setText(RegRoot::CurrentUser, "K", "first", "1"));
-    // The second copy writes on top of the first's change rather than over it.
-    QVERIFY(two.setText(RegRoot::CurrentUser, "K", "second", "2"));
-    QCOMPARE(one.valueNames(RegRoot::CurrentUser, "K"), QStringList({"first", "second"}));
-}
-
-void TestPlatform::registryGarbageIsKeptAside()
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath("r.reg");
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\n\"a\"=grbl\n");
-    f.close();
-    Registry reg(file);
-    QVERIFY(reg.problem().contains(QStringLiteral("line 4")));
-    QVERIFY(!reg.keyExists(RegRoot::LocalMachine, "SOFTWARE"));
-    const QStringList aside = QDir(dir.path()).entryList({"r.reg.unreadable-*"});
-    QCOMPARE(aside.size(), 1);
-    QFile kept(dir.filePath(aside.first()));
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QVERIFY(kept.readAll().contains("grbl"));
-    // Working on afresh does not touch the kept copy.
-    QVERIFY(reg.createKey(RegRoot::LocalMachine, "SOFTWARE\\X"));
-    QCOMPARE(QDir(dir.path()).entryList({"r.reg.unreadable-*"}).size(), 1);
-}
-
-void TestPlatform::registryTextSurvivesSpecialCharacters()
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath("r.reg");
-    const QString tricky = QStringLiteral("C:\\Out \"x\"\r\nsecond ; [k] \u00e9\u00a9");
-    {
-        Registry reg(file);
-        QVERIFY(reg.createKey(RegRoot::CurrentUser, "Tolvane\\History"));
-        QVERIFY(reg.setText(RegRoot::CurrentUser, "Tolvane\\History", "n0", tricky));
-    }
-    Registry again(file);
-    QVERIFY(again.problem().isEmpty());
-    QCOMPARE(again.value(RegRoot::CurrentUser, "Tolvane\\History", "n0")->text, tricky);
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)
