@@ -76,6 +76,7 @@ class FakePlatform : public LinuxPlatform
         return windows.isEmpty() ? LinuxPlatform::windowsFolder() : windows;
     }
     QString toolchainFolder() override { return toolchain; }
+    QString tempFolder() override { return temp.isEmpty() ? LinuxPlatform::tempFolder() : temp; }
     bool showProperties(const QString &) override { return false; } // our own sheet, always
     bool printFile(const QString &path) override
     {
@@ -98,6 +99,7 @@ class FakePlatform : public LinuxPlatform
     QString windows;
     QString toolchain;
     QString home;
+    QString temp;
     QStringList opened;
     QStringList printed;
     std::optional<CopyResult> copyResult; // set: every copy ends so

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <functional>
 
 namespace tolvane {
 
@@ -29,6 +30,8 @@ class InstantPacer : public Pacer
     {
         total += ms;
         ++count;
+        if (onPause)
+            onPause(ms);
     }
     bool frameDue() override
     {
@@ -41,6 +44,8 @@ class InstantPacer : public Pacer
     bool framesDue = true; // false: a run that never reaches a frame shows only its end
     int frameChecks = 0;
     int frames = 0;
+    // Lets a test look at the state in the middle of a paced sequence.
+    std::function<void(int)> onPause;
 };
 
 } // namespace tolvane
