@@ -3,27 +3,42 @@
 
 namespace tolvane {
 
+void DropList::bump(QHash<QString, int> &hash, const QString &key, int step)
+{
+    int &n = hash[key];
+    n += step;
+    if (n <= 0)
+        hash.remove(key);
+}
+
 void DropList::count(const QString &path, int step)
 {
-    auto bump = [step](QHash<QString, int> &hash, const QString &key) {
-        int &n = hash[key];
-        n += step;
-        if (n <= 0)
-            hash.remove(key);
-    };
-    bump(m_paths, path);
-    bump(m_names, DropRules::fileNamePart(path));
+    bump(m_paths, path, step);
+    if (m_namesBuilt)
+        bump(m_names, DropRules::fileNamePart(path), step);
     m_count += step;
+}
+
+bool DropList::hasFileName(const QString &fileName)
+{
+    if (!m_namesBuilt) {
+        m_names.clear();
+        m_names.reserve(m_paths.size());
+        for (auto it = m_paths.cbegin(); it != m_paths.cend(); ++it)
+            bump(m_names, DropRules::fileNamePart(it.key()), it.value());
+        m_namesBuilt = true;
+    }
+    return m_names.value(fileName) > 0;
 }
 
 void DropList::reset(const QStringList &entries)
 {
     m_paths.clear();
     m_names.clear();
+    m_namesBuilt = false;
     m_pending.clear();
     m_count = 0;
     m_paths.reserve(entries.size());
-    m_names.reserve(entries.size());
     for (const QString &e : entries)
         count(e, 1);
 }

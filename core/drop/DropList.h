@@ -28,15 +28,18 @@ class DropList
     // Case-sensitive, whole path.
     bool containsExact(const QString &path) const { return m_paths.value(path) > 0; }
     // Case-sensitive, the part after the last separator.
-    bool hasFileName(const QString &fileName) const { return m_names.value(fileName) > 0; }
+    bool hasFileName(const QString &fileName);
     // The rows of entries whose file name part equals fileName, ascending.
     static QList<int> rowsNamed(const QStringList &entries, const QString &fileName);
 
   private:
     void count(const QString &path, int step);
+    static void bump(QHash<QString, int> &hash, const QString &key, int step);
 
     QHash<QString, int> m_paths;
+    // Built when first asked for: a folder scan never needs it.
     QHash<QString, int> m_names;
+    bool m_namesBuilt = false;
     QStringList m_pending;
     int m_count = 0;
 };

@@ -6,10 +6,13 @@
 #include "ui/setup/SetupWizard.h"
 #include "ui/stringtable/StringTableEditor.h"
 #include "ui/toolwindow/ProgressPanel.h"
+#include "ui/textcopier/TextCopier.h"
 #include "ui/toolwindow/ToolWindow.h"
+#include "ui/widgets/TFileLabel.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -95,6 +98,19 @@ int main(int argc, char **argv)
         h.windows->filter().openAt({0, 0});
         h.windows->filter().edit()->setText("ICO");
         save(h.windows->filter(), out + "/search-filter.png");
+        h.windows->filter().hide();
+        // The folder scan's panel, as it shows while a dropped folder is scanned.
+        m.clearAll();
+        m.findChild<QFrame *>("Panel3")->show();
+        m.findChild<TFileLabel *>("FileLabel1")->setFileName("File: splash-screen.bmp");
+        m.findChild<TFileLabel *>("FileLabel2")
+            ->setFileName("Directory: /home/ann/projects/installer/resources/pictures/");
+        save(m, out + "/scan-panel.png");
+        m.findChild<QFrame *>("Panel3")->hide();
+        TextCopier &c = h.windows->textCopier();
+        c.setWindowTitle(TextCopier::captionFor("/home/ann/notes/readme.txt"));
+        c.setOption(TextCopier::Unit);
+        save(c, out + "/text-copier.png");
     }
     return 0;
 }

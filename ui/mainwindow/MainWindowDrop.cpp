@@ -158,8 +158,11 @@ void MainWindow::Drop::showProgress(bool force)
 {
     if (!force && !s.pacer.frameDue())
         return;
-    flush();
-    w.setHeaderText(1, FileList::countsBanner(w.m_model->count(), w.selectedCount()));
+    // Merging into the list costs its whole length: it waits until the batch is a good part of
+    // it, so a long scan merges a handful of times, not once per frame.
+    if (force || list.pendingCount() * 4 >= w.m_model->count())
+        flush();
+    w.setHeaderText(1, FileList::countsBanner(list.count(), w.selectedCount()));
     if (!visitedFile.isEmpty()) {
         label("FileLabel1")
             ->setFileName(QStringLiteral("File: ") + (recurse ? visitedFile : scanMask).toLower());
