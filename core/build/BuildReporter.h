@@ -91,8 +91,12 @@ class BuildReporter
     virtual void setIdentity(const QString &title, const QString &icon) = 0;
     virtual void setIcon(const QString &icon) = 0;
 
+    // The windows around the progress display: minimised, restored, hidden while a build runs.
     virtual void window(WindowStep step) = 0;
+    // The file list follows the engine's own copy: an entry removed, the list cleared.
     virtual void fileList(ListAction action, int row = -1) = 0;
+    // A setting the build changed (a name filled in, "execute on load" switched off); it is kept
+    // where the settings live, and saved when they are saved.
     virtual void settingChanged(Setting setting, const QVariant &value) = 0;
 };
 

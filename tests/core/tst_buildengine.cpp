@@ -1,3 +1,4 @@
+#include "core/NameChecks.h"
 #include "core/build/BuildEngine.h"
 #include "platform/Clock.h"
 #include "platform/LinuxPlatform.h"
@@ -281,6 +282,17 @@ class TestBuildEngine : public QObject
     void spaceCheck();
     void emptyFileCheck_data();
     void emptyFileCheck();
+    void fileNames_data();
+    void fileNames();
+    void equalNames_data();
+    void equalNames();
+    void missingDestination();
+    void missingProgramFolder();
+    void compilerMissing();
+    void compilerNamesWithoutRegardToCase();
+    void unselectedEntries();
+    void autoSortRemovesUnselected();
+    void scriptCannotBeWritten();
 };
 
 void TestBuildEngine::fullBuild()
@@ -632,6 +644,175 @@ void TestBuildEngine::emptyFileCheck()
                  "\",\rcontains zero bytes of data. The compiler cannot accept this file!\rWould "
                  "you like to remove the file from the File list?");
     QCOMPARE(b.files("prog"), QStringList());
+}
+
+void TestBuildEngine::fileNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("plain") << "MyRes" << false;
+    QTest::newRow("dots and dashes") << "my.res-2_b" << false;
+    QTest::newRow("non-ASCII") << QString::fromUtf8("Stra\u00dfe\u0131") << false;
+    QTest::newRow("empty, filled in later") << "" << false;
+    QTest::newRow("slash") << "a/b" << true;
+    QTest::newRow("backslash") << "a\\b" << true;
+    QTest::newRow("two dots") << "a..b" << true;
+    QTest::newRow("tab") << "a\tb" << true;
+    QTest::newRow("question mark") << "a?" << true;
+    QTest::newRow("quote") << "a\"b" << true;
+}
+
+void TestBuildEngine::fileNames()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, refused);
+    QCOMPARE(!NameChecks::fileNameProblem(name).isEmpty(), refused);
+}
+
+void TestBuildEngine::equalNames_data()
+{
+    QTest::addColumn<bool>("scriptsOnly");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("asked") << false << true;
+    QTest::newRow("not with scripts only") << true << false;
+}
+
+void TestBuildEngine::equalNames()
+{
+    QFETCH(bool, scriptsOnly);
+    QFETCH(bool, asked);
+    Bench b;
+    b.options.libraryName = QStringLiteral("art");
+    b.options.scriptsOnly = scriptsOnly;
+    b.reporter.answers << BuildReporter::No;
+    const BuildSummary s = b.run();
+    QCOMPARE(b.reporter.message(BuildMessage::Id::SameNames) != nullptr, asked);
+    if (!asked) {
+        QCOMPARE(s.end, BuildSummary::End::ScriptsOnly);
+        return;
+    }
+    const BuildMessage *box = b.reporter.message(BuildMessage::Id::SameNames);
+    QCOMPARE(box->text, QStringLiteral("The current script and library names are identical. This "
+                                       "will prevent\rthe file(s) .RC .PAS. DPR, to copy as Plain "
+                                       "Text when dragged onto\rthe program. Its recommended to "
+                                       "rename one of the fields..continue?"));
+    QCOMPARE(box->buttons, int(BuildMessage::Yes | BuildMessage::No));
+    QCOMPARE(s.end, BuildSummary::End::Stopped);
+    QCOMPARE(b.files("dest"), QStringList());
+}
+
+void TestBuildEngine::missingDestination()
+{
+    Bench b;
+    b.options.destination = b.path("nowhere");
+    const BuildSummary s = b.run();
+    QCOMPARE(s.end, BuildSummary::End::Stopped);
+    QCOMPARE(b.reporter.messages.size(), 2);
+    QCOMPARE(b.reporter.messages.at(0).text,
+             QStringLiteral("No destination directory specified...assuming current!"));
+    QCOMPARE(b.reporter.messages.at(0).owner, BuildMessage::Owner::MainWindow);
+    QCOMPARE(b.reporter.messages.at(1).icon, BuildMessage::Icon::None);
+    QVERIFY(b.reporter.messages.at(1).text.startsWith(
+        "The recent default directory is: " + QDir::currentPath().toUpper() + "/\r"));
+    QCOMPARE(b.reporter.title, QStringLiteral("Tolvane v3.06b"));
+    QCOMPARE(b.reporter.settings.value(int(BuildReporter::Setting::ExecuteOnLoad)),
+             QVariant(false));
+    QVERIFY(b.reporter.closeEnabled);
+}
+
+void TestBuildEngine::missingProgramFolder()
+{
+    Bench b;
+    QDir(b.path("prog")).removeRecursively();
+    const BuildSummary s = b.run();
+    QCOMPARE(s.end, BuildSummary::End::Stopped);
+    QCOMPARE(b.reporter.messages.last().caption, QStringLiteral("Missing program folder..."));
+    QCOMPARE(b.reporter.title, QStringLiteral("Working Folder..."));
+    // The panel stays until the user closes it.
+    QVERIFY(b.reporter.panels[int(BuildReporter::Panel::Progress)]);
+    QVERIFY(!b.reporter.closeEnabled);
+}
+
+void TestBuildEngine::compilerMissing()
+{
+    Bench b;
+    b.options.compiler2 = QStringLiteral("/nonexistent/DCC32.EXE");
+    const BuildSummary s = b.run();
+    QCOMPARE(s.end, BuildSummary::End::ConfigurationProblem);
+    QVERIFY(s.errorFlag);
+    QCOMPARE(b.reporter.messages.last().caption, QStringLiteral("Configuration problem"));
+    QCOMPARE(b.reporter.messages.last().text,
+             QStringLiteral("Cannot read the compiler's path information please check "
+                            "settings!\r\rDcc32 compiler Path: /nonexistent/DCC32.EXE ?"));
+    QCOMPARE(b.files("prog"), QStringList());
+    QCOMPARE(b.reporter.lines[2], QStringLiteral("Press the close button to reset program...!"));
+}
+
+void TestBuildEngine::compilerNamesWithoutRegardToCase()
+{
+    Bench b;
+    b.options.compiler1 = bin + QStringLiteral("/BRCC32.EXE");
+    b.options.compiler2 = bin + QStringLiteral("/Dcc32.exe");
+    QCOMPARE(b.run().end, BuildSummary::End::Compiled);
+    QCOMPARE(b.files("dest"), QStringList({"Art.rc", "Art.res", "ArtLib.dll"}));
+}
+
+void TestBuildEngine::unselectedEntries()
+{
+    // 101 entries, 25 selected: 101 / 4 is 25, not more than 25, so nothing is asked.
+    Bench b;
+    b.options.scriptsOnly = true;
+    for (int i = 0; i < 98; ++i) {
+        const QString f = b.path(QStringLiteral("more/m%1.wav").arg(i, 3, 10, QLatin1Char('0')));
+        write(f, "0123456789");
+        b.entries << ListEntry{f, false};
+    }
+    for (int i = 3; i < 25; ++i)
+        b.entries[i].selected = true;
+    BuildSummary s = b.run();
+    QCOMPARE(s.end, BuildSummary::End::ScriptsOnly);
+    QVERIFY(!b.reporter.message(BuildMessage::Id::RemoveUnselected));
+    QVERIFY(s.unselectedNote);
+    QCOMPARE(s.listPaths.size(), 101);
+
+    // With 24 selected it asks; Yes leaves only the selected entries.
+    b.entries[24 - 1].selected = false;
+    b.reporter.answers << BuildReporter::Yes;
+    s = b.run();
+    const BuildMessage *box = b.reporter.message(BuildMessage::Id::RemoveUnselected);
+    QVERIFY(box);
+    QCOMPARE(box->caption, QStringLiteral("Confirm"));
+    QCOMPARE(box->icon, BuildMessage::Icon::Question);
+    QCOMPARE(s.listPaths.size(), 24);
+}
+
+void TestBuildEngine::autoSortRemovesUnselected()
+{
+    Bench b;
+    b.options.scriptsOnly = true;
+    b.options.autoSort = true;
+    b.entries[1].selected = false;
+    const BuildSummary s = b.run();
+    QCOMPARE(s.listPaths, QStringList({b.path("art/ding.wav"), b.path("art/tone.wav")}));
+    QVERIFY(b.reporter.messages.isEmpty());
+    QVERIFY(b.reporter.events.contains("Msg4 Sorting File List updating as needed."));
+    QCOMPARE(b.reporter.listActions.first().first,
+             int(BuildReporter::ListAction::RemoveUnselected));
+}
+
+void TestBuildEngine::scriptCannotBeWritten()
+{
+    Bench b;
+    QDir().mkpath(b.path("prog/Art.rc")); // a folder where the script should go
+    const BuildSummary s = b.run();
+    QCOMPARE(s.end, BuildSummary::End::ScriptNotWritten);
+    QCOMPARE(b.reporter.messages.last().text, "Cannot create file " + b.path("prog") + "/Art.rc");
+    QCOMPARE(b.reporter.messages.last().icon, BuildMessage::Icon::Error);
+    QCOMPARE(b.files("dest"), QStringList());
+    QCOMPARE(b.reporter.lines[0], QStringLiteral(". . .Script complete. . ."));
+    QVERIFY(b.reporter.closeEnabled);
+    QCOMPARE(s.listPaths.size(), 3); // the list and the settings stay as they were
+    QVERIFY(b.reporter.settings.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestBuildEngine)

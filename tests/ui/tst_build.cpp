@@ -9,7 +9,9 @@
 #include "ui/toolwindow/ToolWindow.h"
 
 #include <QCheckBox>
+#include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QProcess>
 #include <QPushButton>
@@ -22,8 +24,15 @@ namespace {
 
 const QString bin = QStringLiteral(TOOLCHAIN_BIN);
 
-class SpacePlatform : public FakePlatform
+// Records what is printed instead of handing it to the desktop.
+struct Printer : FakePlatform
 {
+    bool printFile(const QString &path) override
+    {
+        printed << path;
+        return QFileInfo::exists(path);
+    }
+    QStringList printed;
 };
 
 // A set-up installation with the stand-in compilers, a destination, and real resource files.
@@ -96,10 +105,6 @@ class TestBuild : public QObject
     void missingFileClearsList();
     void emptyFile();
     void resIdConflict();
-    void equalNames();
-    void missingDestination();
-    void missingProgramFolder();
-    void compilerMissing();
     void resourceCompilerCannotStart();
     void resourceCompilerError();
     void libraryCompilerCannotStart();
@@ -107,9 +112,15 @@ class TestBuild : public QObject
     void notEnoughSpace();
     void fileSummaryPrintsAndRenamesBack();
     void noSecondBuildInsideOne();
-    void scriptCannotBeWritten();
-    void unselectedEntries();
     void tempFolderAsDestinationWithoutKey();
+    void optionsTakeClicksAfterBuild();
+    void failedMoveKeepsAndReports();
+    void summaryNamesRenamedFiles();
+    void projectNotWrittenIsShown();
+    void silentCompilerIsDescribed();
+    void pathWithLineBreakIsRefused();
+    void namesLeadingOutAreRefused_data();
+    void namesLeadingOutAreRefused();
 };
 
 void TestBuild::fullBuild()
@@ -220,60 +231,6 @@ void TestBuild::resIdConflict()
     QCOMPARE(h.destFiles().size(), 3);
 }
 
-void TestBuild::equalNames()
-{
-    BuildHarness h;
-    h.tool().setLibraryName("art");
-    h.prompter.answers << Box::No;
-    h.main().build();
-    QVERIFY(
-        h.prompter.last().text.startsWith("The current script and library names are identical."));
-    QCOMPARE(h.destFiles(), QStringList());
-}
-
-void TestBuild::missingDestination()
-{
-    BuildHarness h;
-    h.tool().setSingleDestination(h.path("nowhere"));
-    h.main().build();
-    QCOMPARE(h.prompter.boxes.size(), 2);
-    QCOMPARE(h.prompter.boxes.at(0).text,
-             QStringLiteral("No destination directory specified...assuming current!"));
-    QCOMPARE(h.prompter.boxes.at(1).icon, Box::NoIcon);
-    QVERIFY(h.prompter.boxes.at(1).text.startsWith(
-        "The recent default directory is: " + h.dir.path().toUpper() + "/\r"));
-    QCOMPARE(h.taskbar.title(), QStringLiteral("Tolvane v3.06b"));
-}
-
-void TestBuild::missingProgramFolder()
-{
-    BuildHarness h;
-    QDir(h.path("prog")).removeRecursively();
-    h.main().build();
-    QCOMPARE(h.prompter.last().caption, QStringLiteral("Missing program folder..."));
-    QCOMPARE(h.taskbar.title(), QStringLiteral("Working Folder..."));
-    QVERIFY(!h.tool().closeButton()->isEnabled()); // the panel stays until the user closes it
-}
-
-void TestBuild::compilerMissing()
-{
-    BuildHarness h(true, {{"Compiler2", QString("/nonexistent/DCC32.EXE")}});
-    h.main().build();
-    QCOMPARE(h.prompter.last().caption, QStringLiteral("Configuration problem"));
-    QCOMPARE(
-        h.prompter.last().text,
-        QStringLiteral(
-            "Cannot read the compiler's path information please check settings!\r\rDcc32 compiler "
-            "Path: /nonexistent/DCC32.EXE ?"));
-    QCOMPARE(h.progFiles(), QStringList());
-    QCOMPARE(h.tool().progress().line(ProgressPanel::Line::Msg4)->text(),
-             QStringLiteral("Press the close button to reset program...!"));
-    // Upper-case names with .exe find the stand-ins.
-    BuildHarness g(true, {{"Compiler1", bin + "/BRCC32.EXE"}, {"Compiler2", bin + "/Dcc32.exe"}});
-    g.main().build();
-    QCOMPARE(g.destFiles().size(), 3);
-}
-
 void TestBuild::resourceCompilerCannotStart()
 {
     BuildHarness h;
@@ -368,15 +325,6 @@ void TestBuild::notEnoughSpace()
 
 void TestBuild::fileSummaryPrintsAndRenamesBack()
 {
-    struct Printer : FakePlatform
-    {
-        bool printFile(const QString &path) override
-        {
-            printed << path;
-            return QFileInfo::exists(path);
-        }
-        QStringList printed;
-    };
     BuildHarness h;
     child<QCheckBox>(h.tool(), "Cx13")->setChecked(true);
     Printer printer;
@@ -406,55 +354,6 @@ void TestBuild::noSecondBuildInsideOne()
     QCOMPARE(runs, 1);
 }
 
-void TestBuild::scriptCannotBeWritten()
-{
-    BuildHarness h;
-    QDir().mkpath(h.path("prog/Art.rc")); // a folder where the script should go
-    h.main().build();
-    QCOMPARE(h.prompter.last().text, "Cannot create file " + h.path("prog") + "/Art.rc");
-    QCOMPARE(h.prompter.last().icon, Box::Error);
-    QCOMPARE(h.destFiles(), QStringList());
-    QCOMPARE(h.tool().progress().line(ProgressPanel::Line::Msg2)->text(),
-             QStringLiteral(". . .Script complete. . ."));
-    QVERIFY(h.tool().closeButton()->isEnabled());
-    QCOMPARE(h.main().list().count(), 4); // the list and the settings stay as they were
-}
-
-void TestBuild::unselectedEntries()
-{
-    // 101 entries, 25 selected: 101 / 4 is 25, not more than 25, so nothing is asked.
-    BuildHarness h;
-    child<QCheckBox>(h.tool(), "Cx10")->setChecked(true);
-    for (int i = 0; i < 97; ++i)
-        h.main().addFile(h.file(QStringLiteral("more/m%1.wav").arg(i, 3, 10, QLatin1Char('0'))));
-    QList<int> rows;
-    for (int i = 0; i < 25; ++i)
-        rows << i;
-    h.main().selectRows(rows);
-    h.main().build();
-    for (const Box &b : h.prompter.boxes)
-        QVERIFY(b.caption != QLatin1String("Confirm"));
-    QCOMPARE(h.windows->build().unselectedNote(), true);
-    // With 24 selected it asks; Yes leaves only the selected entries.
-    rows.removeLast();
-    h.main().selectRows(rows);
-    h.prompter.answers << Box::Yes;
-    h.main().build();
-    QVERIFY(h.prompter.boxes.size() >= 1);
-    QCOMPARE(h.prompter.boxes.first().caption, QStringLiteral("Confirm"));
-    QCOMPARE(h.main().list().count(), 24);
-
-    // Auto sort removes the unselected entries without a question.
-    BuildHarness g;
-    child<QCheckBox>(g.tool(), "Cx10")->setChecked(true);
-    child<QCheckBox>(g.tool(), "AutoX")->setChecked(true);
-    g.main().selectRows({0, 2});
-    g.main().build();
-    QCOMPARE(g.main().list().count(), 2);
-    QVERIFY(g.prompter.boxes.isEmpty());
-    QCOMPARE(g.tool().progress().line(ProgressPanel::Line::Msg4)->text().isEmpty(), false);
-}
-
 void TestBuild::tempFolderAsDestinationWithoutKey()
 {
     Harness h;
@@ -472,6 +371,143 @@ void TestBuild::tempFolderAsDestinationWithoutKey()
             "Cannot save \"Untitled.rc\" to this folder! Source and destination are the same."));
     QVERIFY(h.windows->tool().optionsPanel()->isVisibleTo(&h.windows->tool()));
     QVERIFY(m.isEnabled());
+}
+
+void TestBuild::optionsTakeClicksAfterBuild()
+{
+    BuildHarness h;
+    h.tool().show();
+    h.main().build();
+    QCOMPARE(h.taskbar.title(), QStringLiteral("Task Complete"));
+    QVERIFY(!child<QFrame>(h.tool(), "ShowF")->isVisibleTo(&h.tool()));
+    // What a click on the box's place reaches is the box itself, and it toggles.
+    auto *box = child<QCheckBox>(h.tool(), "Cx8");
+    const bool before = box->isChecked();
+    QWidget *hit = h.tool().childAt(box->mapTo(&h.tool(), box->rect().center()));
+    QCOMPARE(hit, static_cast<QWidget *>(box));
+    QTest::mouseClick(hit, Qt::LeftButton, {}, box->rect().center());
+    QCOMPARE(box->isChecked(), !before);
+}
+
+void TestBuild::failedMoveKeepsAndReports()
+{
+    // The destination goes away between the checks and the move (a drive taken out).
+    struct Vanishing : FakePlatform
+    {
+        QStringList moveFiles(const QStringList &sources, const QString &folder) override
+        {
+            QDir(folder).removeRecursively();
+            return FakePlatform::moveFiles(sources, folder);
+        }
+    };
+    BuildHarness h;
+    Vanishing platform;
+    Services services{platform, h.settings, h.prompter, h.pacer,
+                      h.sound,  h.taskbar,  h.clock,    h.strings};
+    BuildRunner runner(services, h.main(), h.tool());
+    runner.run();
+    QCOMPARE(h.progFiles(), QStringList({"Art.rc", "Art.res", "ArtLib.dll", "ArtLib.dpr"}));
+    QVERIFY(h.prompter.last().text.startsWith("Could not move the project files to " +
+                                              h.path("dest") + "/ !\r"));
+    for (const QString name : {"Art.rc", "ArtLib.dpr", "Art.res", "ArtLib.dll"})
+        QVERIFY(h.prompter.last().text.contains("\r" + h.path("prog/") + name));
+    QVERIFY(!h.taskbar.title().contains("Complete"));
+    QVERIFY(runner.errorFlag());
+}
+
+void TestBuild::summaryNamesRenamedFiles()
+{
+    BuildHarness h;
+    child<QCheckBox>(h.tool(), "Cx13")->setChecked(true);
+    corpus::write(h.path("dest/Art.rc"), "older script");
+    Printer printer;
+    Services services{printer, h.settings, h.prompter, h.pacer,
+                      h.sound, h.taskbar,  h.clock,    h.strings};
+    BuildRunner runner(services, h.main(), h.tool());
+    h.prompter.answers << Box::Yes;
+    runner.run();
+    const QString text = h.prompter.last().text;
+    const qint64 size = QFileInfo(h.path("dest/Art (2).rc")).size();
+    QVERIFY2(text.contains("\rScript Document:( Art (2).rc )  Size = " + QString::number(size) +
+                           " Bytes\r"),
+             qPrintable(text));
+    QVERIFY(text.endsWith("\r\rWould you like to print the contents of Art (2).rc?"));
+    QCOMPARE(printer.printed, QStringList{h.path("dest/Art (2).wri")});
+    QFile old(h.path("dest/Art.rc"));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("older script"));
+}
+
+void TestBuild::projectNotWrittenIsShown()
+{
+    BuildHarness h;
+    QDir().mkpath(h.path("prog/ArtLib.dpr"));                         // the project cannot be made
+    corpus::write(h.files.at(1), QByteArray("\0\0\1\0\1\0junk", 10)); // and brcc32 would fail
+    h.main().build();
+    QCOMPARE(h.prompter.boxes.size(), 1);
+    QCOMPARE(h.prompter.last().text, "Cannot create file " + h.path("prog") + "/ArtLib.dpr");
+    QCOMPARE(h.prompter.last().icon, Box::Error);
+    QCOMPARE(h.progFiles(), QStringList({"Art.rc"})); // nothing said it should go
+    QCOMPARE(h.main().list().count(), 4);
+}
+
+void TestBuild::silentCompilerIsDescribed()
+{
+    Harness probe;
+    const QString crashing = executable(probe.path("dcc32"), "#!/bin/sh\nkill -SEGV $$\n");
+    BuildHarness h(true, {{"Compiler2", crashing}});
+    h.main().build();
+    QCOMPARE(h.prompter.last().caption, QStringLiteral("Tolvane Build error 834D"));
+    QCOMPARE(h.prompter.last().text,
+             QStringLiteral("dcc32 ended with signal 11 and printed nothing"));
+}
+
+void TestBuild::pathWithLineBreakIsRefused()
+{
+    BuildHarness h;
+    const QString odd = h.file2("art/two\nlines.bmp", corpus::bitmap(24, 40));
+    h.main().addFile(odd);
+    h.main().selectRows({0, 1, 2, 3, 4});
+    h.main().build();
+    QVERIFY2(h.prompter.last().text.contains("holds a line break"),
+             qPrintable(h.prompter.last().text));
+    QCOMPARE(h.progFiles(), QStringList());
+    QCOMPARE(h.destFiles(), QStringList());
+}
+
+void TestBuild::namesLeadingOutAreRefused_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("library up and out") << "Edit3"
+                                        << "../outside/victim";
+    QTest::newRow("script up and out") << "Edit1"
+                                       << "../outside/s";
+    QTest::newRow("script backslash") << "Edit1"
+                                      << "..\\outside\\s";
+}
+
+void TestBuild::namesLeadingOutAreRefused()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, name);
+    BuildHarness h;
+    corpus::write(h.path("outside/victim.dpr"), "user's project");
+    corpus::write(h.path("outside/s.rc"), "user's script");
+    auto *edit = child<QLineEdit>(h.tool(), qPrintable(field));
+    edit->setText(name);
+    QCOMPARE(edit->text(), QString());
+    QVERIFY2(h.prompter.last().text.contains("cannot be used as a file name"),
+             qPrintable(h.prompter.last().text));
+    h.main().build();
+    QFile project(h.path("outside/victim.dpr"));
+    QVERIFY(project.open(QIODevice::ReadOnly));
+    QCOMPARE(project.readAll(), QByteArray("user's project"));
+    QFile script(h.path("outside/s.rc"));
+    QVERIFY(script.open(QIODevice::ReadOnly));
+    QCOMPARE(script.readAll(), QByteArray("user's script"));
+    QVERIFY(QFileInfo::exists(h.path("dest/Untitled.rc")) ||
+            QFileInfo::exists(h.path("dest/Art.rc")));
 }
 
 QTEST_MAIN(TestBuild)
