@@ -76,6 +76,7 @@ class FakePlatform : public LinuxPlatform
         return windows.isEmpty() ? LinuxPlatform::windowsFolder() : windows;
     }
     QString toolchainFolder() override { return toolchain; }
+    QString tempFolder() override { return temp.isEmpty() ? LinuxPlatform::tempFolder() : temp; }
     bool showProperties(const QString &) override { return false; } // our own sheet, always
     QString homeFolder() override { return home.isEmpty() ? LinuxPlatform::homeFolder() : home; }
     QString systemFontsFolder() override
@@ -89,6 +90,7 @@ class FakePlatform : public LinuxPlatform
     QString windows;
     QString toolchain;
     QString home;
+    QString temp;
     QStringList opened;
     // Ticks from the system start; a fixed value stands still, as a fast machine's clock would.
     qint64 tickCount() override { return ticks >= 0 ? ticks : LinuxPlatform::tickCount(); }

@@ -109,7 +109,8 @@ void MainWindow::promptedSave()
     SaveFileRequest request;
     request.owner = this;
     request.title = saveTitle;
-    request.folder = QFileInfo(m_saveDialogName).absolutePath();
+    if (!m_saveDialogName.isEmpty())
+        request.folder = QFileInfo(m_saveDialogName).absolutePath();
     request.fileName = m_saveDialogName;
     request.filters = {QStringLiteral("Tolvane project files (*.tpf)")};
     const std::optional<QString> chosen = m_s.prompter.saveFile(request);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace tolvane {
 
 // Every fixed pause goes through here. The real one keeps painting but takes no user input; the
@@ -18,9 +20,13 @@ class InstantPacer : public Pacer
     {
         total += ms;
         ++count;
+        if (onPause)
+            onPause(ms);
     }
     long long total = 0;
     int count = 0;
+    // Lets a test look at the state in the middle of a paced sequence.
+    std::function<void(int)> onPause;
 };
 
 } // namespace tolvane

@@ -77,8 +77,12 @@ class Prompter
     virtual OpenFilesResult openFiles(const OpenFilesRequest &request) = 0;
     virtual QString chooseFolder(QWidget *owner, const QString &title, const QString &start) = 0;
     // The path chosen to save to, nothing when cancelled; asks before an existing file is
-    // replaced and adds no extension.
-    virtual std::optional<QString> saveFile(const SaveFileRequest &request) = 0;
+    // replaced and adds no extension. A prompter without a save dialog cancels.
+    virtual std::optional<QString> saveFile(const SaveFileRequest &request)
+    {
+        Q_UNUSED(request);
+        return std::nullopt;
+    }
     virtual std::optional<QColor> chooseColour(QWidget *owner, const QColor &initial) = 0;
     virtual std::optional<QString> inputText(QWidget *owner, const QString &caption,
                                              const QString &prompt, const QString &initial) = 0;

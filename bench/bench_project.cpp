@@ -1,0 +1,132 @@
+// Loads and sweeps a project of N entries, some of whose files are gone, next to the least such a
+// load can cost: reading the file and checking each path once. Reports both times and the ratio,
+// for the core's load (with the repair write-back) and for the main window's load command.
+// Usage: bench_project [N [PERCENT_MISSING]]   default: 100000 10
+#include "core/ProjectFile.h"
+#include "core/StringTable.h"
+#include "core/project/ProjectLoad.h"
+#include "platform/LinuxPlatform.h"
+#include "ui/Windows.h"
+#include "ui/mainwindow/FileListModel.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/toolwindow/ToolWindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstdio>
+
+using namespace tolvane;
+
+namespace {
+class QuietPrompter : public Prompter
+{
+  public:
+    Box::Button ask(const Box &) override { return Box::Ok; }
+    OpenFilesResult openFiles(const OpenFilesRequest &) override { return {}; }
+    QString chooseFolder(QWidget *, const QString &, const QString &) override { return {}; }
+    std::optional<QColor> chooseColour(QWidget *, const QColor &) override { return std::nullopt; }
+    std::optional<QString> inputText(QWidget *, const QString &, const QString &,
+                                     const QString &) override
+    {
+        return std::nullopt;
+    }
+};
+
+// The floor: read the bytes, split the lines, ask for each path once.
+int readAndCheck(const QString &project)
+{
+    QFile f(project);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    int present = 0;
+    for (const QByteArray &line : f.readAll().split('\n')) {
+        const QByteArray path = line.endsWith('\r') ? line.chopped(1) : line;
+        if (!path.isEmpty() && QFileInfo::exists(QString::fromUtf8(path)))
+            ++present;
+    }
+    return present;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int n = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;
+    const int missingPercent = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 10;
+
+    QTemporaryDir dir;
+    QStringList entries;
+    int present = 0;
+    for (int i = 0; i < n; ++i) {
+        const QString folder =
+            dir.filePath(QStringLiteral("art %1").arg(i / 1000, 3, 10, QLatin1Char('0')));
+        if (i % 1000 == 0)
+            QDir().mkpath(folder);
+        const QString path = folder + QStringLiteral("/image %1.bmp").arg(i);
+        entries << path;
+        if ((i * 37) % 100 < missingPercent)
+            continue; // listed, but gone
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        ++present;
+    }
+    const QString original = dir.filePath(QStringLiteral("Big.tpf"));
+    if (!ProjectFile::write(original, ProjectLoad::sorted(entries))) {
+        std::fprintf(stderr, "cannot write the project\n");
+        return 1;
+    }
+    auto copy = [&](const QString &name) {
+        const QString p = dir.filePath(name);
+        QFile::remove(p);
+        QFile::copy(original, p);
+        return p;
+    };
+    readAndCheck(original); // warms the file system's caches for every run below
+
+    QElapsedTimer t;
+    t.start();
+    const int found = readAndCheck(original);
+    const double floorMs = t.nsecsElapsed() / 1e6;
+
+    LinuxPlatform platform;
+    const QString coreProject = copy(QStringLiteral("Core.tpf"));
+    t.restart();
+    const ProjectLoadReport report = ProjectLoad::loadAndSweep(platform, coreProject, true);
+    const double coreMs = t.nsecsElapsed() / 1e6;
+
+    Registry registry(dir.filePath(QStringLiteral("r.reg")));
+    SettingsStore settings(registry);
+    QuietPrompter prompter;
+    InstantPacer pacer;
+    RecordingSoundPlayer sound;
+    TaskbarIdentity taskbar;
+    Clock clock;
+    StringTable strings;
+    Services services{platform, settings, prompter, pacer, sound, taskbar, clock, strings};
+    Windows windows(services);
+    MainWindow &m = windows.main();
+    m.show();
+    windows.tool().findChild<QCheckBox *>(QStringLiteral("Cx14"))->setChecked(true);
+    const QString uiProject = copy(QStringLiteral("Window.tpf"));
+    t.restart();
+    m.loadProject(uiProject);
+    QApplication::processEvents();
+    const double uiMs = t.nsecsElapsed() / 1e6;
+
+    if (found != present || int(report.entries.size()) != present || m.list().count() != present) {
+        std::fprintf(stderr, "unexpected counts: %d %d %d of %d\n", found,
+                     int(report.entries.size()), m.list().count(), present);
+        return 1;
+    }
+    std::printf("%8s %8s %14s %12s %8s %14s %8s\n", "entries", "missing", "read+check ms",
+                "core load ms", "ratio", "window load ms", "ratio");
+    std::printf("%8d %8d %14.1f %12.1f %8.2f %14.1f %8.2f\n", n, n - present, floorMs, coreMs,
+                coreMs / floorMs, uiMs, uiMs / floorMs);
+    return 0;
+}
