@@ -9,10 +9,11 @@
 #include "platform/Platform.h"
 #include "settings/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
+#include <QRandomGenerator>
 
 namespace tolvane::headless {
 
@@ -108,6 +109,36 @@ Status statusOf(const BuildSummary &summary, const ConsoleReporter &reporter)
     }
 }
 
+// A folder of this build's own in the temp folder, removed with everything in it at the end.
+class WorkingFolder
+{
+  public:
+    explicit WorkingFolder(Platform &platform) : m_platform(platform)
+    {
+        for (int attempt = 0; attempt < 8 && m_path.isEmpty(); ++attempt) {
+            const QString candidate =
+                m_platform.tempFolder() + QStringLiteral("tolvane-build-%1-%2")
+                                              .arg(QCoreApplication::applicationPid())
+                                              .arg(QRandomGenerator::global()->generate64(), 0, 16);
+            if (!m_platform.folderExists(candidate) && m_platform.createFolder(candidate))
+                m_path = candidate;
+        }
+    }
+    ~WorkingFolder()
+    {
+        if (!m_path.isEmpty())
+            m_platform.removeFolderTree(m_path);
+    }
+    WorkingFolder(const WorkingFolder &) = delete;
+    WorkingFolder &operator=(const WorkingFolder &) = delete;
+    bool isValid() const { return !m_path.isEmpty(); }
+    QString path() const { return m_path; }
+
+  private:
+    Platform &m_platform;
+    QString m_path;
+};
+
 QString oneLine(const QString &text)
 {
     QString t = text;
@@ -202,10 +233,10 @@ Status HeadlessBuild::run(const CommandLine &line)
 
     // The outputs are made apart from everything else, so two builds never meet and nothing but
     // whole outputs ever reaches the destination.
-    QTemporaryDir working(
-        QDir(m_platform.tempFolder()).filePath(QStringLiteral("tolvane-build-XXXXXX")));
+    const WorkingFolder working(m_platform);
     if (!working.isValid()) {
-        reporter.say(TextFile::cannotCreate(working.path()));
+        reporter.say(
+            TextFile::cannotCreate(m_platform.tempFolder() + QStringLiteral("tolvane-build-...")));
         return NoWorkingFolder;
     }
 

@@ -80,6 +80,10 @@ class TestHeadless : public QObject
     Result run(const QStringList &args)
     {
         QProcess p;
+        // A temp folder of the test's own, to see that the working folder goes.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TMPDIR", path("tmp"));
+        p.setProcessEnvironment(env);
         p.start(program, QStringList(args) << "--registry" << path("registry.reg"));
         p.waitForFinished(-1);
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
@@ -91,6 +95,11 @@ class TestHeadless : public QObject
         return QDir(m_dir.filePath("dest")).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     }
 
+    QStringList leftInTemp() const
+    {
+        return QDir(m_dir.filePath("tmp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    }
+
     QTemporaryDir m_dir;
 };
 
@@ -98,6 +107,7 @@ void TestHeadless::init()
 {
     QDir(path("dest")).removeRecursively();
     QVERIFY(QDir().mkpath(path("dest")));
+    QVERIFY(QDir().mkpath(path("tmp")));
     QFile::remove(path("registry.reg"));
     settings({{"Script Name", QString("Art")},
               {"Library Name", QString("ArtLib")},
@@ -310,8 +320,9 @@ void TestHeadless::failures()
     QCOMPARE(r.status, status);
     QVERIFY2(r.err.contains("tolvane-build: " + message), qPrintable(r.err));
     QVERIFY(r.out.isEmpty());
-    // A failed build leaves nothing in the destination.
+    // A failed build leaves nothing in the destination, nor its working folder.
     QCOMPARE(dest(), QStringList());
+    QCOMPARE(leftInTemp(), QStringList());
 }
 
 void TestHeadless::builtOutputsAreListed()
@@ -323,6 +334,7 @@ void TestHeadless::builtOutputsAreListed()
     QCOMPARE(r.out, path("dest/Art.rc") + "\n" + path("dest/Art.res") + "\n" +
                         path("dest/ArtLib.dll") + "\n");
     QCOMPARE(dest(), QStringList({"Art.rc", "Art.res", "ArtLib.dll"}));
+    QCOMPARE(leftInTemp(), QStringList());
     // One line per stage, in the build's order.
     QCOMPARE(r.err, QStringLiteral("tolvane-build: Loading File List\n"
                                    "tolvane-build: Script complete\n"
