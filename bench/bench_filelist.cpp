@@ -1,12 +1,12 @@
 // Times the file list's operations on large lists: adding one by one and all at once, select
 // all, invert, clearing the selected entries and clearing all. Runs offscreen.
 // Usage: bench_filelist [N ...]   default: 5000 10000 20000
-#include "ui/mainwindow/FileListModel.h"
-#include "platform/LinuxPlatform.h"
-#include "ui/mainwindow/MainWindow.h"
 #include "core/StringTable.h"
-#include "ui/toolwindow/ToolWindow.h"
+#include "platform/LinuxPlatform.h"
 #include "ui/Windows.h"
+#include "ui/mainwindow/FileListModel.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/toolwindow/ToolWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -22,6 +22,7 @@ class QuietPrompter : public Prompter
     Box::Button ask(const Box &) override { return Box::No; }
     OpenFilesResult openFiles(const OpenFilesRequest &) override { return {}; }
     QString chooseFolder(QWidget *, const QString &, const QString &) override { return {}; }
+    std::optional<QString> saveFile(const SaveFileRequest &) override { return std::nullopt; }
     std::optional<QColor> chooseColour(QWidget *, const QColor &) override { return std::nullopt; }
     std::optional<QString> inputText(QWidget *, const QString &, const QString &,
                                      const QString &) override

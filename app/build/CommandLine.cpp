@@ -59,9 +59,9 @@ struct Options
 
     QList<QCommandLineOption> all() const
     {
-        return {dest,     registry, yes,        quiet,      scriptsOnly, compile,
-                scriptName, libraryName, resName, prefix,   resId,       fileInfo,
-                noFileInfo, units,    keepProject, noKeepProject};
+        return {dest,       registry,    yes,         quiet,        scriptsOnly, compile,
+                scriptName, libraryName, resName,     prefix,       resId,       fileInfo,
+                noFileInfo, units,       keepProject, noKeepProject};
     }
 };
 
@@ -85,7 +85,7 @@ const char *const description =
     "Exit status:\n"
     "   0  built\n"
     "   2  the command line is wrong\n"
-    "   3  the project file does not exist\n"
+    "   3  the project file does not exist or cannot be read\n"
     "   4  the project file is empty\n"
     "   5  no working folder could be made\n"
     "  10  a file of the list is missing (\"Invalid file link...!\")\n"
@@ -189,7 +189,8 @@ ParseResult parseCommandLine(const QStringList &arguments, QString *help)
     }
     if (parser.isSet(o.units)) {
         c.classes = c.windowsUnit = c.dialogs = false;
-        for (const QString &unit : parser.value(o.units).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        for (const QString &unit :
+             parser.value(o.units).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const QString u = unit.trimmed().toLower();
             if (u == QLatin1String("classes"))
                 c.classes = true;

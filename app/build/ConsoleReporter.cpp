@@ -7,12 +7,11 @@ namespace tolvane::headless {
 namespace {
 // The progress panel's texts that name a stage of the build, as the windows show them.
 const QStringList stageTexts = {
-    QStringLiteral("Loading File List"),   QStringLiteral("Script complete"),
-    QStringLiteral("Writing .dpr File"),   QStringLiteral("Porting Data (Brcc32)"),
+    QStringLiteral("Loading File List"),    QStringLiteral("Script complete"),
+    QStringLiteral("Writing .dpr File"),    QStringLiteral("Porting Data (Brcc32)"),
     QStringLiteral("Porting Data (Dcc32)"), QStringLiteral("Compilation Successful"),
-    QStringLiteral("Exporting Files"),     QStringLiteral("Moving Files"),
-    QStringLiteral("Moving project files"), QStringLiteral("Cleaning up"),
-    QStringLiteral("Document Complete"),   QStringLiteral("Task Complete"),
+    QStringLiteral("Exporting Files"),      QStringLiteral("Moving Files"),
+    QStringLiteral("Cleaning up"),          QStringLiteral("Document Complete"),
 };
 
 QString oneLine(const QString &text)
@@ -53,6 +52,12 @@ void ConsoleReporter::progress(const QString &text)
         say(s);
 }
 
+void ConsoleReporter::done()
+{
+    if (!m_quiet)
+        say(QStringLiteral("Task Complete"));
+}
+
 void ConsoleReporter::setLine(Line, const QString &text)
 {
     progress(text);
@@ -72,7 +77,8 @@ void ConsoleReporter::clearLast()
 
 BuildReporter::Answer ConsoleReporter::ask(const BuildMessage &message)
 {
-    const QString caption = message.caption.isEmpty() ? QString() : message.caption + QStringLiteral(": ");
+    const QString caption =
+        message.caption.isEmpty() ? QString() : message.caption + QStringLiteral(": ");
     const bool question = message.buttons & (BuildMessage::Yes | BuildMessage::No);
     if (!question) {
         say(caption + oneLine(message.text));

@@ -43,6 +43,8 @@ class ConsoleReporter : public BuildReporter
     Answer lastAnswer() const { return m_lastAnswer; }
     void clearLast();
 
+    // The last stage line, once the outputs are in place.
+    void done();
     // Prints one line to the stream, after the program's name.
     void say(const QString &text);
     // A status line of the progress panel as a stage name: its dots and blanks trimmed; empty for

@@ -1,16 +1,19 @@
 #include "app/build/HeadlessBuild.h"
 #include "app/build/ConsoleReporter.h"
-#include "core/FileList.h"
-#include "core/ProjectFile.h"
+#include "core/BuildTexts.h"
 #include "core/build/BuildEngine.h"
 #include "core/build/BuildFailure.h"
+#include "core/project/ProjectLoad.h"
+#include "core/project/ProjectTexts.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "settings/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
+#include <QRandomGenerator>
 
 namespace tolvane::headless {
 
@@ -106,7 +109,89 @@ Status statusOf(const BuildSummary &summary, const ConsoleReporter &reporter)
     }
 }
 
+// A folder of this build's own in the temp folder, removed with everything in it at the end.
+class WorkingFolder
+{
+  public:
+    explicit WorkingFolder(Platform &platform) : m_platform(platform)
+    {
+        for (int attempt = 0; attempt < 8 && m_path.isEmpty(); ++attempt) {
+            const QString candidate =
+                m_platform.tempFolder() + QStringLiteral("tolvane-build-%1-%2")
+                                              .arg(QCoreApplication::applicationPid())
+                                              .arg(QRandomGenerator::global()->generate64(), 0, 16);
+            if (!m_platform.folderExists(candidate) && m_platform.createFolder(candidate))
+                m_path = candidate;
+        }
+    }
+    ~WorkingFolder()
+    {
+        if (!m_path.isEmpty())
+            m_platform.removeFolderTree(m_path);
+    }
+    WorkingFolder(const WorkingFolder &) = delete;
+    WorkingFolder &operator=(const WorkingFolder &) = delete;
+    bool isValid() const { return !m_path.isEmpty(); }
+    QString path() const { return m_path; }
+
+  private:
+    Platform &m_platform;
+    QString m_path;
+};
+
+QString oneLine(const QString &text)
+{
+    QString t = text;
+    return t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
 } // namespace
+
+// Scripts only: the windows stop at the script, a build server wants the .res beside it. The
+// exported script is compiled from a copy in the working folder, so the destination only ever
+// receives a whole .res; when that fails the script goes too.
+Status HeadlessBuild::compileScript(const BuildOptions &options, BuildSummary &summary,
+                                    const QString &workingFolder, ConsoleReporter &reporter)
+{
+    const QString exported = summary.moved.value(0);
+    const QString compiler = Platform::resolveExecutable(options.compiler1);
+    const auto fail = [&](Status status, const QString &message) {
+        reporter.say(message);
+        m_platform.removeFile(exported);
+        summary.moved.clear();
+        return status;
+    };
+    if (compiler.isEmpty())
+        return fail(ConfigurationProblem,
+                    QStringLiteral("Configuration problem: ") +
+                        oneLine(buildtexts::configurationProblem(true, options.compiler1)));
+    const QString copy =
+        Platform::folderWithSeparator(workingFolder) + options.scriptName + QStringLiteral(".rc");
+    QFile script(exported);
+    if (!script.open(QIODevice::ReadOnly) || !TextFile::writeBytes(copy, script.readAll()))
+        return fail(ScriptNotWritten, TextFile::cannotCreate(copy));
+    reporter.setLine(BuildReporter::Line::Msg4, QStringLiteral("....Porting Data (Brcc32)...."));
+    QString output;
+    const int result = m_platform.runTool(compiler, {copy}, &output, workingFolder);
+    if (const auto failure =
+            buildfailure::fromResult(buildfailure::Step::ResourceCompile, result)) {
+        const QString text = output.trimmed().isEmpty() && result != -1
+                                 ? buildtexts::silentTool(QFileInfo(compiler).fileName(), result)
+                                 : output;
+        return fail(*failure == BuildFailure::ResourceCompilerNotStarted
+                        ? ResourceCompilerNotStarted
+                        : ResourceCompileError,
+                    buildfailure::caption(*failure) + QStringLiteral(": ") + oneLine(text));
+    }
+    const QString res =
+        Platform::folderWithSeparator(workingFolder) + options.scriptName + QStringLiteral(".res");
+    const QStringList moved = m_platform.moveFiles({res}, summary.names.destinationFolder);
+    if (moved.value(0).isEmpty())
+        return fail(MoveFailed,
+                    oneLine(buildtexts::moveFailed(summary.names.destinationFolder, {res})));
+    summary.moved << moved.value(0);
+    return Built;
+}
 
 HeadlessBuild::HeadlessBuild(Platform &platform, SettingsStore &settings, const Clock &clock,
                              FILE *out, FILE *err)
@@ -123,33 +208,35 @@ Status HeadlessBuild::run(const CommandLine &line)
     QString project;
     if (line.isProject()) {
         project = QFileInfo(line.inputs.first()).absoluteFilePath();
-        const qint64 size = m_platform.fileSize(project);
-        if (size == 0) {
-            reporter.say(QStringLiteral("Whoops!: File \"") + QFileInfo(project).fileName() +
-                         QStringLiteral("\" contains no data !"));
+        const ProjectOpen opened = ProjectLoad::open(m_platform, project);
+        switch (opened.outcome) {
+        case ProjectOpen::NoData:
+            reporter.say(QStringLiteral("Whoops!: ") + projecttexts::noData(project));
             return ProjectEmpty;
-        }
-        bool ok = false;
-        const QStringList lines = size < 0 ? QStringList() : ProjectFile::read(project, &ok);
-        if (!ok) {
-            reporter.say(QStringLiteral("Tolvane v3.06: Cannot open file: ") + project +
-                         QStringLiteral("\nthe specified file name does not exist in directory!"));
+        case ProjectOpen::Missing:
+            reporter.say(QStringLiteral("Tolvane v3.06: ") +
+                         oneLine(projecttexts::missing(project)));
             return ProjectMissing;
+        case ProjectOpen::Unreadable:
+            reporter.say(QStringLiteral("Tolvane v3.06: ") +
+                         oneLine(projecttexts::unreadable(project)));
+            return ProjectMissing;
+        case ProjectOpen::Loaded:
+            break;
         }
-        paths = lines;
+        paths = opened.entries;
     } else {
         for (const QString &input : line.inputs)
             paths << QFileInfo(input).absoluteFilePath();
     }
-    QStringList sorted;
-    for (const QString &path : paths)
-        sorted.insert(FileList::insertPosition(sorted, path), path);
+    QStringList sorted = ProjectLoad::sorted(paths);
 
     // The outputs are made apart from everything else, so two builds never meet and nothing but
     // whole outputs ever reaches the destination.
-    QTemporaryDir working(QDir(m_platform.tempFolder()).filePath(QStringLiteral("tolvane-build-XXXXXX")));
+    const WorkingFolder working(m_platform);
     if (!working.isValid()) {
-        reporter.say(TextFile::cannotCreate(working.path()));
+        reporter.say(
+            TextFile::cannotCreate(m_platform.tempFolder() + QStringLiteral("tolvane-build-...")));
         return NoWorkingFolder;
     }
 
@@ -158,7 +245,8 @@ Status HeadlessBuild::run(const CommandLine &line)
     o.scriptName = line.scriptName.value_or(settings.text(QStringLiteral("Script Name")));
     o.libraryName = line.libraryName.value_or(settings.text(QStringLiteral("Library Name")));
     o.resName = line.resName.value_or(settings.text(QStringLiteral("Res Name")));
-    o.prefixPosition = line.prefixPosition.value_or(settings.integer(QStringLiteral("Prompt Res ID")));
+    o.prefixPosition =
+        line.prefixPosition.value_or(settings.integer(QStringLiteral("Prompt Res ID")));
     o.fileInfo = line.fileInfo.value_or(settings.flag(QStringLiteral("Prompt FileInfo")));
     o.scriptsOnly = line.scriptsOnly.value_or(settings.flag(QStringLiteral("Prompt Compile")));
     o.keepProject = line.keepProject.value_or(settings.flag(QStringLiteral("Prompt Position")));
@@ -208,9 +296,12 @@ Status HeadlessBuild::run(const CommandLine &line)
             if (!moved.isEmpty())
                 m_platform.removeFile(moved);
     }
+    if (status == Built && summary.end == BuildSummary::End::ScriptsOnly)
+        status = compileScript(o, summary, working.path(), reporter);
     if (status != Built)
         return status;
 
+    reporter.done();
     for (const QString &moved : summary.moved)
         if (!moved.isEmpty() && m_platform.fileExists(moved))
             fprintf(m_out, "%s\n", qPrintable(QDir::toNativeSeparators(moved)));

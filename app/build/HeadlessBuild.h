@@ -6,12 +6,16 @@
 #include <cstdio>
 
 namespace tolvane {
+struct BuildOptions;
+struct BuildSummary;
 class Clock;
 class Platform;
 class SettingsStore;
 } // namespace tolvane
 
 namespace tolvane::headless {
+
+class ConsoleReporter;
 
 // The exit statuses of tolvane-build, one per way a build ends (listed in --help).
 enum Status
@@ -50,6 +54,9 @@ class HeadlessBuild
     Status run(const CommandLine &line);
 
   private:
+    Status compileScript(const BuildOptions &options, BuildSummary &summary,
+                         const QString &workingFolder, ConsoleReporter &reporter);
+
     Platform &m_platform;
     SettingsStore &m_settings;
     const Clock &m_clock;

@@ -29,7 +29,8 @@ int main(int argc, char **argv)
         return 0;
     }
     if (!parsed.error.isEmpty()) {
-        fprintf(stderr, "tolvane-build: %s\nTry 'tolvane-build --help'.\n", qPrintable(parsed.error));
+        fprintf(stderr, "tolvane-build: %s\nTry 'tolvane-build --help'.\n",
+                qPrintable(parsed.error));
         return headless::Usage;
     }
 
@@ -37,8 +38,9 @@ int main(int argc, char **argv)
     if (registryFile.isEmpty()) {
         const QString config =
             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-        registryFile = QDir(config.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : config)
-                           .filePath(QStringLiteral("Tolvane/registry.reg"));
+        registryFile =
+            QDir(config.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : config)
+                .filePath(QStringLiteral("Tolvane/registry.reg"));
     }
     Registry registry(registryFile);
     if (!registry.problem().isEmpty())
