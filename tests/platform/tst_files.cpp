@@ -198,7 +198,7 @@ void TestFiles::settingsSaveOnFullDiskNamesTheFirstValue()
     // Each fits alone; the two together do not.
     target.values["Script Name"] = QString(3000, QLatin1Char('s'));
     target.values["Library Name"] = QString(3000, QLatin1Char('l'));
-    const Sequence sequence{{"Script Name", QString()}, {"Library Name", QString()}};
+    const Sequence sequence{SequenceItem(Setting::ScriptName), SequenceItem(Setting::LibraryName)};
     QCOMPARE(store.save(sequence, target), QStringLiteral("Failed to set data for 'Script Name'"));
     QCOMPARE(readAll(file), old);
 }
