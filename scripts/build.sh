@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (Release unless BUILD_TYPE says otherwise).
+# Configures and builds everything (windows, headless build, stand-ins, tests, benchmarks) into
+# build/, RelWithDebInfo unless BUILD_TYPE says otherwise.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 launcher=""

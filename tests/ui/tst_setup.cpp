@@ -1,4 +1,5 @@
 #include "Harness.h"
+#include "tests/settings/ExpectedOrders.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/setup/SetupWizard.h"
 #include "ui/toolwindow/ToolWindow.h"
@@ -136,48 +137,7 @@ void TestSetup::freshInstallation()
     h.install();
     QVERIFY(h.settings.settingsKeyExists());
     // Every value of the record, in its order, with the fresh values.
-    const QStringList expected = {"Tolvane minor Version",
-                                  "Tolvane Release",
-                                  "Company Name",
-                                  "Delphi",
-                                  "Delphi Version",
-                                  "Install Date",
-                                  "Compiler1",
-                                  "Compiler2",
-                                  "Program Folder",
-                                  "TempDir1",
-                                  "TempDir2",
-                                  "Recent Folder",
-                                  "Prompt Res ID",
-                                  "Recent Local",
-                                  "Script Name",
-                                  "Library Name",
-                                  "Res Name",
-                                  "Script Type",
-                                  "Prompt Recurse",
-                                  "Prompt Name",
-                                  "Prompt Not",
-                                  "Prompt Drag",
-                                  "Prompt FileInfo",
-                                  "Prompt Close",
-                                  "Prompt Sound",
-                                  "Prompt Auto Sort",
-                                  "Prompt ReName",
-                                  "Prompt Summary",
-                                  "Prompt Compile",
-                                  "Prompt sHint",
-                                  "Prompt Class",
-                                  "Prompt Window",
-                                  "Prompt Dialog",
-                                  "Prompt Position",
-                                  "Color",
-                                  "Font",
-                                  "hColor",
-                                  "hFColor",
-                                  "Main Left",
-                                  "Main Top",
-                                  "Tool Left",
-                                  "Tool Top"};
+    const QStringList expected = test::setupOrder();
     QCOMPARE(h.registry.valueNames(RegRoot::LocalMachine, SettingsStore::settingsKeyPath()),
              expected);
     const QString folder = h.path("system") + "/TOLVANE";
