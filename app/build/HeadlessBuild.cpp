@@ -165,8 +165,9 @@ Status HeadlessBuild::compileScript(const BuildOptions &options, BuildSummary &s
         return fail(ConfigurationProblem,
                     QStringLiteral("Configuration problem: ") +
                         oneLine(buildtexts::configurationProblem(true, options.compiler1)));
+    // Named as the exported script, so the .res matches it also where the name was taken.
     const QString copy =
-        Platform::folderWithSeparator(workingFolder) + options.scriptName + QStringLiteral(".rc");
+        Platform::folderWithSeparator(workingFolder) + QFileInfo(exported).fileName();
     QFile script(exported);
     if (!script.open(QIODevice::ReadOnly) || !TextFile::writeBytes(copy, script.readAll()))
         return fail(ScriptNotWritten, TextFile::cannotCreate(copy));
@@ -183,8 +184,8 @@ Status HeadlessBuild::compileScript(const BuildOptions &options, BuildSummary &s
                         : ResourceCompileError,
                     buildfailure::caption(*failure) + QStringLiteral(": ") + oneLine(text));
     }
-    const QString res =
-        Platform::folderWithSeparator(workingFolder) + options.scriptName + QStringLiteral(".res");
+    const QString res = Platform::folderWithSeparator(workingFolder) +
+                        QFileInfo(exported).completeBaseName() + QStringLiteral(".res");
     const QStringList moved = m_platform.moveFiles({res}, summary.names.destinationFolder);
     if (moved.value(0).isEmpty())
         return fail(MoveFailed,
@@ -282,14 +283,16 @@ Status HeadlessBuild::run(const CommandLine &line)
         const bool removedEmpty = summary.end == BuildSummary::End::Stopped &&
                                   reporter.lastQuestion() == Id::EmptyFile &&
                                   reporter.lastAnswer() == BuildReporter::Yes;
-        if (!removedEmpty || summary.listPaths.isEmpty() || summary.listPaths == sorted)
+        if (!removedEmpty || summary.listPaths == sorted)
             break;
+        if (summary.listPaths.isEmpty()) {
+            reporter.say(QStringLiteral("no file is left to build"));
+            return EmptyFile;
+        }
         sorted = summary.listPaths;
     }
 
     Status status = statusOf(summary, reporter);
-    if (status == Built && summary.listPaths.isEmpty() && summary.moved.isEmpty())
-        status = EmptyFile;
     if (status == MoveFailed) {
         // What did arrive is taken back out: the destination holds a whole build or nothing of it.
         for (const QString &moved : summary.moved)
