@@ -109,20 +109,27 @@ Status statusOf(const BuildSummary &summary, const ConsoleReporter &reporter)
     }
 }
 
-// A folder of this build's own in the temp folder, removed with everything in it at the end.
+// A hidden folder of this build's own, removed with everything in it at the end. It is made in
+// the destination, so the outputs reach their place by a rename, whole or not at all, and the
+// space check counts the right disk; without a destination, in the temp folder.
 class WorkingFolder
 {
   public:
-    explicit WorkingFolder(Platform &platform) : m_platform(platform)
+    WorkingFolder(Platform &platform, const QString &destination) : m_platform(platform)
     {
+        const QString parent = m_platform.folderExists(destination)
+                                   ? Platform::folderWithSeparator(destination)
+                                   : m_platform.tempFolder();
         for (int attempt = 0; attempt < 8 && m_path.isEmpty(); ++attempt) {
             const QString candidate =
-                m_platform.tempFolder() + QStringLiteral("tolvane-build-%1-%2")
-                                              .arg(QCoreApplication::applicationPid())
-                                              .arg(QRandomGenerator::global()->generate64(), 0, 16);
+                parent + QStringLiteral(".tolvane-build-%1-%2")
+                             .arg(QCoreApplication::applicationPid())
+                             .arg(QRandomGenerator::global()->generate64(), 0, 16);
             if (!m_platform.folderExists(candidate) && m_platform.createFolder(candidate))
                 m_path = candidate;
         }
+        if (m_path.isEmpty())
+            m_tried = parent + QStringLiteral(".tolvane-build-...");
     }
     ~WorkingFolder()
     {
@@ -133,10 +140,12 @@ class WorkingFolder
     WorkingFolder &operator=(const WorkingFolder &) = delete;
     bool isValid() const { return !m_path.isEmpty(); }
     QString path() const { return m_path; }
+    QString tried() const { return m_tried; }
 
   private:
     Platform &m_platform;
     QString m_path;
+    QString m_tried;
 };
 
 QString oneLine(const QString &text)
@@ -232,12 +241,11 @@ Status HeadlessBuild::run(const CommandLine &line)
     }
     QStringList sorted = ProjectLoad::sorted(paths);
 
-    // The outputs are made apart from everything else, so two builds never meet and nothing but
-    // whole outputs ever reaches the destination.
-    const WorkingFolder working(m_platform);
+    // The outputs are made apart from everything else, so two builds never meet.
+    const QString destination = QFileInfo(line.destination).absoluteFilePath();
+    const WorkingFolder working(m_platform, destination);
     if (!working.isValid()) {
-        reporter.say(
-            TextFile::cannotCreate(m_platform.tempFolder() + QStringLiteral("tolvane-build-...")));
+        reporter.say(TextFile::cannotCreate(working.tried()));
         return NoWorkingFolder;
     }
 
@@ -261,7 +269,7 @@ Status HeadlessBuild::run(const CommandLine &line)
         o.compiler1 = standIns + QStringLiteral("/bin/brcc32");
     if (o.compiler2.isEmpty() && !standIns.isEmpty())
         o.compiler2 = standIns + QStringLiteral("/bin/dcc32");
-    o.destination = QFileInfo(line.destination).absoluteFilePath();
+    o.destination = destination;
     o.programFolder = working.path();
     o.tempFolder = m_platform.tempFolder();
     o.settingsKeyExists = true;

@@ -82,7 +82,7 @@ class TestHeadless : public QObject
     Result run(const QStringList &args)
     {
         QProcess p;
-        // A temp folder of the test's own, to see that the working folder goes.
+        // A temp folder of the test's own, to see that nothing is left there either.
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("TMPDIR", path("tmp"));
         p.setProcessEnvironment(env);
@@ -94,7 +94,9 @@ class TestHeadless : public QObject
     }
     QStringList dest() const
     {
-        return QDir(m_dir.filePath("dest")).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        // Folders and hidden ones too: the working folder must be gone.
+        return QDir(m_dir.filePath("dest"))
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     }
 
     QStringList leftInTemp() const
