@@ -109,20 +109,27 @@ Status statusOf(const BuildSummary &summary, const ConsoleReporter &reporter)
     }
 }
 
-// A folder of this build's own in the temp folder, removed with everything in it at the end.
+// A hidden folder of this build's own, removed with everything in it at the end. It is made in
+// the destination, so the outputs reach their place by a rename, whole or not at all, and the
+// space check counts the right disk; without a destination, in the temp folder.
 class WorkingFolder
 {
   public:
-    explicit WorkingFolder(Platform &platform) : m_platform(platform)
+    WorkingFolder(Platform &platform, const QString &destination) : m_platform(platform)
     {
+        const QString parent = m_platform.folderExists(destination)
+                                   ? Platform::folderWithSeparator(destination)
+                                   : m_platform.tempFolder();
         for (int attempt = 0; attempt < 8 && m_path.isEmpty(); ++attempt) {
             const QString candidate =
-                m_platform.tempFolder() + QStringLiteral("tolvane-build-%1-%2")
-                                              .arg(QCoreApplication::applicationPid())
-                                              .arg(QRandomGenerator::global()->generate64(), 0, 16);
+                parent + QStringLiteral(".tolvane-build-%1-%2")
+                             .arg(QCoreApplication::applicationPid())
+                             .arg(QRandomGenerator::global()->generate64(), 0, 16);
             if (!m_platform.folderExists(candidate) && m_platform.createFolder(candidate))
                 m_path = candidate;
         }
+        if (m_path.isEmpty())
+            m_tried = parent + QStringLiteral(".tolvane-build-...");
     }
     ~WorkingFolder()
     {
@@ -133,10 +140,12 @@ class WorkingFolder
     WorkingFolder &operator=(const WorkingFolder &) = delete;
     bool isValid() const { return !m_path.isEmpty(); }
     QString path() const { return m_path; }
+    QString tried() const { return m_tried; }
 
   private:
     Platform &m_platform;
     QString m_path;
+    QString m_tried;
 };
 
 QString oneLine(const QString &text)
@@ -165,8 +174,9 @@ Status HeadlessBuild::compileScript(const BuildOptions &options, BuildSummary &s
         return fail(ConfigurationProblem,
                     QStringLiteral("Configuration problem: ") +
                         oneLine(buildtexts::configurationProblem(true, options.compiler1)));
+    // Named as the exported script, so the .res matches it also where the name was taken.
     const QString copy =
-        Platform::folderWithSeparator(workingFolder) + options.scriptName + QStringLiteral(".rc");
+        Platform::folderWithSeparator(workingFolder) + QFileInfo(exported).fileName();
     QFile script(exported);
     if (!script.open(QIODevice::ReadOnly) || !TextFile::writeBytes(copy, script.readAll()))
         return fail(ScriptNotWritten, TextFile::cannotCreate(copy));
@@ -183,8 +193,8 @@ Status HeadlessBuild::compileScript(const BuildOptions &options, BuildSummary &s
                         : ResourceCompileError,
                     buildfailure::caption(*failure) + QStringLiteral(": ") + oneLine(text));
     }
-    const QString res =
-        Platform::folderWithSeparator(workingFolder) + options.scriptName + QStringLiteral(".res");
+    const QString res = Platform::folderWithSeparator(workingFolder) +
+                        QFileInfo(exported).completeBaseName() + QStringLiteral(".res");
     const QStringList moved = m_platform.moveFiles({res}, summary.names.destinationFolder);
     if (moved.value(0).isEmpty())
         return fail(MoveFailed,
@@ -231,12 +241,11 @@ Status HeadlessBuild::run(const CommandLine &line)
     }
     QStringList sorted = ProjectLoad::sorted(paths);
 
-    // The outputs are made apart from everything else, so two builds never meet and nothing but
-    // whole outputs ever reaches the destination.
-    const WorkingFolder working(m_platform);
+    // The outputs are made apart from everything else, so two builds never meet.
+    const QString destination = QFileInfo(line.destination).absoluteFilePath();
+    const WorkingFolder working(m_platform, destination);
     if (!working.isValid()) {
-        reporter.say(
-            TextFile::cannotCreate(m_platform.tempFolder() + QStringLiteral("tolvane-build-...")));
+        reporter.say(TextFile::cannotCreate(working.tried()));
         return NoWorkingFolder;
     }
 
@@ -260,7 +269,7 @@ Status HeadlessBuild::run(const CommandLine &line)
         o.compiler1 = standIns + QStringLiteral("/bin/brcc32");
     if (o.compiler2.isEmpty() && !standIns.isEmpty())
         o.compiler2 = standIns + QStringLiteral("/bin/dcc32");
-    o.destination = QFileInfo(line.destination).absoluteFilePath();
+    o.destination = destination;
     o.programFolder = working.path();
     o.tempFolder = m_platform.tempFolder();
     o.settingsKeyExists = true;
@@ -282,14 +291,16 @@ Status HeadlessBuild::run(const CommandLine &line)
         const bool removedEmpty = summary.end == BuildSummary::End::Stopped &&
                                   reporter.lastQuestion() == Id::EmptyFile &&
                                   reporter.lastAnswer() == BuildReporter::Yes;
-        if (!removedEmpty || summary.listPaths.isEmpty() || summary.listPaths == sorted)
+        if (!removedEmpty || summary.listPaths == sorted)
             break;
+        if (summary.listPaths.isEmpty()) {
+            reporter.say(QStringLiteral("no file is left to build"));
+            return EmptyFile;
+        }
         sorted = summary.listPaths;
     }
 
     Status status = statusOf(summary, reporter);
-    if (status == Built && summary.listPaths.isEmpty() && summary.moved.isEmpty())
-        status = EmptyFile;
     if (status == MoveFailed) {
         // What did arrive is taken back out: the destination holds a whole build or nothing of it.
         for (const QString &moved : summary.moved)

@@ -44,6 +44,8 @@ class TestHeadless : public QObject
     void scriptsOnlyMakesTheResToo();
     void settingsFileAndOverrides();
     void emptyFileIsLeftOutWithYes();
+    void onlyAnEmptyFileLeavesNothingToBuild();
+    void scriptsOnlyBesideAnOlderBuild();
     void failedCompileLeavesNothingInDest();
     void helpDescribesEveryStatus();
 
@@ -80,7 +82,7 @@ class TestHeadless : public QObject
     Result run(const QStringList &args)
     {
         QProcess p;
-        // A temp folder of the test's own, to see that the working folder goes.
+        // A temp folder of the test's own, to see that nothing is left there either.
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("TMPDIR", path("tmp"));
         p.setProcessEnvironment(env);
@@ -92,7 +94,9 @@ class TestHeadless : public QObject
     }
     QStringList dest() const
     {
-        return QDir(m_dir.filePath("dest")).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        // Folders and hidden ones too: the working folder must be gone.
+        return QDir(m_dir.filePath("dest"))
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     }
 
     QStringList leftInTemp() const
@@ -411,6 +415,27 @@ void TestHeadless::emptyFileIsLeftOutWithYes()
     QFile rc(path("dest/Art.rc"));
     QVERIFY(rc.open(QIODevice::ReadOnly));
     QVERIFY(!rc.readAll().contains("none.wav"));
+}
+
+void TestHeadless::onlyAnEmptyFileLeavesNothingToBuild()
+{
+    const Result r = run({art("none.wav", QByteArray()), "--dest", path("dest"), "--yes"});
+    QCOMPARE(r.status, 11);
+    QVERIFY2(r.err.endsWith("tolvane-build: no file is left to build\n"), qPrintable(r.err));
+    QCOMPARE(dest(), QStringList());
+}
+
+void TestHeadless::scriptsOnlyBesideAnOlderBuild()
+{
+    // The destination keeps its files; the new script and its .res come under one new name.
+    corpus::write(path("dest/Art.rc"), "old");
+    const Result r =
+        run({art("logo.bmp", corpus::bitmap(8, 12)), "--dest", path("dest"), "--scripts-only"});
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    QCOMPARE(dest(), QStringList({"Art (2).rc", "Art (2).res", "Art.rc"}));
+    QFile old(path("dest/Art.rc"));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("old"));
 }
 
 void TestHeadless::failedCompileLeavesNothingInDest()
