@@ -1,5 +1,8 @@
 #include "Harness.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+
 #include <QApplication>
 #include <QDir>
 #include <QDropEvent>
@@ -8,6 +11,17 @@
 #include <QUrl>
 
 namespace tolvane::test {
+
+bool runUntil(const std::function<bool()> &done, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    }
+    return true;
+}
 
 Box::Button ScriptedPrompter::ask(const Box &box)
 {

@@ -12,9 +12,15 @@
 #include <QQueue>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 namespace tolvane::test {
+
+// Runs the event loop until done() holds or the time is up. Unlike QTRY_VERIFY, which sleeps
+// 10 ms between its looks, it serves every timer event as it comes, so a sequence driven by a
+// 1 ms timer runs at its own pace.
+bool runUntil(const std::function<bool()> &done, int timeoutMs = 20000);
 
 // A window's control by its objectName; a missing one ends the test run loudly.
 template <typename T = QWidget> T *child(QWidget &w, const char *name)

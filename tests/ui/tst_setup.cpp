@@ -53,7 +53,7 @@ struct SetupHarness : Harness
         wizard().next();
         wizard().next();
         wizard().finish();
-        QTRY_VERIFY_WITH_TIMEOUT(wizard().ended(), 20000);
+        QVERIFY(runUntil([&] { return wizard().ended(); }));
     }
     QString stored(const QString &name)
     {
@@ -238,12 +238,12 @@ void TestSetup::cancelResumesOrRemoves()
     h.fillIn();
     w.next();
     w.finish();
-    QTRY_VERIFY(w.position() >= 25);
+    QVERIFY(runUntil([&] { return w.position() >= 25; }));
     h.prompter.answers << Box::No;
     w.cancel();
     QCOMPARE(h.prompter.last().caption, QStringLiteral("Abort Installation!"));
     QVERIFY(w.installing());
-    QTRY_VERIFY_WITH_TIMEOUT(w.ended(), 20000); // resumed to the end
+    QVERIFY(runUntil([&] { return w.ended(); })); // resumed to the end
     QVERIFY(h.settings.settingsKeyExists());
 
     SetupHarness g;
@@ -252,7 +252,7 @@ void TestSetup::cancelResumesOrRemoves()
     g.fillIn();
     v.next();
     v.finish();
-    QTRY_VERIFY(v.position() >= 25);
+    QVERIFY(runUntil([&] { return v.position() >= 25; }));
     g.prompter.answers << Box::Yes << Box::Yes;
     v.cancel();
     QVERIFY(v.ended());
@@ -345,7 +345,7 @@ void TestSetup::folderFailureThenResume()
     h.file("gone");
     w.next();
     w.finish();
-    QTRY_VERIFY(!w.installing());
+    QVERIFY(runUntil([&] { return !w.installing(); }));
     QCOMPARE(h.prompter.last().text,
              "Could not create " + h.path("gone") + "/TOLVANE please select another folder!");
     QCOMPARE(h.prompter.last().buttons, int(Box::Abort));
@@ -359,18 +359,18 @@ void TestSetup::folderFailureThenResume()
     g.wizard().otherLocation();
     g.wizard().next();
     g.wizard().finish();
-    QTRY_VERIFY(!g.wizard().installing());
+    QVERIFY(runUntil([&] { return !g.wizard().installing(); }));
     QCOMPARE(g.wizard().position(), 5);
     QDir().mkpath(g.path("other"));
     g.wizard().otherLocation();
     g.wizard().finish();
-    QTRY_VERIFY_WITH_TIMEOUT(g.wizard().ended(), 20000);
+    QVERIFY(runUntil([&] { return g.wizard().ended(); }));
     QVERIFY(QFileInfo(g.path("other/TOLVANE/Projects")).isDir());
     QCOMPARE(g.stored("Program Folder"), g.path("other") + "/TOLVANE");
 
     h.prompter.answers << Box::No;
     w.cancel();
-    QTRY_VERIFY_WITH_TIMEOUT(w.ended(), 20000);
+    QVERIFY(runUntil([&] { return w.ended(); }));
     QCOMPARE(h.stored("Program Folder"),
              h.path("gone") + "/TOLVANE"); // written with the missing folder
 }
@@ -471,7 +471,7 @@ void TestSetup::textsFitTheirControls()
     h.prompter.folders << parent;
     w.otherLocation();
     w.finish();
-    QTRY_VERIFY(!w.installing());
+    QVERIFY(runUntil([&] { return !w.installing(); }));
     QCOMPARE(child<QLabel>(w, "Label17")->text(), "Creating " + parent + "/TOLVANE");
     checkLabels();
     for (QPushButton *button : w.findChildren<QPushButton *>()) {
