@@ -7,9 +7,13 @@
 namespace tolvane::product {
 
 // The title without the release letter, and the maker's mark.
+inline QString name()
+{
+    return QStringLiteral("Tolvane");
+}
 inline QString shortTitle()
 {
-    return QStringLiteral("Tolvane v3.06");
+    return name() + QStringLiteral(" v3.06");
 }
 inline QString brand()
 {

@@ -1,6 +1,7 @@
 #include "app/build/HeadlessBuild.h"
 #include "app/build/ConsoleReporter.h"
 #include "core/BuildTexts.h"
+#include "core/Product.h"
 #include "core/build/BuildEngine.h"
 #include "core/build/BuildFailure.h"
 #include "core/project/ProjectLoad.h"
@@ -224,11 +225,11 @@ Status HeadlessBuild::run(const CommandLine &line)
             reporter.say(QStringLiteral("Whoops!: ") + projecttexts::noData(project));
             return ProjectEmpty;
         case ProjectOpen::Missing:
-            reporter.say(QStringLiteral("Tolvane v3.06: ") +
+            reporter.say(product::shortTitle() + QStringLiteral(": ") +
                          oneLine(projecttexts::missing(project)));
             return ProjectMissing;
         case ProjectOpen::Unreadable:
-            reporter.say(QStringLiteral("Tolvane v3.06: ") +
+            reporter.say(product::shortTitle() + QStringLiteral(": ") +
                          oneLine(projecttexts::unreadable(project)));
             return ProjectMissing;
         case ProjectOpen::Loaded:

@@ -1,5 +1,6 @@
 // Files and folders dropped from other programs, the folder scan and the text copies they lead to.
 #include "core/FileList.h"
+#include "core/Product.h"
 #include "core/drop/DropList.h"
 #include "core/drop/DropRules.h"
 #include "core/drop/TextCopy.h"
@@ -27,7 +28,7 @@
 namespace tolvane {
 
 namespace {
-const QString productTitle = QStringLiteral("Tolvane v3.06b");
+const QString productTitle = product::title();
 
 // The hourglass for as long as it lives, whichever way a step ends.
 struct WaitCursor
@@ -237,7 +238,7 @@ bool MainWindow::Drop::handlePath(const QString &path)
     ToolWindow *tool = w.m_tool;
     if (w.selectedCount() > 0) {
         flush();
-        s.prompter.ask(&w, QStringLiteral("Tolvane"),
+        s.prompter.ask(&w, product::name(),
                        QStringLiteral("When file(s) are selected in the File List, you\rcannot "
                                       "drag files or folders onto the program.\rUse the Add Files "
                                       "menu, to load extra files!"),
@@ -262,14 +263,14 @@ bool MainWindow::Drop::handlePath(const QString &path)
     if (project) {
         if (list.count() > 0) {
             flush();
-            if (s.prompter.ask(&w, QStringLiteral("Tolvane"),
+            if (s.prompter.ask(&w, product::name(),
                                QStringLiteral("This will clear the currently loaded project file "
                                               "with contents\rfrom \"") +
                                    path.toUpper() + QStringLiteral("\" continue?"),
                                Box::Question, Box::Yes | Box::No) != Box::Yes)
                 return false;
         }
-        s.taskbar.set(QStringLiteral("Tolvane Project File"), QStringLiteral("project"));
+        s.taskbar.set(product::name() + QStringLiteral(" Project File"), QStringLiteral("project"));
         w.setWindowTitle(QStringLiteral("Project File [") + path + QLatin1Char(']'));
         if (s.platform.fileSize(path) == 0) {
             flush();
@@ -509,7 +510,7 @@ bool MainWindow::Drop::report(const QString &last)
         } else {
             if (tool)
                 tool->setExecuteOnLoad(false);
-            s.prompter.ask(&w, QStringLiteral("Tolvane v3.06"),
+            s.prompter.ask(&w, product::shortTitle(),
                            QStringLiteral("The project file: ") + s.platform.shortPath(last) +
                                QStringLiteral("\rcontains no valid file links, or has become "
                                               "corrupted !"),
@@ -524,11 +525,11 @@ bool MainWindow::Drop::report(const QString &last)
     removing->setFileName(QString());
     s.taskbar.setTitle(QStringLiteral("Bad File Links"));
     if (repair) {
-        s.prompter.ask(&w, QStringLiteral("Tolvane v3.06b\u00a9"),
+        s.prompter.ask(&w, product::titleCopyright(),
                        QStringLiteral("Updated project file: \"") + last + QLatin1Char('"'),
                        Box::Information);
     } else {
-        s.prompter.ask(&w, QStringLiteral("Tolvane v3.06b\u00a9"),
+        s.prompter.ask(&w, product::titleCopyright(),
                        QStringLiteral("One or more files from: ") +
                            s.platform.shortPath(last).toUpper() +
                            QStringLiteral(" \"\rcontained invalid file links, which were not "

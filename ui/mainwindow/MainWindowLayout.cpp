@@ -102,7 +102,7 @@ void MainWindow::buildLayout()
     logo->setObjectName(QStringLiteral("Logo"));
     logo->setPixmap(TaskbarIdentity::icon(QStringLiteral("logo")).pixmap(32, 32));
     logo->setGeometry(439, 8, 32, 32);
-    auto *logo1 = new QLabel(QStringLiteral("Tolvane"), this);
+    auto *logo1 = new QLabel(product::name(), this);
     logo1->setObjectName(QStringLiteral("Logo1"));
     logo1->setGeometry(340, 14, 96, 24);
     QFont logoFont(QStringLiteral("Tahoma"), 14, QFont::Bold);

@@ -1,5 +1,6 @@
 // Saving the selected entries as a project file and loading one back.
 #include "core/FileList.h"
+#include "core/Product.h"
 #include "core/ProjectFile.h"
 #include "core/project/ProjectLoad.h"
 #include "core/project/ProjectSave.h"
@@ -112,7 +113,7 @@ void MainWindow::promptedSave()
     if (!m_saveDialogName.isEmpty())
         request.folder = QFileInfo(m_saveDialogName).absolutePath();
     request.fileName = m_saveDialogName;
-    request.filters = {QStringLiteral("Tolvane project files (*.tpf)")};
+    request.filters = {product::name() + QStringLiteral(" project files (*.tpf)")};
     const std::optional<QString> chosen = m_s.prompter.saveFile(request);
     const QString name = chosen ? QFileInfo(*chosen).fileName() : QString();
     if (name.isEmpty()) {
@@ -132,15 +133,14 @@ void MainWindow::promptedSave()
         m_list->show();
         m_rightProgressText->setFileName(QString());
         setListButtonsDisabled();
-        setWindowTitle(QStringLiteral("Tolvane v3.06b"));
+        setWindowTitle(product::title());
         return;
     case ProjectSave::NameCheck::Dot:
         m_listCaption->show();
         m_listPanel->clear();
         m_rightProgressText->setFileName(QString());
         m_progressBar->hide();
-        m_s.prompter.ask(nullptr, QStringLiteral("Tolvane"), projecttexts::dotName(name),
-                         Box::Warning);
+        m_s.prompter.ask(nullptr, product::name(), projecttexts::dotName(name), Box::Warning);
         m_list->show();
         return;
     case ProjectSave::NameCheck::Ok:
@@ -151,7 +151,7 @@ void MainWindow::promptedSave()
     // that one before an earlier project of that name is replaced.
     const QString target = ProjectSave::fileIn(targetFolder, name);
     if (m_s.platform.fileSize(target) >= 0 &&
-        m_s.prompter.ask(this, QStringLiteral("Tolvane"),
+        m_s.prompter.ask(this, product::name(),
                          projecttexts::replaceQuestion(QFileInfo(target).fileName()), Box::Question,
                          Box::Yes | Box::No) != Box::Yes) {
         showListAgain();
@@ -165,8 +165,7 @@ void MainWindow::promptedSave()
     setEnabled(true);
     m_listPanel->clear();
     if (!written || !m_s.platform.fileExists(temp)) {
-        m_s.prompter.ask(this, QStringLiteral("Tolvane"), projecttexts::notCreated(name),
-                         Box::Error);
+        m_s.prompter.ask(this, product::name(), projecttexts::notCreated(name), Box::Error);
         showListAgain();
         return;
     }
@@ -174,7 +173,7 @@ void MainWindow::promptedSave()
     const int code = ProjectSave::moveInto(m_s.platform, temp, target);
     if (code != 0) {
         m_s.platform.removeFile(temp);
-        m_s.prompter.ask(this, QStringLiteral("Tolvane"),
+        m_s.prompter.ask(this, product::name(),
                          code == -1 ? projecttexts::moveNotStarted() : projecttexts::moveFailed(),
                          Box::Error);
         showListAgain();
@@ -182,16 +181,15 @@ void MainWindow::promptedSave()
     }
     m_progressBar->setValue(0);
     showListAgain();
-    m_s.prompter.ask(this, QStringLiteral("Tolvane"), projecttexts::created(name),
-                     Box::Information);
+    m_s.prompter.ask(this, product::name(), projecttexts::created(name), Box::Information);
 }
 
 void MainWindow::quickSave(qint64 ticks)
 {
     const QString folder = ProjectFile::projectsFolder(programFolder());
     if (!m_s.platform.folderExists(folder) || !m_s.settings.settingsKeyExists()) {
-        m_s.prompter.ask(nullptr, QStringLiteral("Tolvane v3.06b\u00a9"),
-                         projecttexts::noProjectsFolder(), Box::Information);
+        m_s.prompter.ask(nullptr, product::titleCopyright(), projecttexts::noProjectsFolder(),
+                         Box::Information);
         showListAgain();
         return;
     }
@@ -209,7 +207,7 @@ void MainWindow::quickSave(qint64 ticks)
     showListAgain();
     m_loadDialogFolder = ProjectSave::parentFolder(programFolder());
     if (!written) {
-        m_s.prompter.ask(this, QStringLiteral("Tolvane"), written.error, Box::Error);
+        m_s.prompter.ask(this, product::name(), written.error, Box::Error);
         return;
     }
     m_s.prompter.ask(Prompter::plain(projecttexts::quickSaved(file)));
@@ -221,7 +219,7 @@ void MainWindow::loadProjectFile()
     request.owner = this;
     request.title = loadTitle;
     request.folder = recentProjectFolder().isEmpty() ? m_loadDialogFolder : recentProjectFolder();
-    request.filters = {QStringLiteral("Tolvane project files (.tpf) (*.tpf)")};
+    request.filters = {product::name() + QStringLiteral(" project files (.tpf) (*.tpf)")};
     request.multiple = false;
     const OpenFilesResult result = m_s.prompter.openFiles(request);
     if (!result.accepted || result.files.isEmpty())
@@ -231,9 +229,9 @@ void MainWindow::loadProjectFile()
 
 bool MainWindow::loadProject(const QString &path)
 {
-    if (m_model->count() > 0 && m_s.prompter.ask(this, QStringLiteral("Tolvane v3.06b \u00a9"),
-                                                 projecttexts::clearQuestion(path), Box::Question,
-                                                 Box::Yes | Box::No) != Box::Yes)
+    if (m_model->count() > 0 &&
+        m_s.prompter.ask(this, product::titleSpacedCopyright(), projecttexts::clearQuestion(path),
+                         Box::Question, Box::Yes | Box::No) != Box::Yes)
         return false;
     update();
     const QString shortPath = m_s.platform.shortPath(path);
@@ -247,11 +245,10 @@ bool MainWindow::loadProject(const QString &path)
                          Box::Warning);
         return false;
     case ProjectOpen::Missing:
-        m_s.prompter.ask(nullptr, QStringLiteral("Tolvane v3.06"), projecttexts::missing(path),
-                         Box::Warning);
+        m_s.prompter.ask(nullptr, product::shortTitle(), projecttexts::missing(path), Box::Warning);
         return false;
     case ProjectOpen::Unreadable:
-        m_s.prompter.ask(nullptr, QStringLiteral("Tolvane v3.06"), projecttexts::unreadable(path),
+        m_s.prompter.ask(nullptr, product::shortTitle(), projecttexts::unreadable(path),
                          Box::Warning);
         return false;
     case ProjectOpen::Loaded:
@@ -266,7 +263,7 @@ bool MainWindow::loadProject(const QString &path)
     m_lastChosenFolder->setText(folder);
     setRecentProjectFolder(folder);
     setWindowTitle(path);
-    m_s.taskbar.set(QStringLiteral("Tolvane Project File"), QStringLiteral("project"));
+    m_s.taskbar.set(product::name() + QStringLiteral(" Project File"), QStringLiteral("project"));
     update();
     m_listCaption->show();
     busy.done();
@@ -313,7 +310,7 @@ void MainWindow::sweepMissing(const QString &path, const QString &shortPath)
             m_removalPanel->hide();
             m_removalPathText->setFileName(QString());
             busy.done();
-            m_s.prompter.ask(this, QStringLiteral("Tolvane v3.06b"), written.error, Box::Error);
+            m_s.prompter.ask(this, product::title(), written.error, Box::Error);
             return;
         }
     }
@@ -336,13 +333,13 @@ void MainWindow::sweepMissing(const QString &path, const QString &shortPath)
             return;
         }
         setHeaderText(1, FileList::dots(41));
-        m_s.prompter.ask(this, QStringLiteral("Tolvane v3.06"),
-                         projecttexts::noValidLinks(shortPath), Box::Warning);
+        m_s.prompter.ask(this, product::shortTitle(), projecttexts::noValidLinks(shortPath),
+                         Box::Warning);
         return;
     }
     if (m_tool)
         m_tool->setExecuteOnLoad(false);
-    m_s.prompter.ask(this, QStringLiteral("Tolvane v3.06"), projecttexts::someInvalid(shortPath),
+    m_s.prompter.ask(this, product::shortTitle(), projecttexts::someInvalid(shortPath),
                      Box::Warning);
     m_header->update();
 }

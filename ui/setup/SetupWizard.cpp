@@ -52,7 +52,7 @@ class Picture : public QWidget
         f.setBold(true);
         f.setPointSize(13);
         p.setFont(f);
-        p.drawText(QRect(0, 90, width(), 24), Qt::AlignCenter, QStringLiteral("Tolvane"));
+        p.drawText(QRect(0, 90, width(), 24), Qt::AlignCenter, product::name());
         f.setBold(false);
         f.setPointSize(8);
         p.setFont(f);

@@ -1,4 +1,5 @@
 #include "ui/textcopier/TextCopier.h"
+#include "core/Product.h"
 #include "core/drop/DropRules.h"
 #include "ui/services/Look.h"
 
@@ -79,7 +80,7 @@ QPixmap picture(TextCopier::Option option)
     return pm;
 }
 
-const QString productTitle = QStringLiteral("Tolvane v3.06b");
+const QString productTitle = product::title();
 
 } // namespace
 

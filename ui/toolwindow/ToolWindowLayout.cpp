@@ -3,8 +3,8 @@
 #include "core/Product.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/services/ClipPlayer.h"
-#include "ui/toolwindow/ToolWindow.h"
 #include "ui/toolwindow/ProgressPanel.h"
+#include "ui/toolwindow/ToolWindow.h"
 #include "ui/widgets/Lamp.h"
 #include "ui/widgets/TFileLabel.h"
 
@@ -265,7 +265,7 @@ void ToolWindow::buildLayout()
 
     m_clr = picture(this, QStringLiteral("CLR"), QColor(235, 235, 235), {10, 432, 16, 16});
     m_clr->setToolTip(QStringLiteral("Execute on-drop \"Enabled\""));
-    m_logo = label(this, QStringLiteral("Logo2"), QStringLiteral("Tolvane"), {32, 426, 150, 26});
+    m_logo = label(this, QStringLiteral("Logo2"), product::name(), {32, 426, 150, 26});
     QFont logoFont(QStringLiteral("Tahoma"), 14, QFont::Bold);
     m_logo->setFont(logoFont);
     m_windowCaption = label(this, QStringLiteral("ToolCaption"), QStringLiteral("Tool Window"),
