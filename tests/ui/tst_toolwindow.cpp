@@ -467,6 +467,19 @@ void TestToolWindow::textsFitTheirControls()
             line->text().endsWith(QChar(0x2026)) ? line->text().chopped(1) : line->text();
         QVERIFY2(t.hintLine().startsWith(shown), qPrintable(line->text()));
     }
+    // The credits a build ends with show whole in their status lines, wrapped where need be.
+    const QList<QPair<const char *, QString>> credits = {
+        {"Msg2", QStringLiteral("Tolvane v3.06b\u00a9 - built with care for your resources")},
+        {"Msg4",
+         QStringLiteral("Kelvadore Inc. - support: see the Tolvane manual, Troubleshooting.")}};
+    for (const auto &[name, text] : credits) {
+        auto *status = child<QLabel>(t, name);
+        const QRect needed = status->fontMetrics().boundingRect(
+            QRect(0, 0, status->contentsRect().width(), 1000), Qt::TextWordWrap, text);
+        QVERIFY2(needed.height() <= status->contentsRect().height() &&
+                     (status->wordWrap() || needed.width() <= status->contentsRect().width()),
+                 name);
+    }
 }
 
 QTEST_MAIN(TestToolWindow)

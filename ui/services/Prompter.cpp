@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -66,6 +67,10 @@ Box Prompter::openFailure(const QString &path)
 Box::Button WidgetPrompter::ask(const Box &box)
 {
     QMessageBox m(box.owner ? box.owner->window() : nullptr);
+    // A box without an owner must not open behind a window that stays on top (the setup
+    // wizard), where nobody could see or click it.
+    if (!box.owner)
+        m.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     m.setWindowTitle(box.caption);
     QString text = box.text;
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -157,12 +162,17 @@ std::optional<QColor> WidgetPrompter::chooseColour(QWidget *owner, const QColor 
 std::optional<QString> WidgetPrompter::inputText(QWidget *owner, const QString &caption,
                                                  const QString &prompt, const QString &initial)
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(owner, caption, prompt, QLineEdit::Normal, initial, &ok);
-    if (!ok)
+    QInputDialog d(owner);
+    d.setWindowTitle(caption);
+    d.setLabelText(prompt);
+    d.setTextValue(initial);
+    // Wide enough for its caption in the title bar, beside the title bar's buttons.
+    QFont titleFont = d.font();
+    titleFont.setBold(true);
+    d.setMinimumWidth(qMin(640, QFontMetrics(titleFont).horizontalAdvance(caption) + 140));
+    if (d.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return d.textValue();
 }
 
 } // namespace tolvane

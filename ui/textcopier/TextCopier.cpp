@@ -4,6 +4,7 @@
 #include "ui/services/Look.h"
 
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -137,6 +138,24 @@ TextCopier::TextCopier(Services &services, QWidget *parent)
     showPicture(Print);
 }
 
+void TextCopier::fitCaption()
+{
+    // Wide enough for the caption beside the title bar's buttons; the icon and the buttons keep
+    // their place at the right edge.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    const int wanted = QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + 140;
+    const int width = qBound(340, wanted, 640);
+    const int shift = width - this->width();
+    if (shift == 0)
+        return;
+    setFixedSize(width, height());
+    for (const char *name : {"CopierIcon", "OkButton", "CancelButton"}) {
+        if (auto *w = findChild<QWidget *>(QString::fromLatin1(name)))
+            w->move(w->x() + shift, w->y());
+    }
+}
+
 void TextCopier::placeBeside(const QPoint &mainWindowPosition)
 {
     move(mainWindowPosition + QPoint(75, 80));
@@ -191,6 +210,7 @@ TextCopier::Option TextCopier::ask(const QString &path)
     m_s.taskbar.set(QStringLiteral("Text File Copier"), QStringLiteral("text"));
     setOption(Print);
     setWindowTitle(captionFor(path));
+    fitCaption();
     exec();
     return option();
 }

@@ -48,6 +48,7 @@ class TextCopier : public QDialog
     void accept() override;
 
   private:
+    void fitCaption();
     void showPicture(Option option);
     void restoreTaskbar();
 

@@ -45,8 +45,10 @@ ProgressPanel::ProgressPanel(QWidget *window, QWidget *optionsPanel)
     auto *rule = new QFrame(m_panel);
     rule->setFrameShape(QFrame::HLine);
     rule->setGeometry(10, 148, 353, 3);
-    m_lines[2] = statusLine(m_panel, QStringLiteral("Msg4"), {10, 154, 353, 16});
-    m_bars[1] = progressBar(m_panel, QStringLiteral("Bar2"), {40, 176, 293, 14});
+    // Two lines for the longer credits, so they are never cut.
+    m_lines[2] = statusLine(m_panel, QStringLiteral("Msg4"), {10, 152, 353, 32});
+    m_lines[2]->setWordWrap(true);
+    m_bars[1] = progressBar(m_panel, QStringLiteral("Bar2"), {40, 186, 293, 14});
     m_closingPanel = new QFrame(m_panel);
     m_closingPanel->setObjectName(QStringLiteral("CloseF"));
     m_closingPanel->setGeometry(98, 18, 176, 56);
