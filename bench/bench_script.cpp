@@ -1,7 +1,7 @@
 // Writes the script for N selected entries (no pauses) and reports time and peak memory.
 // Usage: bench_script [N ...]   default: 2500 5000 10000 20000
-#include "platform/LinuxPlatform.h"
 #include "core/ScriptWriter.h"
+#include "platform/LinuxPlatform.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

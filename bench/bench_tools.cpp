@@ -2,9 +2,9 @@
 // llvm-rc + lld-link run directly on the same input, and prints both times and their ratio.
 // Usage: bench_tools [N [S]]   default: 2000 resources of 105000 bytes (about 210 MB)
 #include "core/LibraryProjectWriter.h"
+#include "core/ScriptWriter.h"
 #include "platform/LinuxPlatform.h"
 #include "tools/brcc32/ScriptCheck.h"
-#include "core/ScriptWriter.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/TextFile.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
-#include "core/TextFile.h"
 
 #include <QLocale>
 #include <QStringList>

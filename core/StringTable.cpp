@@ -1,6 +1,6 @@
 #include "core/StringTable.h"
-#include "platform/Platform.h"
 #include "core/Product.h"
+#include "platform/Platform.h"
 
 namespace tolvane {
 

@@ -67,7 +67,8 @@ struct Options
 
 const char *const description =
     "Builds resources without windows: the windowed program's build engine, with no pauses.\n"
-    "With scripts only, DIR receives the .res beside the script (the windows move the script alone).\n"
+    "With scripts only, DIR receives the .res beside the script (the windows move the script "
+    "alone).\n"
     "\n"
     "INPUT is one project file (.tpf) or a list of resource files. Every file is built, in the\n"
     "file list's order (sorted without regard to case). Settings come from the settings file;\n"

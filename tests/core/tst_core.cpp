@@ -2,7 +2,6 @@
 #include "core/FileTexts.h"
 #include "core/Identifiers.h"
 #include "core/LibraryProjectWriter.h"
-#include "platform/LinuxPlatform.h"
 #include "core/NameChecks.h"
 #include "core/OutputNames.h"
 #include "core/PathLayout.h"
@@ -11,6 +10,7 @@
 #include "core/ResourceKinds.h"
 #include "core/ScriptWriter.h"
 #include "core/StringTable.h"
+#include "platform/LinuxPlatform.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -5,8 +5,8 @@
 #include "ui/searchfilter/SearchFilter.h"
 #include "ui/setup/SetupWizard.h"
 #include "ui/stringtable/StringTableEditor.h"
-#include "ui/toolwindow/ProgressPanel.h"
 #include "ui/textcopier/TextCopier.h"
+#include "ui/toolwindow/ProgressPanel.h"
 #include "ui/toolwindow/ToolWindow.h"
 #include "ui/widgets/TFileLabel.h"
 

@@ -1,7 +1,7 @@
 #include "ui/mainwindow/PropertiesDialog.h"
 #include "core/FileTexts.h"
-#include "platform/Platform.h"
 #include "core/ResourceKinds.h"
+#include "platform/Platform.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>

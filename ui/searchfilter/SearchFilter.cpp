@@ -1,9 +1,9 @@
 #include "ui/searchfilter/SearchFilter.h"
-#include "ui/services/ClipPlayer.h"
 #include "core/FileList.h"
 #include "ui/mainwindow/FileListModel.h"
-#include "ui/services/Look.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/services/ClipPlayer.h"
+#include "ui/services/Look.h"
 #include "ui/toolwindow/ToolWindow.h"
 
 #include <QLabel>

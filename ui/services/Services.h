@@ -1,10 +1,10 @@
 #pragma once
 
 #include "platform/Clock.h"
-#include "ui/services/Pacer.h"
 #include "platform/Platform.h"
-#include "ui/services/Prompter.h"
 #include "settings/SettingsStore.h"
+#include "ui/services/Pacer.h"
+#include "ui/services/Prompter.h"
 #include "ui/services/SoundPlayer.h"
 #include "ui/services/TaskbarIdentity.h"
 
