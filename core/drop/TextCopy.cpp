@@ -33,7 +33,7 @@ TextCopy::Result TextCopy::copy(Platform &platform, const QString &path, const Q
 
 QString TextCopy::nameTakenText(const QString &path)
 {
-    return QStringLiteral("A filename error occurred, while creating: \r") + path.toUpper() +
+    return QStringLiteral("A filename error occurred, while creating: \r") + path +
            QStringLiteral(" !");
 }
 

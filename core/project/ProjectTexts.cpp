@@ -70,8 +70,7 @@ QString replaceQuestion(const QString &fileName)
 QString clearQuestion(const QString &project)
 {
     return QStringLiteral("This will clear the currently loaded project file with contents") + cr +
-           QStringLiteral("from ") + quote + project.toUpper() + quote +
-           QStringLiteral(" continue?");
+           QStringLiteral("from ") + quote + project + quote + QStringLiteral(" continue?");
 }
 
 QString noData(const QString &project)
@@ -94,18 +93,18 @@ QString unreadable(const QString &project)
 
 QString removing(const QString &shortProject, const QString &entry)
 {
-    return QStringLiteral("Removing from list: ") + shortProject.toUpper() + QLatin1Char(' ') +
+    return QStringLiteral("Removing from list: ") + shortProject + QLatin1Char(' ') +
            QFileInfo(entry).fileName();
 }
 
 QString renameFailed(const QString &project)
 {
-    return QStringLiteral("Could not rename file ") + quote + project.toUpper() + quote;
+    return QStringLiteral("Could not rename file ") + quote + project + quote;
 }
 
 QString renamedToBackup(const QString &project)
 {
-    return QStringLiteral("The project file: ") + project.toUpper() + quote + cr +
+    return QStringLiteral("The project file: ") + project + quote + cr +
            QStringLiteral("contained no valid links. Changed file's extension to .BCK");
 }
 
@@ -117,8 +116,7 @@ QString noValidLinks(const QString &shortProject)
 
 QString someInvalid(const QString &shortProject)
 {
-    return QStringLiteral("One or more files from: ") + shortProject.toUpper() +
-           QStringLiteral(" \"") + cr +
+    return QStringLiteral("One or more files from: ") + shortProject + QStringLiteral(" \"") + cr +
            QStringLiteral("contained invalid file links which were not added to the current list.");
 }
 

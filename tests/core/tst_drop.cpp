@@ -292,7 +292,7 @@ void TestDropCore::textCopyRefusesTakenName()
     QCOMPARE(readAll(dir.filePath("unit1.pas")), QByteArray("original source"));
     QCOMPARE(readAll(dir.filePath("unit1.txt")), QByteArray("older text"));
     QCOMPARE(TextCopy::nameTakenText("/src/unit1.pas"),
-             QString("A filename error occurred, while creating: \r/SRC/UNIT1.PAS !"));
+             QString("A filename error occurred, while creating: \r/src/unit1.pas !"));
 }
 
 void TestDropCore::textCopyUnreadableSource()

@@ -237,7 +237,7 @@ void TestProject::backupTaken()
     writeBytes(file, "/gone/a.bmp\r\n");
     writeBytes(dir.filePath("Old.bck"), "earlier backup\r\n");
     const ProjectLoadReport report = ProjectLoad::loadAndSweep(m_platform, file, true);
-    QCOMPARE(report.error, "Could not rename file \"" + file.toUpper() + "\"");
+    QCOMPARE(report.error, "Could not rename file \"" + file + "\"");
     QVERIFY(report.backup.isEmpty());
     // The project stays under its name (holding the repaired, empty list); the old backup is kept.
     QCOMPARE(readAll(file), QByteArray());
@@ -415,14 +415,14 @@ void TestProject::texts_data()
     QTest::newRow("clear question")
         << projecttexts::clearQuestion("/p/Saved.tpf")
         << "This will clear the currently loaded project file with contents\rfrom "
-           "\"/P/SAVED.TPF\" continue?";
+           "\"/p/Saved.tpf\" continue?";
     QTest::newRow("no data") << projecttexts::noData("/p/Saved.tpf")
                              << "File \"Saved.tpf\" contains no data !";
     QTest::newRow("removing") << projecttexts::removing("/p/Saved.tpf", "/art/Logo.bmp")
-                              << "Removing from list: /P/SAVED.TPF Logo.bmp";
+                              << "Removing from list: /p/Saved.tpf Logo.bmp";
     QTest::newRow("some invalid")
         << projecttexts::someInvalid("/p/Saved.tpf")
-        << "One or more files from: /P/SAVED.TPF \"\rcontained invalid file links which were not "
+        << "One or more files from: /p/Saved.tpf \"\rcontained invalid file links which were not "
            "added to the current list.";
     QTest::newRow("dot name") << projecttexts::dotName("proj.tpf")
                               << "Cannot create filename: proj.tpf\rrename the file and try "

@@ -361,8 +361,8 @@ void TestDrop::emptyProjectAsksThenRefuses()
     h.prompter.answers << Box::Button(answer);
     QVERIFY(dropFiles(m, {project}));
     checkBox(h.prompter.boxes.first(), &m, "Tolvane",
-             "This will clear the currently loaded project file with contents\rfrom \"" +
-                 project.toUpper() + "\" continue?",
+             "This will clear the currently loaded project file with contents\rfrom \"" + project +
+                 "\" continue?",
              Box::Question, Box::Yes | Box::No);
     QCOMPARE(m.list().paths(), QStringList{kept});
     if (answer == Box::No) {
@@ -417,7 +417,7 @@ void TestDrop::projectSweep()
             QCOMPARE(readAll(project), (a + "\r\n" + c + "\r\n").toUtf8());
         } else {
             checkBox(b, &m, "Tolvane v3.06b\u00a9",
-                     "One or more files from: " + project.toUpper() +
+                     "One or more files from: " + project +
                          " \"\rcontained invalid file links, which were not added to the current "
                          "list.",
                      Box::Warning, Box::Ok);
@@ -428,7 +428,7 @@ void TestDrop::projectSweep()
     QVERIFY(m.list().paths().isEmpty());
     if (repair) {
         checkBox(b, &m, "Invalid project file...",
-                 "The project file: " + project.toUpper() +
+                 "The project file: " + project +
                      "\"\rcontained no valid links, file's extension changed to .BCK",
                  Box::Information, Box::Ok);
         QVERIFY(!QFile::exists(project));
@@ -452,8 +452,8 @@ void TestDrop::projectBackupNameTaken()
     write(project, (h.path("gone.bmp") + "\r\n").toUtf8());
     write(h.path("old.bck"), "an earlier backup");
     QVERIFY(dropFiles(m, {project}));
-    checkBox(h.prompter.last(), nullptr, "Write Error",
-             "Could not rename file \"" + project.toUpper() + "\"", Box::Error, Box::Ok);
+    checkBox(h.prompter.last(), nullptr, "Write Error", "Could not rename file \"" + project + "\"",
+             Box::Error, Box::Ok);
     QVERIFY(QFile::exists(project));
     QCOMPARE(readAll(h.path("old.bck")), QByteArray("an earlier backup"));
 }
@@ -472,7 +472,7 @@ void TestDrop::sweepAfterBitmapDrop()
     QCOMPARE(m.list().paths(), QStringList{bitmap});
     QCOMPARE(h.prompter.boxes.size(), 1);
     checkBox(h.prompter.last(), &m, "Tolvane v3.06b\u00a9",
-             "One or more files from: " + bitmap.toUpper() +
+             "One or more files from: " + bitmap +
                  " \"\rcontained invalid file links, which were not added to the current list.",
              Box::Warning, Box::Ok);
     // Not a project: the dropped file is only read.
@@ -530,8 +530,7 @@ void TestDrop::textSourceNameTaken()
     write(h.path("unit1.txt"), "notes of my own");
     QVERIFY(dropFiles(m, {unit, h.file("after.bmp")}));
     checkBox(h.prompter.boxes.first(), nullptr, "Error",
-             "A filename error occurred, while creating: \r" + unit.toUpper() + " !", Box::Error,
-             Box::Abort);
+             "A filename error occurred, while creating: \r" + unit + " !", Box::Error, Box::Abort);
     QCOMPARE(readAll(unit), QByteArray("unit unit1;"));
     QCOMPARE(readAll(h.path("unit1.txt")), QByteArray("notes of my own"));
     // The drop goes on with the next path.

@@ -216,7 +216,7 @@ void TestTextCopier::sameChoiceTwiceIsRefused()
     QCOMPARE(h.prompter.boxes.size(), 1);
     const Box b = h.prompter.last();
     QCOMPARE(b.caption, QString("Error"));
-    QCOMPARE(b.text, "A filename error occurred, while creating: \r" + notes.toUpper() + " !");
+    QCOMPARE(b.text, "A filename error occurred, while creating: \r" + notes + " !");
     QCOMPARE(int(b.icon), int(Box::Error));
     QCOMPARE(b.buttons, int(Box::Abort));
     QCOMPARE(readAll(notes), QByteArray("second"));

@@ -266,7 +266,7 @@ bool MainWindow::Drop::handlePath(const QString &path)
             if (s.prompter.ask(&w, product::name(),
                                QStringLiteral("This will clear the currently loaded project file "
                                               "with contents\rfrom \"") +
-                                   path.toUpper() + QStringLiteral("\" continue?"),
+                                   path + QStringLiteral("\" continue?"),
                                Box::Question, Box::Yes | Box::No) != Box::Yes)
                 return false;
         }
@@ -460,7 +460,7 @@ bool MainWindow::Drop::sweep(const QString &last)
         WaitCursor wait;
         for (int row : missing) {
             s.pacer.pause(50);
-            removing->setFileName(QStringLiteral("Removing from list: ") + model.at(row).toUpper());
+            removing->setFileName(QStringLiteral("Removing from list: ") + model.at(row));
         }
         // One removal for the whole walk.
         model.removeRows(QList<int>(missing.rbegin(), missing.rend()));
@@ -496,13 +496,12 @@ bool MainWindow::Drop::report(const QString &last)
             const QString backup = ProjectLoad::backupName(last);
             if (!s.platform.renameFile(last, backup)) {
                 s.prompter.ask(nullptr, QStringLiteral("Write Error"),
-                               QStringLiteral("Could not rename file \"") + last.toUpper() +
-                                   QLatin1Char('"'),
+                               QStringLiteral("Could not rename file \"") + last + QLatin1Char('"'),
                                Box::Error);
                 return false;
             }
             s.prompter.ask(&w, QStringLiteral("Invalid project file..."),
-                           QStringLiteral("The project file: ") + last.toUpper() +
+                           QStringLiteral("The project file: ") + last +
                                QStringLiteral("\"\rcontained no valid links, file's extension "
                                               "changed to .BCK"),
                            Box::Information);
@@ -530,8 +529,7 @@ bool MainWindow::Drop::report(const QString &last)
                        Box::Information);
     } else {
         s.prompter.ask(&w, product::titleCopyright(),
-                       QStringLiteral("One or more files from: ") +
-                           s.platform.shortPath(last).toUpper() +
+                       QStringLiteral("One or more files from: ") + s.platform.shortPath(last) +
                            QStringLiteral(" \"\rcontained invalid file links, which were not "
                                           "added to the current list."),
                        Box::Warning);
