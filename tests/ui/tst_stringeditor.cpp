@@ -53,8 +53,13 @@ void TestStringEditor::createdHidden()
     QCOMPARE(e.field()->text(), QStringLiteral("Enter your text here "));
     for (const char *name : {"Insert", "Done", "Export"})
         QVERIFY2(!child(e, name)->isEnabled(), name);
+    MainWindow &main = h.windows->main();
+    main.move(300, 200);
+    main.show();
     h.windows->main().insertStringTable();
     QVERIFY(e.isVisible());
+    // It opens over the main window, not in a corner of the screen.
+    QVERIFY(main.geometry().contains(e.geometry().center()));
 }
 
 void TestStringEditor::numberingNeverRepeats()

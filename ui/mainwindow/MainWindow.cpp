@@ -555,6 +555,12 @@ void MainWindow::insertStringTable()
 {
     if (!m_editor)
         return;
+    // The first time it opens over the main window, not in a corner of the screen; afterwards
+    // where the user left it.
+    if (!m_editor->isVisible() && !m_editorPlaced) {
+        m_editor->move(geometry().center() - m_editor->rect().center());
+        m_editorPlaced = true;
+    }
     m_editor->open();
 }
 

@@ -184,6 +184,7 @@ class MainWindow : public QWidget, public SettingsTarget
     ToolWindow *m_tool = nullptr;
     QWidget *m_setup = nullptr;
     StringTableEditor *m_editor = nullptr;
+    bool m_editorPlaced = false;
     SearchFilter *m_filter = nullptr;
     FileListModel *m_model = nullptr;
     QListView *m_list = nullptr;
