@@ -2,7 +2,8 @@
 # Builds the fuzz targets (clang, libFuzzer, address and undefined-behaviour sanitizers) into
 # build-fuzz/ and runs each for FUZZ_SECONDS (20 unless told; 0 skips) on its seeds in
 # tests/fuzz/corpus/.
-# Seeds stay as they are; what a run finds goes to a scratch folder, and a crash is kept in
+# The random seed is fixed (FUZZ_SEED, 1 unless told) so that a CI run can be repeated exactly;
+# set another for a longer hunt. Seeds stay as they are; what a run finds goes to a scratch folder, and a crash is kept in
 # build-fuzz/findings/ and fails the script.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -36,8 +37,8 @@ mkdir -p build-fuzz/findings
 for target in script library_project res_file; do
     scratch="$(mktemp -d)"
     echo "== fuzz_$target for ${seconds}s"
-    if ! build-fuzz/tests/fuzz/fuzz_$target -max_total_time="$seconds" -timeout=10 \
-            -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 \
+    if ! build-fuzz/tests/fuzz/fuzz_$target -max_total_time="$seconds" -seed="${FUZZ_SEED:-1}" \
+            -timeout=10 -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 \
             -artifact_prefix=build-fuzz/findings/"$target"- \
             "$scratch" tests/fuzz/corpus/"$target"; then
         rm -rf "$scratch"
