@@ -416,7 +416,7 @@ void TestMainWindow::addFilesExecuteOnLoad()
 void TestMainWindow::fontsFolderWarning()
 {
     Harness h;
-    h.platform.fonts = h.path("fonts");
+    h.platform.fonts = h.path("fonts") + "/"; // as the platform gives it: with its separator
     QDir().mkpath(h.path("fonts"));
     h.createWindows();
     h.prompter.folderVisits << h.path("fonts") << h.path("other");

@@ -24,6 +24,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QScreen>
@@ -578,9 +579,13 @@ void MainWindow::addFiles()
             m_tool->setDropFilterPosition(entry - 1);
     };
     r.folderChanged = [this](const QString &folder) {
-        const QString p = QFileInfo(folder).absoluteFilePath().toUpper();
-        const QString fonts =
-            QFileInfo(m_s.platform.systemFontsFolder()).absoluteFilePath().toUpper();
+        // Compared as folders: the platform gives the fonts folder with its separator, the
+        // dialog without.
+        const auto asFolder = [](const QString &path) {
+            return QDir::cleanPath(QFileInfo(path).absoluteFilePath()).toUpper();
+        };
+        const QString p = asFolder(folder);
+        const QString fonts = asFolder(m_s.platform.systemFontsFolder());
         if (p == fonts) {
             Box b;
             b.caption = product::shortTitleCopyright();
