@@ -1,6 +1,7 @@
 // Times the file list's operations on large lists: adding one by one and all at once, select
 // all, invert, clearing the selected entries and clearing all. Runs offscreen.
 // Usage: bench_filelist [N ...]   default: 5000 10000 20000
+#include "bench/BenchWindows.h"
 #include "core/StringTable.h"
 #include "platform/LinuxPlatform.h"
 #include "ui/Windows.h"
@@ -14,23 +15,6 @@
 #include <cstdio>
 
 using namespace tolvane;
-
-namespace {
-class QuietPrompter : public Prompter
-{
-  public:
-    Box::Button ask(const Box &) override { return Box::No; }
-    OpenFilesResult openFiles(const OpenFilesRequest &) override { return {}; }
-    QString chooseFolder(QWidget *, const QString &, const QString &) override { return {}; }
-    std::optional<QString> saveFile(const SaveFileRequest &) override { return std::nullopt; }
-    std::optional<QColor> chooseColour(QWidget *, const QColor &) override { return std::nullopt; }
-    std::optional<QString> inputText(QWidget *, const QString &, const QString &,
-                                     const QString &) override
-    {
-        return std::nullopt;
-    }
-};
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -46,17 +30,9 @@ int main(int argc, char **argv)
                 "invert", "clear sel", "clear all");
     for (int n : sizes) {
         QTemporaryDir dir;
-        LinuxPlatform platform;
-        Registry registry(dir.filePath(QStringLiteral("r.reg")));
-        SettingsStore settings(registry);
-        QuietPrompter prompter;
         InstantPacer pacer;
-        RecordingSoundPlayer sound;
-        TaskbarIdentity taskbar;
-        Clock clock;
-        StringTable strings;
-        Services services{platform, settings, prompter, pacer, sound, taskbar, clock, strings};
-        Windows windows(services);
+        bench::BenchWindows bench(dir.filePath(QStringLiteral("r.reg")), pacer, Box::No);
+        Windows &windows = bench.windows;
         MainWindow &m = windows.main();
         m.show();
         QStringList paths;

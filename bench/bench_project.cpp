@@ -2,6 +2,7 @@
 // load can cost: reading the file and checking each path once. Reports both times and the ratio,
 // for the core's load (with the repair write-back) and for the main window's load command.
 // Usage: bench_project [N [PERCENT_MISSING]]   default: 100000 10
+#include "bench/BenchWindows.h"
 #include "core/ProjectFile.h"
 #include "core/StringTable.h"
 #include "core/project/ProjectLoad.h"
@@ -23,19 +24,6 @@
 using namespace tolvane;
 
 namespace {
-class QuietPrompter : public Prompter
-{
-  public:
-    Box::Button ask(const Box &) override { return Box::Ok; }
-    OpenFilesResult openFiles(const OpenFilesRequest &) override { return {}; }
-    QString chooseFolder(QWidget *, const QString &, const QString &) override { return {}; }
-    std::optional<QColor> chooseColour(QWidget *, const QColor &) override { return std::nullopt; }
-    std::optional<QString> inputText(QWidget *, const QString &, const QString &,
-                                     const QString &) override
-    {
-        return std::nullopt;
-    }
-};
 
 // The floor: read the bytes, split the lines, ask for each path once.
 int readAndCheck(const QString &project)
@@ -100,16 +88,9 @@ int main(int argc, char **argv)
     const ProjectLoadReport report = ProjectLoad::loadAndSweep(platform, coreProject, true);
     const double coreMs = t.nsecsElapsed() / 1e6;
 
-    Registry registry(dir.filePath(QStringLiteral("r.reg")));
-    SettingsStore settings(registry);
-    QuietPrompter prompter;
     InstantPacer pacer;
-    RecordingSoundPlayer sound;
-    TaskbarIdentity taskbar;
-    Clock clock;
-    StringTable strings;
-    Services services{platform, settings, prompter, pacer, sound, taskbar, clock, strings};
-    Windows windows(services);
+    bench::BenchWindows bench(dir.filePath(QStringLiteral("r.reg")), pacer, Box::Ok);
+    Windows &windows = bench.windows;
     MainWindow &m = windows.main();
     m.show();
     windows.tool().findChild<QCheckBox *>(QStringLiteral("Cx14"))->setChecked(true);

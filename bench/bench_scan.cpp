@@ -3,6 +3,7 @@
 // order), and the main window's scan with its panel, painting once per screen refresh. Wall time
 // and processor time (user + system) are given; on a busy machine the latter is the steadier.
 // Usage: bench_scan [FILES ...]   default: 10000 100000; 100 files per folder, in groups of 10.
+#include "bench/BenchWindows.h"
 #include "core/FileList.h"
 #include "core/StringTable.h"
 #include "core/drop/DropList.h"
@@ -27,25 +28,6 @@
 using namespace tolvane;
 
 namespace {
-class QuietPrompter : public Prompter
-{
-  public:
-    Box::Button ask(const Box &) override
-    {
-        ++asked;
-        return Box::Ok;
-    }
-    OpenFilesResult openFiles(const OpenFilesRequest &) override { return {}; }
-    QString chooseFolder(QWidget *, const QString &, const QString &) override { return {}; }
-    std::optional<QString> saveFile(const SaveFileRequest &) override { return std::nullopt; }
-    std::optional<QColor> chooseColour(QWidget *, const QColor &) override { return std::nullopt; }
-    std::optional<QString> inputText(QWidget *, const QString &, const QString &,
-                                     const QString &) override
-    {
-        return std::nullopt;
-    }
-    int asked = 0;
-};
 
 // What the main window does for each file, without its windows.
 class Collector : public ScanListener
@@ -140,16 +122,9 @@ int main(int argc, char **argv)
             std::stable_sort(found.begin(), found.end(), FileList::lessThan);
         });
 
-        Registry registry(dir.filePath(QStringLiteral("r.reg")));
-        SettingsStore settings(registry);
-        QuietPrompter prompter;
         Pacer pacer;
-        RecordingSoundPlayer sound;
-        TaskbarIdentity taskbar;
-        Clock clock;
-        StringTable strings;
-        Services services{platform, settings, prompter, pacer, sound, taskbar, clock, strings};
-        Windows windows(services);
+        bench::BenchWindows bench(dir.filePath(QStringLiteral("r.reg")), pacer, Box::Ok);
+        Windows &windows = bench.windows;
         MainWindow &m = windows.main();
         windows.tool().findChild<QCheckBox *>(QStringLiteral("Rfx"))->setChecked(true);
         m.show();
@@ -163,10 +138,10 @@ int main(int argc, char **argv)
         for (int i = 0; i < 100; ++i)
             perFolder += i % 8 != 7;
         const int expected = n / 100 * perFolder;
-        if (found.size() != expected || m.list().count() != expected || prompter.asked != 0)
+        if (found.size() != expected || m.list().count() != expected || bench.prompter.asked != 0)
             std::printf("unexpected: %lld and %d entries of %d, %d boxes\n",
                         static_cast<long long>(found.size()), m.list().count(), expected,
-                        prompter.asked);
+                        bench.prompter.asked);
         std::printf("%7d %7d | %7.0fms %7.0fms | %7.0fms %7.0fms %5.2f | %7.0fms %7.0fms %5.2f\n",
                     n, n / 100, find.wall, find.cpu, core.wall, core.cpu, core.cpu / find.cpu,
                     window.wall, window.cpu, window.cpu / find.cpu);
