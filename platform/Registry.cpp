@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QStandardPaths>
 #include <QThread>
 #include <cctype>
 #include <sys/stat.h>
@@ -165,6 +166,13 @@ Registry::Registry(const QString &filePath) : m_filePath(filePath)
 }
 
 Registry::~Registry() = default;
+
+QString Registry::userFile()
+{
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QDir(config.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : config)
+        .filePath(QStringLiteral("Tolvane/registry.reg"));
+}
 
 QString Registry::rootName(RegRoot root)
 {

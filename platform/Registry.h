@@ -76,6 +76,9 @@ class Registry
     bool deleteValue(RegRoot root, const QString &path, const QString &name);
 
     static QString rootName(RegRoot root);
+    // The user's own settings file, in the configuration folder: the windows and the headless
+    // build share it.
+    static QString userFile();
 
   private:
     struct Entry

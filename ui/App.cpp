@@ -10,9 +10,7 @@
 #include "ui/toolwindow/ToolWindow.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QScreen>
-#include <QStandardPaths>
 
 static void initResources()
 {
@@ -33,12 +31,6 @@ class DesktopPlatform : public LinuxPlatform
     }
 };
 
-QString defaultRegistryFile()
-{
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QDir(config.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : config)
-        .filePath(QStringLiteral("Tolvane/registry.reg"));
-}
 } // namespace
 
 struct App::Parts
@@ -62,7 +54,7 @@ struct App::Parts
 };
 
 App::App(const QString &registryFile)
-    : m(std::make_unique<Parts>(registryFile.isEmpty() ? defaultRegistryFile() : registryFile))
+    : m(std::make_unique<Parts>(registryFile.isEmpty() ? Registry::userFile() : registryFile))
 {
     initResources();
     // One look on every desktop: the layouts are drawn to fixed sizes.

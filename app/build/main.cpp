@@ -7,8 +7,6 @@
 #include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QStandardPaths>
 
 using namespace tolvane;
 
@@ -35,13 +33,8 @@ int main(int argc, char **argv)
     }
 
     QString registryFile = parsed.line.registryFile;
-    if (registryFile.isEmpty()) {
-        const QString config =
-            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-        registryFile =
-            QDir(config.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : config)
-                .filePath(QStringLiteral("Tolvane/registry.reg"));
-    }
+    if (registryFile.isEmpty())
+        registryFile = Registry::userFile();
     Registry registry(registryFile);
     if (!registry.problem().isEmpty())
         fprintf(stderr, "tolvane-build: %s\n", qPrintable(registry.problem()));
