@@ -1,4 +1,5 @@
 #include "core/ProjectFile.h"
+#include "core/build/BuildChecks.h"
 #include "platform/Platform.h"
 
 #include <QFile>
@@ -7,16 +8,14 @@ namespace tolvane {
 
 WriteResult ProjectFile::write(const QString &filePath, const QStringList &paths)
 {
-    for (const QString &p : paths) {
-        if (p.contains(QLatin1Char('\r')) || p.contains(QLatin1Char('\n')) ||
-            p.contains(QChar(0))) {
-            return WriteResult::failure(
-                QStringLiteral("The path \"%1\" holds a line break and cannot be stored in a "
-                               "project file.")
-                    .arg(QString(p)
-                             .replace(QLatin1Char('\r'), QLatin1Char(' '))
-                             .replace(QLatin1Char('\n'), QLatin1Char(' '))));
-        }
+    const int broken = buildchecks::firstPathWithLineBreak(paths);
+    if (broken >= 0) {
+        return WriteResult::failure(
+            QStringLiteral("The path \"%1\" holds a line break and cannot be stored in a "
+                           "project file.")
+                .arg(QString(paths.at(broken))
+                         .replace(QLatin1Char('\r'), QLatin1Char(' '))
+                         .replace(QLatin1Char('\n'), QLatin1Char(' '))));
     }
     return TextFile::write(filePath, paths);
 }
