@@ -33,7 +33,8 @@ bool AtomicFile::write(const QString &path, const QByteArray &bytes, QString *wh
         return fail(file, why, file.errorString());
     if (!file.commit()) {
         if (why)
-            *why = file.errorString();
+            *why =
+                file.errorString().isEmpty() ? QStringLiteral("write failed") : file.errorString();
         return false;
     }
     return true;

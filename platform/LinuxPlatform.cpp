@@ -1,4 +1,5 @@
 #include "platform/LinuxPlatform.h"
+#include "platform/AtomicFile.h"
 #include "platform/ToolRunner.h"
 
 #include <QCoreApplication>
@@ -133,12 +134,8 @@ bool LinuxPlatform::createFolder(const QString &path)
 
 QString LinuxPlatform::writeFile(const QString &path, const QByteArray &data)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(data) != data.size() || !file.commit())
-        return file.errorString();
-    return QString();
+    QString why;
+    return AtomicFile::write(path, data, &why) ? QString() : why;
 }
 
 QString LinuxPlatform::resolvedPath(const QString &path)
