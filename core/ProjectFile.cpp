@@ -1,5 +1,5 @@
 #include "core/ProjectFile.h"
-#include "core/build/BuildChecks.h"
+#include "core/engine/BuildChecks.h"
 #include "platform/Platform.h"
 
 #include <QFile>

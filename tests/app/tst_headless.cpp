@@ -1,6 +1,6 @@
 // tolvane-build, run as a program: its options, its questions, its failures and what it leaves.
-#include "app/build/CommandLine.h"
-#include "app/build/ConsoleReporter.h"
+#include "app/headless/CommandLine.h"
+#include "app/headless/ConsoleReporter.h"
 #include "platform/Registry.h"
 #include "tests/tools/Corpus.h"
 

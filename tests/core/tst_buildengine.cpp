@@ -1,6 +1,6 @@
 #include "core/NameChecks.h"
-#include "core/build/BuildChecks.h"
-#include "core/build/BuildEngine.h"
+#include "core/engine/BuildChecks.h"
+#include "core/engine/BuildEngine.h"
 #include "platform/Clock.h"
 #include "platform/LinuxPlatform.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/build/BuildEngine.h"
+#include "core/engine/BuildEngine.h"
 #include "ui/services/Services.h"
 
 #include <QObject>

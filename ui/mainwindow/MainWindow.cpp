@@ -5,7 +5,7 @@
 #include "core/NameChecks.h"
 #include "core/Product.h"
 #include "core/StringTable.h"
-#include "core/build/BuildChecks.h"
+#include "core/engine/BuildChecks.h"
 #include "ui/mainwindow/FileListModel.h"
 #include "ui/mainwindow/PropertiesDialog.h"
 #include "ui/searchfilter/SearchFilter.h"

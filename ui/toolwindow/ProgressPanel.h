@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/build/BuildReporter.h"
+#include "core/engine/BuildReporter.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "core/build/BuildFailure.h"
+#include "core/engine/BuildFailure.h"
 
 namespace tolvane::buildfailure {
 

@@ -1,4 +1,4 @@
-#include "app/build/CommandLine.h"
+#include "app/headless/CommandLine.h"
 #include "core/Identifiers.h"
 
 #include <QCommandLineParser>

@@ -1,6 +1,6 @@
 // tolvane-build: the build of the windowed program, without windows, for build servers.
-#include "app/build/CommandLine.h"
-#include "app/build/HeadlessBuild.h"
+#include "app/headless/CommandLine.h"
+#include "app/headless/HeadlessBuild.h"
 #include "platform/Clock.h"
 #include "platform/LinuxPlatform.h"
 #include "platform/Registry.h"

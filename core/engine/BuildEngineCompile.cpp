@@ -4,7 +4,7 @@
 #include "core/FileTexts.h"
 #include "core/LibraryProjectWriter.h"
 #include "core/Product.h"
-#include "core/build/BuildEngine.h"
+#include "core/engine/BuildEngine.h"
 #include "platform/Platform.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/build/BuildMessage.h"
+#include "core/engine/BuildMessage.h"
 
 #include <QString>
 #include <QVariant>

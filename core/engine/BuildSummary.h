@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/OutputNames.h"
-#include "core/build/BuildFailure.h"
+#include "core/engine/BuildFailure.h"
 
 #include <QStringList>
 #include <optional>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/ScriptWriter.h"
-#include "core/build/BuildOptions.h"
-#include "core/build/BuildReporter.h"
-#include "core/build/BuildSummary.h"
+#include "core/engine/BuildOptions.h"
+#include "core/engine/BuildReporter.h"
+#include "core/engine/BuildSummary.h"
 
 #include <QStringList>
 

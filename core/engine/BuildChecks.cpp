@@ -1,4 +1,4 @@
-#include "core/build/BuildChecks.h"
+#include "core/engine/BuildChecks.h"
 #include "platform/Platform.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/build/CommandLine.h"
+#include "app/headless/CommandLine.h"
 
 #include <QString>
 #include <cstdio>

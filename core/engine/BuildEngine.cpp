@@ -1,9 +1,9 @@
-#include "core/build/BuildEngine.h"
+#include "core/engine/BuildEngine.h"
 #include "core/BuildTexts.h"
 #include "core/Identifiers.h"
 #include "core/NameChecks.h"
 #include "core/Product.h"
-#include "core/build/BuildChecks.h"
+#include "core/engine/BuildChecks.h"
 #include "platform/Platform.h"
 
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/build/ConsoleReporter.h"
+#include "app/headless/ConsoleReporter.h"
 
 #include <QRegularExpression>
 
