@@ -75,28 +75,28 @@ void ConsoleReporter::clearLast()
     m_lastAnswer = Ok;
 }
 
-BuildReporter::Answer ConsoleReporter::ask(const BuildMessage &message)
+BuildReporter::Answer ConsoleReporter::ask(const Message &message)
 {
     const QString caption =
         message.caption.isEmpty() ? QString() : message.caption + QStringLiteral(": ");
-    const bool question = message.buttons & (BuildMessage::Yes | BuildMessage::No);
+    const bool question = message.buttons & (Message::Yes | Message::No);
     if (!question) {
         say(caption + oneLine(message.text));
-        if (message.icon == BuildMessage::Icon::Error ||
-            message.icon == BuildMessage::Icon::Warning || message.buttons & BuildMessage::Abort)
+        if (message.icon == Message::Icon::Error || message.icon == Message::Icon::Warning ||
+            message.buttons & Message::Abort)
             m_lastStop = message.id;
-        return message.buttons & BuildMessage::Abort ? Abort : Ok;
+        return message.buttons & Message::Abort ? Abort : Ok;
     }
     m_lastQuestion = message.id;
     // Every question of the build goes on with "Yes"; "No" or "Abort" stops it.
-    if (m_yes && (message.buttons & BuildMessage::Yes)) {
+    if (m_yes && (message.buttons & Message::Yes)) {
         say(caption + oneLine(message.text) + QStringLiteral(" [Yes: --yes]"));
         return m_lastAnswer = Yes;
     }
     say(caption + oneLine(message.text));
     say(QStringLiteral("stopped at this question; --yes answers it with \"Yes\""));
     m_lastStop = message.id;
-    return m_lastAnswer = (message.buttons & BuildMessage::No) ? No : Abort;
+    return m_lastAnswer = (message.buttons & Message::No) ? No : Abort;
 }
 
 } // namespace tolvane::headless

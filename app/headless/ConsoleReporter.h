@@ -16,7 +16,7 @@ class ConsoleReporter : public BuildReporter
   public:
     ConsoleReporter(bool yes, bool quiet, FILE *stream = stderr);
 
-    Answer ask(const BuildMessage &message) override;
+    Answer ask(const Message &message) override;
     void pause(int) override {}
     void playSound(const QString &) override {}
 
@@ -38,8 +38,8 @@ class ConsoleReporter : public BuildReporter
     void settingChanged(Setting, const QVariant &) override {}
 
     // The last box that stopped the build or reported a failure, and what was answered.
-    std::optional<BuildMessage::Id> lastStop() const { return m_lastStop; }
-    std::optional<BuildMessage::Id> lastQuestion() const { return m_lastQuestion; }
+    std::optional<Message::Id> lastStop() const { return m_lastStop; }
+    std::optional<Message::Id> lastQuestion() const { return m_lastQuestion; }
     Answer lastAnswer() const { return m_lastAnswer; }
     void clearLast();
 
@@ -58,8 +58,8 @@ class ConsoleReporter : public BuildReporter
     bool m_quiet;
     FILE *m_stream;
     QString m_lastStage;
-    std::optional<BuildMessage::Id> m_lastStop;
-    std::optional<BuildMessage::Id> m_lastQuestion;
+    std::optional<Message::Id> m_lastStop;
+    std::optional<Message::Id> m_lastQuestion;
     Answer m_lastAnswer = Ok;
 };
 

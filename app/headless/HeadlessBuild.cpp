@@ -20,7 +20,7 @@ namespace tolvane::headless {
 
 namespace {
 
-using Id = BuildMessage::Id;
+using Id = Message::Id;
 
 // The settings of the settings file, or those of a fresh installation when it has none.
 class Settings

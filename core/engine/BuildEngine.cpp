@@ -22,7 +22,7 @@ BuildEngine::BuildEngine(Platform &platform, const Clock &clock, BuildReporter &
 BuildReporter::Answer BuildEngine::ask(Id id, Owner owner, const QString &caption,
                                        const QString &text, Icon icon, int buttons)
 {
-    BuildMessage m;
+    Message m;
     m.id = id;
     m.owner = owner;
     m.caption = caption;
@@ -105,7 +105,7 @@ bool BuildEngine::prepare()
                                "table\rconstants. When calling ResIDs from the resource, one or "
                                "more\rnumbers will be identical. Would you like to use a default "
                                "instead?"),
-                Icon::Warning, BuildMessage::Yes | BuildMessage::Abort) != BuildReporter::Yes)
+                Icon::Warning, Message::Yes | Message::Abort) != BuildReporter::Yes)
             return false;
         m_reporter.fileList(BuildReporter::ListAction::HideResIdBanner);
         m_options.prefixPosition = 0;
@@ -118,7 +118,7 @@ bool BuildEngine::prepare()
             setExecuteOnLoad(false);
             if (ask(Id::EmptyFile, Owner::None, QStringLiteral("Warning"),
                     buildtexts::zeroByteQuestion(m_entries.at(empty).path), Icon::Warning,
-                    BuildMessage::Yes | BuildMessage::No) == BuildReporter::Yes) {
+                    Message::Yes | Message::No) == BuildReporter::Yes) {
                 if (m_entries.size() > 1) {
                     m_entries.removeAt(empty);
                     m_reporter.fileList(BuildReporter::ListAction::RemoveEntry, empty);
@@ -138,7 +138,7 @@ bool BuildEngine::prepare()
                                "prevent\rthe file(s) .RC .PAS. DPR, to copy as Plain Text when "
                                "dragged onto\rthe program. Its recommended to rename one of the "
                                "fields..continue?"),
-                Icon::Warning, BuildMessage::Yes | BuildMessage::No) != BuildReporter::Yes)
+                Icon::Warning, Message::Yes | Message::No) != BuildReporter::Yes)
             return false;
     }
 
@@ -163,7 +163,7 @@ bool BuildEngine::prepare()
         if (ask(Id::RemoveUnselected, Owner::None, QStringLiteral("Confirm"),
                 QStringLiteral("Would you like to remove the unselected\rfiles from the list, "
                                "before this script is written?"),
-                Icon::Question, BuildMessage::Yes | BuildMessage::No) == BuildReporter::Yes)
+                Icon::Question, Message::Yes | Message::No) == BuildReporter::Yes)
             removeUnselected();
     }
 

@@ -29,9 +29,9 @@ class BuildEngine
     QString capturedOutput() const { return m_captured; }
 
   private:
-    using Icon = BuildMessage::Icon;
-    using Owner = BuildMessage::Owner;
-    using Id = BuildMessage::Id;
+    using Icon = Message::Icon;
+    using Owner = Message::Owner;
+    using Id = Message::Id;
     using Line = BuildReporter::Line;
     using Bar = BuildReporter::Bar;
     using Panel = BuildReporter::Panel;
@@ -57,7 +57,7 @@ class BuildEngine
     void removeWorkingOutputs();
 
     BuildReporter::Answer ask(Id id, Owner owner, const QString &caption, const QString &text,
-                              Icon icon, int buttons = BuildMessage::Ok);
+                              Icon icon, int buttons = Message::Ok);
     void line(Line l, const QString &text) { m_reporter.setLine(l, text); }
     void setBar(Bar bar, int value);
     void setBarMaximum(Bar bar, int maximum);

@@ -244,7 +244,7 @@ void BuildEngine::fileSummary()
                                  m_summary.librarySize, m_summary.projectSize},
                                 FileTexts::totalSizeText(m_summary.total), files.script);
     if (ask(Id::FileSummary, Owner::ToolWindow, QStringLiteral("File Summary"), text,
-            Icon::Information, BuildMessage::Yes | BuildMessage::No) == BuildReporter::Yes)
+            Icon::Information, Message::Yes | Message::No) == BuildReporter::Yes)
         printScript(moved.value(0).isEmpty() ? n.destinationScript : moved.value(0));
 }
 
@@ -306,7 +306,7 @@ void BuildEngine::compileFailure(BuildFailure failure, const QString &program, i
     // nothing is described by how it ended.
     const bool ran = failure == BuildFailure::ResourceCompileError ||
                      failure == BuildFailure::LibraryCompileError;
-    BuildMessage box;
+    Message box;
     box.id = Id::CompileError;
     box.caption = buildfailure::caption(failure);
     box.text = ran && m_captured.trimmed().isEmpty() ? buildtexts::silentTool(program, exitCode)
@@ -346,7 +346,7 @@ void BuildEngine::spaceFailure()
         buildtexts::spaceFailure(m_summary.names.destinationFolder,
                                  FileTexts::totalSizeText(m_summary.total),
                                  FileTexts::totalSizeText(m_freeBefore)),
-        Icon::Warning, BuildMessage::Abort);
+        Icon::Warning, Message::Abort);
     m_reporter.pause(1000);
     line(Line::Msg3, QString());
     line(Line::Msg4, QStringLiteral("Press the close button to reset application!"));

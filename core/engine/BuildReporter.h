@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/engine/BuildMessage.h"
+#include "core/Message.h"
 
 #include <QString>
 #include <QVariant>
@@ -62,15 +62,15 @@ class BuildReporter
     };
     enum Answer
     {
-        Ok = BuildMessage::Ok,
-        Yes = BuildMessage::Yes,
-        No = BuildMessage::No,
-        Abort = BuildMessage::Abort
+        Ok = Message::Ok,
+        Yes = Message::Yes,
+        No = Message::No,
+        Abort = Message::Abort
     };
 
     virtual ~BuildReporter() = default;
 
-    virtual Answer ask(const BuildMessage &message) = 0;
+    virtual Answer ask(const Message &message) = 0;
     // A fixed pause that paces the display.
     virtual void pause(int ms) = 0;
     virtual void playSound(const QString &name) = 0;

@@ -244,13 +244,13 @@ void TestHeadless::questionsStopUnlessYes_data()
     QTest::addColumn<int>("buttons");
     QTest::addColumn<bool>("yes");
     QTest::addColumn<int>("answer");
-    const int yesNo = BuildMessage::Yes | BuildMessage::No;
-    const int yesAbort = BuildMessage::Yes | BuildMessage::Abort;
+    const int yesNo = Message::Yes | Message::No;
+    const int yesAbort = Message::Yes | Message::Abort;
     QTest::newRow("yes/no, asked to go on") << yesNo << true << int(BuildReporter::Yes);
     QTest::newRow("yes/no, not asked") << yesNo << false << int(BuildReporter::No);
     QTest::newRow("yes/abort, asked to go on") << yesAbort << true << int(BuildReporter::Yes);
     QTest::newRow("yes/abort, not asked") << yesAbort << false << int(BuildReporter::Abort);
-    QTest::newRow("a box is only shown") << int(BuildMessage::Ok) << true << int(BuildReporter::Ok);
+    QTest::newRow("a box is only shown") << int(Message::Ok) << true << int(BuildReporter::Ok);
 }
 
 void TestHeadless::questionsStopUnlessYes()
@@ -260,8 +260,8 @@ void TestHeadless::questionsStopUnlessYes()
     QFETCH(int, answer);
     FILE *sink = fopen("/dev/null", "w");
     ConsoleReporter reporter(yes, false, sink);
-    BuildMessage m;
-    m.id = BuildMessage::Id::SameNames;
+    Message m;
+    m.id = Message::Id::SameNames;
     m.caption = "Warning";
     m.text = "continue?";
     m.buttons = buttons;

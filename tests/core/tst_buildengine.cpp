@@ -22,7 +22,7 @@ const QString bin = QStringLiteral(TOOLCHAIN_BIN);
 class RecordingReporter : public BuildReporter
 {
   public:
-    Answer ask(const BuildMessage &m) override
+    Answer ask(const Message &m) override
     {
         messages << m;
         events << QStringLiteral("ask ") + m.caption;
@@ -66,16 +66,16 @@ class RecordingReporter : public BuildReporter
         settings[int(setting)] = value;
     }
 
-    const BuildMessage *message(BuildMessage::Id id) const
+    const Message *message(Message::Id id) const
     {
-        for (const BuildMessage &m : messages)
+        for (const Message &m : messages)
             if (m.id == id)
                 return &m;
         return nullptr;
     }
 
     QQueue<Answer> answers;
-    QList<BuildMessage> messages;
+    QList<Message> messages;
     QStringList events;
     QString lines[3];
     int bars[2] = {0, 0};
@@ -361,7 +361,7 @@ void TestBuildEngine::failureCodes()
     QVERIFY(s.failure.has_value());
     QTEST(int(*s.failure), "failure");
     QVERIFY(s.errorFlag);
-    const BuildMessage *box = b.reporter.message(BuildMessage::Id::CompileError);
+    const Message *box = b.reporter.message(Message::Id::CompileError);
     QVERIFY(box);
     QTEST(box->caption, "caption");
     QCOMPARE(box->windowsDisabled, which == 1);
@@ -396,7 +396,7 @@ void TestBuildEngine::silentCompilerSaysHowItEnded()
     Bench b;
     b.options.compiler2 = executable(b.path("tools/cc"), script);
     b.run();
-    const BuildMessage *box = b.reporter.message(BuildMessage::Id::CompileError);
+    const Message *box = b.reporter.message(Message::Id::CompileError);
     QVERIFY(box);
     QCOMPARE(box->caption, QStringLiteral("Tolvane Build error 834D"));
     QTEST(box->text, "text");
@@ -427,9 +427,9 @@ void TestBuildEngine::failedMoveKeepsOutputs()
     QCOMPARE(b.files("prog"), kept);
     QCOMPARE(b.files("dest"), vanish ? QStringList() : QStringList({"Art.rc"}));
     QVERIFY(readAll(b.path("prog/ArtLib.dll")).startsWith("MZ"));
-    const BuildMessage *box = b.reporter.message(BuildMessage::Id::MoveFailed);
+    const Message *box = b.reporter.message(Message::Id::MoveFailed);
     QVERIFY(box);
-    QCOMPARE(box->icon, BuildMessage::Icon::Error);
+    QCOMPARE(box->icon, Message::Icon::Error);
     QVERIFY(box->text.startsWith("Could not move the project files to " + b.path("dest") + "/"));
     for (const QString &name : kept)
         QVERIFY2(box->text.contains("\r" + b.path("prog/" + name)), qPrintable(name));
@@ -448,7 +448,7 @@ void TestBuildEngine::scriptsOnlyFailedMoveKeepsScript()
     QCOMPARE(s.end, BuildSummary::End::MoveFailed);
     QCOMPARE(b.files("prog"), QStringList({"Art.rc"}));
     QVERIFY(readAll(b.path("prog/Art.rc")).contains("A2 BITMAP"));
-    QVERIFY(b.reporter.message(BuildMessage::Id::MoveFailed));
+    QVERIFY(b.reporter.message(Message::Id::MoveFailed));
     QVERIFY(!b.reporter.title.contains("Complete"));
 }
 
@@ -462,7 +462,7 @@ void TestBuildEngine::summaryNamesMovedFiles()
     b.reporter.answers << BuildReporter::Yes;
     const BuildSummary s = b.run();
     QCOMPARE(s.end, BuildSummary::End::Compiled);
-    const BuildMessage *box = b.reporter.message(BuildMessage::Id::FileSummary);
+    const Message *box = b.reporter.message(Message::Id::FileSummary);
     QVERIFY(box);
     const qint64 script = QFileInfo(b.path("dest/Art (2).rc")).size();
     const qint64 library = QFileInfo(b.path("dest/ArtLib (2).dll")).size();
@@ -489,7 +489,7 @@ void TestBuildEngine::projectNotWrittenIsReported()
     QVERIFY(s.errorFlag);
     QCOMPARE(b.reporter.messages.size(), 1);
     QCOMPARE(b.reporter.messages.first().text, "Cannot create file " + b.path("prog/ArtLib.dpr"));
-    QCOMPARE(b.reporter.messages.first().icon, BuildMessage::Icon::Error);
+    QCOMPARE(b.reporter.messages.first().icon, Message::Icon::Error);
     QVERIFY(b.platform.toolCalls.isEmpty());
     // The build ends where the file could not be made; what it made stays.
     QVERIFY(readAll(b.path("prog/Art.rc")).contains("A2 BITMAP"));
@@ -527,7 +527,7 @@ void TestBuildEngine::unsafeNames()
     const BuildSummary s = b.run();
     QCOMPARE(s.end, BuildSummary::End::Stopped);
     QCOMPARE(b.reporter.messages.size(), 1);
-    QCOMPARE(b.reporter.messages.first().id, BuildMessage::Id::BadName);
+    QCOMPARE(b.reporter.messages.first().id, Message::Id::BadName);
     QVERIFY2(b.reporter.messages.first().text.contains("cannot be used as a file name"),
              qPrintable(b.reporter.messages.first().text));
     QCOMPARE(readAll(b.path("outside/victim.dpr")), QByteArray("user's project"));
@@ -546,7 +546,7 @@ void TestBuildEngine::pathWithLineBreak()
     b.entries.insert(1, ListEntry{odd, true});
     const BuildSummary s = b.run();
     QCOMPARE(s.end, BuildSummary::End::Stopped);
-    const BuildMessage *box = b.reporter.message(BuildMessage::Id::BadPath);
+    const Message *box = b.reporter.message(Message::Id::BadPath);
     QVERIFY(box);
     QCOMPARE(box->text, "The path \"" + b.path("art/two lines.bmp") +
                             "\" holds a line break and cannot be written to a resource script. "
@@ -603,10 +603,10 @@ void TestBuildEngine::spaceCheck()
     if (!fails)
         return;
     QVERIFY(!s.errorFlag);
-    const BuildMessage *box = b.reporter.message(BuildMessage::Id::SpaceFailure);
+    const Message *box = b.reporter.message(Message::Id::SpaceFailure);
     QVERIFY(box);
-    QCOMPARE(box->owner, BuildMessage::Owner::BesideToolWindow);
-    QCOMPARE(box->buttons, int(BuildMessage::Abort));
+    QCOMPARE(box->owner, Message::Owner::BesideToolWindow);
+    QCOMPARE(box->buttons, int(Message::Abort));
     QVERIFY(box->text.startsWith("Not enough space on target drive " + b.path("dest") +
                                  ", to move project files!\r"));
     QCOMPARE(b.reporter.events.filter("sound").first(), QStringLiteral("sound A2"));
@@ -689,17 +689,17 @@ void TestBuildEngine::equalNames()
     b.options.scriptsOnly = scriptsOnly;
     b.reporter.answers << BuildReporter::No;
     const BuildSummary s = b.run();
-    QCOMPARE(b.reporter.message(BuildMessage::Id::SameNames) != nullptr, asked);
+    QCOMPARE(b.reporter.message(Message::Id::SameNames) != nullptr, asked);
     if (!asked) {
         QCOMPARE(s.end, BuildSummary::End::ScriptsOnly);
         return;
     }
-    const BuildMessage *box = b.reporter.message(BuildMessage::Id::SameNames);
+    const Message *box = b.reporter.message(Message::Id::SameNames);
     QCOMPARE(box->text, QStringLiteral("The current script and library names are identical. This "
                                        "will prevent\rthe file(s) .RC .PAS. DPR, to copy as Plain "
                                        "Text when dragged onto\rthe program. Its recommended to "
                                        "rename one of the fields..continue?"));
-    QCOMPARE(box->buttons, int(BuildMessage::Yes | BuildMessage::No));
+    QCOMPARE(box->buttons, int(Message::Yes | Message::No));
     QCOMPARE(s.end, BuildSummary::End::Stopped);
     QCOMPARE(b.files("dest"), QStringList());
 }
@@ -713,8 +713,8 @@ void TestBuildEngine::missingDestination()
     QCOMPARE(b.reporter.messages.size(), 2);
     QCOMPARE(b.reporter.messages.at(0).text,
              QStringLiteral("No destination directory specified...assuming current!"));
-    QCOMPARE(b.reporter.messages.at(0).owner, BuildMessage::Owner::MainWindow);
-    QCOMPARE(b.reporter.messages.at(1).icon, BuildMessage::Icon::None);
+    QCOMPARE(b.reporter.messages.at(0).owner, Message::Owner::MainWindow);
+    QCOMPARE(b.reporter.messages.at(1).icon, Message::Icon::None);
     QVERIFY(b.reporter.messages.at(1).text.startsWith(
         "The recent default directory is: " + QDir::currentPath().toUpper() + "/\r"));
     QCOMPARE(b.reporter.title, QStringLiteral("Tolvane v3.06b"));
@@ -774,7 +774,7 @@ void TestBuildEngine::unselectedEntries()
         b.entries[i].selected = true;
     BuildSummary s = b.run();
     QCOMPARE(s.end, BuildSummary::End::ScriptsOnly);
-    QVERIFY(!b.reporter.message(BuildMessage::Id::RemoveUnselected));
+    QVERIFY(!b.reporter.message(Message::Id::RemoveUnselected));
     QVERIFY(s.unselectedNote);
     QCOMPARE(s.listPaths.size(), 101);
 
@@ -782,10 +782,10 @@ void TestBuildEngine::unselectedEntries()
     b.entries[24 - 1].selected = false;
     b.reporter.answers << BuildReporter::Yes;
     s = b.run();
-    const BuildMessage *box = b.reporter.message(BuildMessage::Id::RemoveUnselected);
+    const Message *box = b.reporter.message(Message::Id::RemoveUnselected);
     QVERIFY(box);
     QCOMPARE(box->caption, QStringLiteral("Confirm"));
-    QCOMPARE(box->icon, BuildMessage::Icon::Question);
+    QCOMPARE(box->icon, Message::Icon::Question);
     QCOMPARE(s.listPaths.size(), 24);
 }
 
@@ -810,7 +810,7 @@ void TestBuildEngine::scriptCannotBeWritten()
     const BuildSummary s = b.run();
     QCOMPARE(s.end, BuildSummary::End::ScriptNotWritten);
     QCOMPARE(b.reporter.messages.last().text, "Cannot create file " + b.path("prog") + "/Art.rc");
-    QCOMPARE(b.reporter.messages.last().icon, BuildMessage::Icon::Error);
+    QCOMPARE(b.reporter.messages.last().icon, Message::Icon::Error);
     QCOMPARE(b.files("dest"), QStringList());
     QCOMPARE(b.reporter.lines[0], QStringLiteral(". . .Script complete. . ."));
     QVERIFY(b.reporter.closeEnabled);

@@ -74,42 +74,42 @@ QList<ListEntry> BuildRunner::entries() const
     return out;
 }
 
-BuildReporter::Answer BuildRunner::ask(const BuildMessage &m)
+BuildReporter::Answer BuildRunner::ask(const Message &m)
 {
     Box b;
     b.caption = m.caption;
     b.text = m.text;
     b.buttons = m.buttons;
     switch (m.icon) {
-    case BuildMessage::Icon::None:
+    case Message::Icon::None:
         b.icon = Box::NoIcon;
         break;
-    case BuildMessage::Icon::Information:
+    case Message::Icon::Information:
         b.icon = Box::Information;
         break;
-    case BuildMessage::Icon::Warning:
+    case Message::Icon::Warning:
         b.icon = Box::Warning;
         break;
-    case BuildMessage::Icon::Error:
+    case Message::Icon::Error:
         b.icon = Box::Error;
         break;
-    case BuildMessage::Icon::Question:
+    case Message::Icon::Question:
         b.icon = Box::Question;
         break;
     }
     switch (m.owner) {
-    case BuildMessage::Owner::None:
+    case Message::Owner::None:
         break;
-    case BuildMessage::Owner::FileList:
+    case Message::Owner::FileList:
         b.owner = m_main.listView();
         break;
-    case BuildMessage::Owner::MainWindow:
+    case Message::Owner::MainWindow:
         b.owner = &m_main;
         break;
-    case BuildMessage::Owner::ToolWindow:
+    case Message::Owner::ToolWindow:
         b.owner = &m_tool;
         break;
-    case BuildMessage::Owner::BesideToolWindow:
+    case Message::Owner::BesideToolWindow:
         b.position = m_tool.pos() + QPoint(-60, 220);
         break;
     }

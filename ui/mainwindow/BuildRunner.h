@@ -32,7 +32,7 @@ class BuildRunner : public QObject, private BuildReporter
     QList<ListEntry> entries() const;
 
     // BuildReporter
-    Answer ask(const BuildMessage &message) override;
+    Answer ask(const Message &message) override;
     void pause(int ms) override;
     void playSound(const QString &name) override;
     void setLine(Line line, const QString &text) override;

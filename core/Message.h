@@ -4,9 +4,9 @@
 
 namespace tolvane {
 
-// One message box or question of the build, as the user is to see it. The id lets a reporter
-// without windows answer by policy.
-struct BuildMessage
+// One message box or question of a core sequence (the build, the drop, the project files, setup),
+// as the user is to see it. The id lets a reporter without windows answer by policy.
+struct Message
 {
     enum class Id
     {
