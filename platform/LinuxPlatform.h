@@ -40,6 +40,11 @@ class LinuxPlatform : public Platform
     QString toolchainFolder() override;
     QString homeFolder() override;
 
+    // Added for the project files and the drop.
+    PathState pathState(const QString &path) override;
+    std::optional<QByteArray> readFile(const QString &path) override;
+    Claim claimFile(const QString &path) override;
+
     // The toolchain folder that comes with a program started from programFolder; empty when none.
     static QString toolchainFolderBeside(const QString &programFolder);
     // "NAME.EXT" in folder, or "NAME (2).EXT", "NAME (3).EXT" ... when taken.
