@@ -1,6 +1,7 @@
 #include "core/TextFile.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/Platform.h"
 
 namespace tolvane {
 
@@ -22,6 +23,13 @@ WriteResult TextFile::writeBytes(const QString &path, const QByteArray &bytes)
 {
     // A file cut short by a full disk is never committed: the old one stays as it was.
     if (path.isEmpty() || !AtomicFile::write(path, bytes))
+        return WriteResult::failure(cannotCreate(path));
+    return {};
+}
+
+WriteResult TextFile::writeBytes(Platform &platform, const QString &path, const QByteArray &bytes)
+{
+    if (path.isEmpty() || !platform.writeFile(path, bytes).isEmpty())
         return WriteResult::failure(cannotCreate(path));
     return {};
 }

@@ -232,6 +232,10 @@ Status HeadlessBuild::run(const CommandLine &line)
             reporter.say(product::shortTitle() + QStringLiteral(": ") +
                          oneLine(projecttexts::unreadable(project)));
             return ProjectMissing;
+        case ProjectOpen::NotText:
+            reporter.say(product::shortTitle() + QStringLiteral(": ") +
+                         oneLine(projecttexts::notText(project)));
+            return ProjectMissing;
         case ProjectOpen::Loaded:
             break;
         }

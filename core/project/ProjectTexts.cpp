@@ -91,6 +91,12 @@ QString unreadable(const QString &project)
            QStringLiteral("the file cannot be read!");
 }
 
+QString notText(const QString &project)
+{
+    return QStringLiteral("Cannot open file: ") + project + cr +
+           QStringLiteral("it holds a zero byte and is not a project file; nothing was loaded.");
+}
+
 QString removing(const QString &shortProject, const QString &entry)
 {
     return QStringLiteral("Removing from list: ") + shortProject + QLatin1Char(' ') +

@@ -5,6 +5,7 @@
 #include "core/ProjectFile.h"
 #include "core/StringTable.h"
 #include "core/TextFile.h"
+#include "platform/LinuxPlatform.h"
 #include "settings/SettingsStore.h"
 
 #include <QDir>
@@ -92,7 +93,8 @@ void TestFiles::generatedFileOnNearlyFullDisk()
                          .arg(i, 3, 10, QLatin1Char('0'));
         expected = paths.join("\r\n").toUtf8() + "\r\n";
         prepare("Icons.tpf");
-        result = ProjectFile::write(path, paths);
+        LinuxPlatform platform;
+        result = ProjectFile::write(platform, path, paths);
     } else if (writer == "script") {
         QStringList lines;
         for (int i = 1; i <= 120; ++i)
