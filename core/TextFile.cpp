@@ -1,6 +1,5 @@
 #include "core/TextFile.h"
 
-#include "platform/AtomicFile.h"
 #include "platform/Platform.h"
 
 namespace tolvane {
@@ -19,14 +18,6 @@ QByteArray TextFile::encode(const QStringList &lines)
     return out;
 }
 
-WriteResult TextFile::writeBytes(const QString &path, const QByteArray &bytes)
-{
-    // A file cut short by a full disk is never committed: the old one stays as it was.
-    if (path.isEmpty() || !AtomicFile::write(path, bytes))
-        return WriteResult::failure(cannotCreate(path));
-    return {};
-}
-
 WriteResult TextFile::writeBytes(Platform &platform, const QString &path, const QByteArray &bytes)
 {
     if (path.isEmpty() || !platform.writeFile(path, bytes).isEmpty())
@@ -34,9 +25,9 @@ WriteResult TextFile::writeBytes(Platform &platform, const QString &path, const 
     return {};
 }
 
-WriteResult TextFile::write(const QString &path, const QStringList &lines)
+WriteResult TextFile::write(Platform &platform, const QString &path, const QStringList &lines)
 {
-    return writeBytes(path, encode(lines));
+    return writeBytes(platform, path, encode(lines));
 }
 
 } // namespace tolvane

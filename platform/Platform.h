@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -112,7 +113,8 @@ class Platform
             Other // a device, a socket, a FIFO
         };
         Kind kind = Missing;
-        qint64 size = -1; // a file's size; -1 otherwise
+        qint64 size = -1;   // a file's size; -1 otherwise
+        QDateTime modified; // the last write, in local time
     };
     // One stat of the path, links followed.
     virtual PathState pathState(const QString &path) = 0;

@@ -1,6 +1,6 @@
 #include "core/project/ProjectTexts.h"
 
-#include <QFileInfo>
+#include "core/drop/DropRules.h"
 
 namespace tolvane::projecttexts {
 
@@ -75,7 +75,7 @@ QString clearQuestion(const QString &project)
 
 QString noData(const QString &project)
 {
-    return QStringLiteral("File ") + quote + QFileInfo(project).fileName() + quote +
+    return QStringLiteral("File ") + quote + DropRules::fileNamePart(project) + quote +
            QStringLiteral(" contains no data !");
 }
 
@@ -100,7 +100,7 @@ QString notText(const QString &project)
 QString removing(const QString &shortProject, const QString &entry)
 {
     return QStringLiteral("Removing from list: ") + shortProject + QLatin1Char(' ') +
-           QFileInfo(entry).fileName();
+           DropRules::fileNamePart(entry);
 }
 
 QString renameFailed(const QString &project)

@@ -206,7 +206,9 @@ void TestCore::totalSizeText()
 
 void TestCore::dateTexts()
 {
-    QCOMPARE(FileTexts::dateText("/nonexistent/file.bmp", english), QStringLiteral("Unknown"));
+    LinuxPlatform platform;
+    QCOMPARE(FileTexts::dateText(platform, "/nonexistent/file.bmp", english),
+             QStringLiteral("Unknown"));
     QCOMPARE(FileTexts::dateTimeText(QDateTime(QDate(2026, 3, 4), QTime(0, 0)), english),
              QStringLiteral("3/4/26"));
     QCOMPARE(FileTexts::dateTimeText(QDateTime(QDate(2026, 3, 4), QTime(14, 5, 9)), english),
@@ -220,7 +222,7 @@ void TestCore::dateTexts()
     QVERIFY(f.setFileTime(QDateTime(QDate(2025, 12, 31), QTime(23, 59, 59)),
                           QFileDevice::FileModificationTime));
     f.close();
-    QCOMPARE(FileTexts::dateText(path, english), QStringLiteral("12/31/25 11:59:58 PM"));
+    QCOMPARE(FileTexts::dateText(platform, path, english), QStringLiteral("12/31/25 11:59:58 PM"));
 }
 
 void TestCore::scriptBytes()
@@ -384,7 +386,8 @@ void TestCore::libraryProject()
     QTemporaryDir dir;
     LibrarySettings s{"ResLib", "Icons", cls, win, dlg, dir.path()};
     QCOMPARE(LibraryProjectWriter::projectPath(s), dir.path() + "/ResLib.dpr");
-    QVERIFY(LibraryProjectWriter::write(s));
+    LinuxPlatform platform;
+    QVERIFY(LibraryProjectWriter::write(platform, s));
     const QStringList expected = {
         QString(),
         "Library ResLib;",
@@ -431,7 +434,8 @@ void TestCore::stringTableExport()
     t.insert("Value: %s ");
     const QString path = StringTable::exportPath(dir.path(), "Strings");
     QCOMPARE(path, dir.path() + "/Strings.rc");
-    QVERIFY(t.exportTo(path));
+    LinuxPlatform platform;
+    QVERIFY(t.exportTo(platform, path));
     const QStringList expected = {
         "/" + QString(84, '*'),
         QString(),
@@ -449,7 +453,7 @@ void TestCore::stringTableExport()
         QString()};
     QCOMPARE(readAll(path), crlf(expected));
     QVERIFY(product::exportCredit().contains("Tolvane v3.06b"));
-    QVERIFY(!t.exportTo(dir.filePath("no/such/folder/x.rc")));
+    QVERIFY(!t.exportTo(platform, dir.filePath("no/such/folder/x.rc")));
 }
 
 void TestCore::projectFileRoundTrip()

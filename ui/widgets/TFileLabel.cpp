@@ -56,8 +56,11 @@ void TFileLabel::relayout()
     // No glyph that shows is narrower than a pixel, so a label never shows more characters than
     // it is wide: only that much of a text is measured or handed on, however long the text.
     const int shows = qMax(width, 0) + 2;
-    const auto measure = [&fm, shows](const QString &text) {
-        return fm.horizontalAdvance(text.size() > shows ? text.left(shows) : text);
+    m_measured = 0;
+    const auto measure = [this, &fm, shows](const QString &text) {
+        const QString part = text.size() > shows ? text.left(shows) : text;
+        m_measured += part.size();
+        return fm.horizontalAdvance(part);
     };
     QString shown = PathLayout::layout(m_fileName, m_separator, m_direction, width, measure);
     const bool cut = shown.size() > shows;
