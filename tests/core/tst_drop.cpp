@@ -92,6 +92,8 @@ class TestDropCore : public QObject
     void lastPathScannedWhenFolder();
     void executeOnDropBuildsBeforeTheSweep();
     void selectedEntriesRefuseTheDrop();
+    void closingChecks_data();
+    void closingChecks();
 };
 
 void TestDropCore::scanFilter_data()
@@ -460,6 +462,47 @@ void TestDropCore::selectedEntriesRefuseTheDrop()
     QCOMPARE(r.list, QStringList{"/x/y.bmp"});
     QCOMPARE(r.messages.size(), 1);
     QCOMPARE(r.messages.first().caption, QString("Tolvane"));
+}
+
+void TestDropCore::closingChecks_data()
+{
+    QTest::addColumn<bool>("programFolderThere");
+    QTest::addColumn<bool>("sameAsDestination");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("program folder gone")
+        << false << false << int(DropSequence::End::NoProgramFolder)
+        << "Cannot locate program's working directory folder. Press\rthe paths button to create a "
+           "new folder, and retry your application.";
+    QTest::newRow("destination is the program folder")
+        << true << true << int(DropSequence::End::SameFolder)
+        << "You cannot save \"@/a.bmp\" to the tolvane folder\rsource and destination directories "
+           "are the same!";
+    QTest::newRow("all well") << true << false << int(DropSequence::End::Done) << QString();
+}
+
+void TestDropCore::closingChecks()
+{
+    QFETCH(bool, programFolderThere);
+    QFETCH(bool, sameAsDestination);
+    QFETCH(int, end);
+    QFETCH(QString, text);
+    QTemporaryDir dir;
+    makeFile(dir.filePath("a.bmp"));
+    const QString program = dir.filePath("TOLVANE");
+    if (programFolderThere)
+        QDir().mkpath(program);
+    LinuxPlatform platform;
+    test::RecordingReporter r;
+    r.keyExists = true;
+    r.clearItems = true;
+    r.program = program;
+    r.destinationFolder = sameAsDestination ? program + "/" : dir.filePath("out");
+    QCOMPARE(int(DropSequence(platform, r).run({dir.filePath("a.bmp")})), end);
+    QCOMPARE(r.list, QStringList{dir.filePath("a.bmp")});
+    QCOMPARE(r.texts(),
+             text.isEmpty() ? QStringList{} : QStringList{QString(text).replace('@', dir.path())});
+    QVERIFY(r.commands.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestDropCore)

@@ -289,11 +289,9 @@ void MainWindow::Drop::hideWindows()
 
 void MainWindow::Drop::showWindowsAgain()
 {
-    if (tool()) {
-        tool()->closeButton()->setEnabled(true);
-        tool()->optionsPanel()->show();
-        tool()->show();
-    }
+    // The tool window comes back with its options and "&Close".
+    if (tool())
+        tool()->showOptions();
     w.show();
     w.setEnabled(true);
 }
