@@ -13,10 +13,6 @@ namespace tolvane {
 
 namespace {
 using dropmessages::box;
-using Icon = Message::Icon;
-using Id = Message::Id;
-constexpr Message::Owner none = Message::Owner::None;
-constexpr Message::Owner main = Message::Owner::MainWindow;
 // Names tried past a taken one before a quick save gives up.
 constexpr int quickSaveTries = 10000;
 } // namespace
@@ -46,12 +42,13 @@ ProjectSaveSequence::End ProjectSaveSequence::prompted()
         return End::Cancelled;
     switch (ProjectSave::checkName(name)) {
     case ProjectSave::NameCheck::Blank:
-        m_reporter.ask(box(Id::BlankName, QStringLiteral("Whoops!"), projecttexts::blankName(),
-                           Icon::Warning, Message::Ok, none));
+        m_reporter.ask(box(Message::Id::BlankName, QStringLiteral("Whoops!"),
+                           projecttexts::blankName(), Message::Icon::Warning, Message::Ok,
+                           Message::Owner::None));
         return End::Blank;
     case ProjectSave::NameCheck::Dot:
-        m_reporter.ask(box(Id::DotName, product::name(), projecttexts::dotName(name), Icon::Warning,
-                           Message::Ok, none));
+        m_reporter.ask(box(Message::Id::DotName, product::name(), projecttexts::dotName(name),
+                           Message::Icon::Warning, Message::Ok, Message::Owner::None));
         return End::Dot;
     case ProjectSave::NameCheck::Ok:
         break;
@@ -61,9 +58,10 @@ ProjectSaveSequence::End ProjectSaveSequence::prompted()
     // that one before an earlier project of that name is replaced.
     const QString target = ProjectSave::fileIn(ProjectLoad::folderOf(*chosen), name);
     if (m_platform.pathState(target).kind != Platform::PathState::Missing &&
-        m_reporter.ask(box(Id::ReplaceProject, product::name(),
+        m_reporter.ask(box(Message::Id::ReplaceProject, product::name(),
                            projecttexts::replaceQuestion(DropRules::fileNamePart(target)),
-                           Icon::Question, Message::Yes | Message::No, main)) != Message::Yes)
+                           Message::Icon::Question, Message::Yes | Message::No,
+                           Message::Owner::MainWindow)) != Message::Yes)
         return End::Kept;
 
     const QStringList entries = takeEntries();
@@ -72,13 +70,13 @@ ProjectSaveSequence::End ProjectSaveSequence::prompted()
     const WriteResult written = ProjectFile::write(m_platform, target, entries);
     m_reporter.restoreList();
     if (!written) {
-        m_reporter.ask(
-            box(Id::SaveFailed, product::name(), written.error, Icon::Error, Message::Ok, main));
+        m_reporter.ask(box(Message::Id::SaveFailed, product::name(), written.error,
+                           Message::Icon::Error, Message::Ok, Message::Owner::MainWindow));
         return End::Failed;
     }
     m_written = target;
-    m_reporter.ask(box(Id::Saved, product::name(), projecttexts::created(name), Icon::Information,
-                       Message::Ok, main));
+    m_reporter.ask(box(Message::Id::Saved, product::name(), projecttexts::created(name),
+                       Message::Icon::Information, Message::Ok, Message::Owner::MainWindow));
     return End::Saved;
 }
 
@@ -89,8 +87,9 @@ ProjectSaveSequence::End ProjectSaveSequence::quick(qint64 ticks)
     const QString folder = ProjectFile::projectsFolder(programFolder);
     if (m_platform.pathState(folder).kind != Platform::PathState::Folder ||
         !m_reporter.settingsKeyExists()) {
-        m_reporter.ask(box(Id::NoProjectsFolder, product::titleCopyright(),
-                           projecttexts::noProjectsFolder(), Icon::Information, Message::Ok, none));
+        m_reporter.ask(box(Message::Id::NoProjectsFolder, product::titleCopyright(),
+                           projecttexts::noProjectsFolder(), Message::Icon::Information,
+                           Message::Ok, Message::Owner::None));
         return End::NoProjectsFolder;
     }
     const QStringList entries = takeEntries();
@@ -116,13 +115,13 @@ ProjectSaveSequence::End ProjectSaveSequence::quick(qint64 ticks)
     m_reporter.restoreList();
     m_reporter.setLoadFolder(ProjectSave::parentFolder(programFolder));
     if (!written) {
-        m_reporter.ask(
-            box(Id::SaveFailed, product::name(), written.error, Icon::Error, Message::Ok, main));
+        m_reporter.ask(box(Message::Id::SaveFailed, product::name(), written.error,
+                           Message::Icon::Error, Message::Ok, Message::Owner::MainWindow));
         return End::Failed;
     }
     m_written = file;
-    Message done =
-        box(Id::Saved, QString(), projecttexts::quickSaved(file), Icon::None, Message::Ok, none);
+    Message done = box(Message::Id::Saved, QString(), projecttexts::quickSaved(file),
+                       Message::Icon::None, Message::Ok, Message::Owner::None);
     done.style = Message::Style::Plain;
     m_reporter.ask(done);
     return End::Saved;
