@@ -78,6 +78,7 @@ class TestDrop : public QObject
     void folderLinkingBackEnds();
     void projectWithFilterSet_data();
     void projectWithFilterSet();
+    void projectKeptOutByTheFilterIsLeftAlone();
     void emptyProjectAsksThenRefuses_data();
     void emptyProjectAsksThenRefuses();
     void projectSweep_data();
@@ -341,6 +342,38 @@ void TestDrop::projectWithFilterSet()
         QCOMPARE(texts(h.prompter).last(), failText);
     }
     QVERIFY(m.dropFlag());
+}
+
+void TestDrop::projectKeptOutByTheFilterIsLeftAlone()
+{
+    // The filter stays at icons: the project is not loaded, so it is neither asked about nor
+    // repaired, although the sweep removes the list's own missing entry.
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    ToolWindow &t = h.windows->tool();
+    check(t, "Cx14", true);
+    t.setDropFilterPosition(7);
+    const QString kept = h.file("kept.bmp");
+    const QString gone = h.file("gone.bmp");
+    m.addFile(kept);
+    m.addFile(gone);
+    QFile::remove(gone);
+    const QString project = h.path("Other.tpf");
+    const QByteArray original = (h.file("far/a.ico") + "\r\n").toUtf8();
+    write(project, original);
+    h.prompter.answers << Box::No; // keep the filter
+    QVERIFY(dropFiles(m, {project}));
+    QCOMPARE(m.list().paths(), QStringList{kept});
+    QCOMPARE(readAll(project), original);
+    QVERIFY(!QFile::exists(h.path("Other.bck")));
+    for (const QString &text : texts(h.prompter)) {
+        QVERIFY2(!text.startsWith("This will clear"), qPrintable(text));
+        QVERIFY2(!text.startsWith("Updated project file"), qPrintable(text));
+    }
+    QCOMPARE(texts(h.prompter).last(),
+             "One or more files from: " + project +
+                 " \"\rcontained invalid file links, which were not added to the current list.");
 }
 
 void TestDrop::emptyProjectAsksThenRefuses_data()
