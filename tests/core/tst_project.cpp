@@ -93,6 +93,7 @@ class TestProject : public QObject
     void promptedSaveIgnoresTheTempFolder();
     void saveOnFullDisk_data();
     void saveOnFullDisk();
+    void quickSaveOnFullDiskLeavesNoFile();
     void parentFolder_data();
     void parentFolder();
     void texts_data();
@@ -688,6 +689,24 @@ void TestProject::saveOnFullDisk()
     QCOMPARE(r.messages.last().text, "Cannot create file " + target);
     QCOMPARE(int(r.messages.last().icon), int(Message::Icon::Error));
     QCOMPARE(readAll(target), QByteArray("/old/one.bmp\r\n"));
+}
+
+void TestProject::quickSaveOnFullDiskLeavesNoFile()
+{
+    test::SmallFileSystem fs;
+    if (!fs.isMounted())
+        QSKIP(qPrintable(fs.whyNot()));
+    QVERIFY(QDir().mkpath(fs.filePath("Projects")));
+    QVERIFY(fs.leaveFree(0));
+    test::RecordingSaver r;
+    r.program = fs.filePath(QString()).chopped(1);
+    for (int i = 0; i < 300; ++i)
+        r.entries << QStringLiteral("/home/user/art/icon%1.ico").arg(i);
+    ProjectSaveSequence save(m_platform, r);
+    QCOMPARE(int(save.quick(3600000)), int(ProjectSaveSequence::End::Failed));
+    QCOMPARE(r.messages.last().text, "Cannot create file " + fs.filePath("Projects/PF10810.TPF"));
+    QVERIFY(!r.messages.last().text.startsWith("New project file"));
+    QCOMPARE(QDir(fs.filePath("Projects")).entryList(QDir::Files), QStringList{});
 }
 
 void TestProject::parentFolder_data()
