@@ -6,12 +6,14 @@
 #include "core/StringTable.h"
 #include "core/TextFile.h"
 #include "platform/LinuxPlatform.h"
+#include "platform/NativeName.h"
 #include "settings/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QtTest>
+#include <fcntl.h>
 #include <memory>
 #include <sys/file.h>
 #include <unistd.h>
@@ -71,6 +73,8 @@ class TestFiles : public QObject
     void concurrentMovesTakeDistinctNames_data();
     void concurrentMovesTakeDistinctNames();
     void moveOntoItselfStays();
+    void nameThatIsNotUtf8_data();
+    void nameThatIsNotUtf8();
     void freeSpaceWithoutMountTable();
 };
 
@@ -410,6 +414,52 @@ void TestFiles::moveOntoItselfStays()
              QStringList{dir.filePath("Out.dll")});
     QCOMPARE(contentsOf(dir.path()), QStringList{"Out.dll"});
     QCOMPARE(readAll(dir.filePath("Out.dll")), QByteArray("built here"));
+}
+
+void TestFiles::nameThatIsNotUtf8_data()
+{
+    QTest::addColumn<bool>("acrossFileSystems");
+    QTest::newRow("one file system") << false;
+    QTest::newRow("across file systems") << true;
+}
+
+void TestFiles::nameThatIsNotUtf8()
+{
+    QFETCH(bool, acrossFileSystems);
+    std::unique_ptr<test::SmallFileSystem> fs;
+    QTemporaryDir local, program;
+    QString dest = local.filePath("dest");
+    if (acrossFileSystems) {
+        fs = std::make_unique<test::SmallFileSystem>(64);
+        if (!fs->isMounted())
+            QSKIP(qPrintable(fs->whyNot()));
+        dest = fs->filePath("dest");
+    }
+    QVERIFY(QDir().mkpath(dest));
+    const QString from = (acrossFileSystems ? program.path() : local.path()) + "/";
+    // "caf\xE9.dll" in Latin-1, from an old share: a name whose bytes are not UTF-8.
+    const auto make = [](const QByteArray &path, const QByteArray &data) {
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        const bool ok = fd >= 0 && ::write(fd, data.constData(), data.size()) == data.size();
+        ::close(fd);
+        return ok;
+    };
+    QVERIFY(make(QFile::encodeName(from) + "caf\xE9.dll", "the new library"));
+    QVERIFY(make(QFile::encodeName(dest) + "/caf\xE9.dll", "the library there"));
+
+    const QStringList moved =
+        LinuxPlatform().moveFiles({from + nativename::decode("caf\xE9.dll")}, dest);
+    QCOMPARE(moved, QStringList{dest + "/" + nativename::decode("caf\xE9 (2).dll")});
+    const auto read = [](const QByteArray &path) {
+        char buffer[64] = {};
+        const int fd = ::open(path.constData(), O_RDONLY);
+        const ssize_t n = fd >= 0 ? ::read(fd, buffer, sizeof buffer) : -1;
+        ::close(fd);
+        return n < 0 ? QByteArray("<missing>") : QByteArray(buffer, int(n));
+    };
+    QCOMPARE(read(QFile::encodeName(dest) + "/caf\xE9 (2).dll"), QByteArray("the new library"));
+    QCOMPARE(read(QFile::encodeName(dest) + "/caf\xE9.dll"), QByteArray("the library there"));
+    QCOMPARE(read(QFile::encodeName(from) + "caf\xE9.dll"), QByteArray("<missing>"));
 }
 
 void TestFiles::freeSpaceWithoutMountTable()
