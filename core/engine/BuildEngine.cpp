@@ -77,28 +77,35 @@ void BuildEngine::removeUnselected()
 BuildSummary BuildEngine::run(const BuildOptions &options, const QList<ListEntry> &entries,
                               const QStringList &stringTable)
 {
+    // Held to the end: two builds in one program folder would take each other's outputs. It is
+    // taken first, so a build that finds another at work changes nothing, not even this engine.
+    std::unique_ptr<Platform::Lock> lock;
+    if (!lockProgramFolder(options.programFolder, lock)) {
+        BuildSummary stopped;
+        for (const ListEntry &e : entries)
+            stopped.listPaths << e.path;
+        return stopped;
+    }
     m_options = options;
     m_entries = entries;
     m_stringTable = stringTable;
     m_summary = BuildSummary();
     m_freeBefore.reset();
-    // Held to the end: two builds in one program folder would take each other's outputs.
-    std::unique_ptr<Platform::Lock> lock;
-    if (lockProgramFolder(lock) && prepare() && writeScript())
+    if (prepare() && writeScript())
         finish();
     m_summary.listPaths = paths();
     return m_summary;
 }
 
-bool BuildEngine::lockProgramFolder(std::unique_ptr<Platform::Lock> &lock)
+bool BuildEngine::lockProgramFolder(const QString &folder, std::unique_ptr<Platform::Lock> &lock)
 {
     Platform::LockState state = Platform::LockState::Unavailable;
-    lock = m_platform.lockFolder(m_options.programFolder, &state);
+    lock = m_platform.lockFolder(folder, &state);
     // A folder that takes no lock is left to the checks that follow (a missing one is reported).
     if (state != Platform::LockState::Busy)
         return true;
-    ask(Id::BuildRunning, Owner::None, productTitle,
-        buildtexts::buildRunning(m_options.programFolder), Icon::Warning);
+    ask(Id::BuildRunning, Owner::None, productTitle, buildtexts::buildRunning(folder),
+        Icon::Warning);
     return false;
 }
 

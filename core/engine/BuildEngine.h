@@ -37,7 +37,7 @@ class BuildEngine
     using Bar = BuildReporter::Bar;
     using Panel = BuildReporter::Panel;
 
-    bool lockProgramFolder(std::unique_ptr<Platform::Lock> &lock);
+    bool lockProgramFolder(const QString &folder, std::unique_ptr<Platform::Lock> &lock);
     bool prepare();
     bool checkFiles();
     bool checkDestination();
