@@ -106,16 +106,25 @@ void BuildEngine::removeWorkingOutputs()
 }
 
 // The outputs must fit the destination as its file system stores them: in whole blocks, so a
-// file of 11,264 bytes takes 12,288 where blocks are 4,096. When the free space is unknown the
-// move's own checks decide.
+// file of 11,264 bytes takes 12,288 where blocks are 4,096. An output already in the destination
+// (the program folder chosen as destination) takes nothing more. When the free space is unknown
+// the move's own checks decide.
 bool BuildEngine::spaceCheck()
 {
+    const OutputNames &n = m_summary.names;
     const qint64 block = qMax<qint64>(1, m_platform.blockSize(m_options.destination).value_or(1));
+    const QString destination = m_platform.canonicalFolder(n.destinationFolder);
     m_summary.needed = 0;
-    for (const qint64 size : {m_summary.scriptSize, m_summary.resourceSize, m_summary.librarySize,
-                              m_summary.projectSize})
-        if (size > 0)
+    const QList<QPair<qint64, QString>> outputs = {{m_summary.scriptSize, n.workingScript},
+                                                   {m_summary.resourceSize, n.workingResource},
+                                                   {m_summary.librarySize, n.workingLibrary},
+                                                   {m_summary.projectSize, n.workingProject}};
+    for (const auto &[size, path] : outputs) {
+        const bool there = !destination.isEmpty() &&
+                           m_platform.canonicalFolder(QFileInfo(path).path()) == destination;
+        if (size > 0 && !there)
             m_summary.needed += (size + block - 1) / block * block;
+    }
     if (!m_freeBefore || m_summary.needed <= *m_freeBefore)
         return true;
     spaceFailure();
