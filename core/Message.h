@@ -31,6 +31,7 @@ struct Message
         FileSummary,
         InvalidDrive,
         PrintFailed,
+        BuildRunning, // another build holds the program folder
         // The drop, the project load and the saves.
         SelectedEntries,
         ResetFilter,
