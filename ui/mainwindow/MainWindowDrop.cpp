@@ -159,9 +159,9 @@ void MainWindow::Drop::showProgress(bool force)
 {
     if (!force && !s.pacer.frameDue())
         return;
-    // Merging into the list costs its whole length: it waits until the batch is a good part of
-    // it, so a long scan merges a handful of times, not once per frame.
-    if (force || list.pendingCount() * 4 >= w.m_model->count())
+    // Merging into the list costs its whole length: the gathered entries go in once, when the
+    // drop or the scan is done; meanwhile the counts show how many there are.
+    if (force)
         flush();
     w.setHeaderText(1, FileList::countsBanner(list.count(), w.selectedCount()));
     if (!visitedFile.isEmpty()) {
