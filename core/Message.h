@@ -42,6 +42,7 @@ struct Message
         ProjectNotText,
         NothingAdded,
         Duplicate,
+        FoldersUnread,
         NameTaken,
         CopyFailed,
         RenameFailed,

@@ -17,6 +17,8 @@
 #include <QUrl>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -159,18 +161,44 @@ bool LinuxPlatform::removeFolderTree(const QString &path)
 FolderListing LinuxPlatform::listFolder(const QString &folder)
 {
     FolderListing listing;
-    QDirIterator it(folder, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        const QFileInfo info = it.fileInfo();
-        const QString name = info.fileName();
-        if (info.isDir()) {
-            if (!info.isHidden())
-                listing.folders << name;
-        } else {
-            listing.files << name;
-        }
+    DIR *dir = ::opendir(nativename::encode(folder).constData());
+    if (!dir) {
+        listing.error = QString::fromLocal8Bit(std::strerror(errno));
+        return listing;
     }
+    const int fd = ::dirfd(dir);
+    struct stat st
+    {
+    };
+    if (::fstat(fd, &st) == 0) {
+        listing.device = quint64(st.st_dev);
+        listing.inode = quint64(st.st_ino);
+    }
+    // The type comes with the entry; only a link, or a file system that does not say, costs a
+    // look of its own.
+    errno = 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        const char *name = entry->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+            continue;
+        unsigned char type = entry->d_type;
+        if (type == DT_LNK || type == DT_UNKNOWN) {
+            type = DT_UNKNOWN;
+            if (::fstatat(fd, name, &st, 0) == 0)
+                type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG : DT_UNKNOWN;
+        }
+        const QByteArray bytes = QByteArray::fromRawData(name, qsizetype(std::strlen(name)));
+        if (type == DT_DIR) {
+            if (name[0] != '.')
+                listing.folders << nativename::decode(bytes);
+        } else if (type == DT_REG) {
+            listing.files << nativename::decode(bytes);
+        }
+        errno = 0;
+    }
+    if (errno != 0)
+        listing.error = QString::fromLocal8Bit(std::strerror(errno));
+    ::closedir(dir);
     return listing;
 }
 

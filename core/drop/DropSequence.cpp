@@ -240,8 +240,13 @@ void DropSequence::scan(const QString &folder)
         m_list.reset(m_reporter.entries());
     m_recurse = m_reporter.recurse();
     m_visitedFile.clear();
-    FolderScan(m_platform, *this).run(folder, m_recurse, m_reporter.dropFilter());
+    const QList<UnreadFolder> unread =
+        FolderScan(m_platform, *this).run(folder, m_recurse, m_reporter.dropFilter());
     showProgress(true);
+    if (!unread.isEmpty()) {
+        m_reporter.setScanPanel(false);
+        m_reporter.ask(dm::foldersUnread(FolderScan::unreadText(unread)));
+    }
 }
 
 void DropSequence::entering(const QString &)

@@ -159,6 +159,7 @@ void MainWindow::buildLayout()
     m_list = new QListView(this);
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_list->setModel(m_model);
+    m_model->setSelectionModel(m_list->selectionModel());
     m_list->setItemDelegate(new RowDelegate(m_list));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setUniformItemSizes(true);
