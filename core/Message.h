@@ -30,7 +30,17 @@ struct Message
         MoveFailed,
         FileSummary,
         InvalidDrive,
-        PrintFailed
+        PrintFailed,
+        FolderNotCreated,
+        SetupStepFailed,
+        ManualKept,
+        SetupComplete,
+        KeyNotRemoved,
+        ProgramFolderNotFound,
+        RemovalRefused,
+        ConfirmFolderDelete,
+        FolderKept,
+        RemovalAborted
     };
     enum class Icon
     {
@@ -54,6 +64,7 @@ struct Message
         MainWindow,
         ToolWindow,
         BesideToolWindow, // no owner, placed left of and below the tool window's top left
+        SetupWizard,
     };
 
     Id id = Id::InvalidLink;
