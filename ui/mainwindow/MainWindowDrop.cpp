@@ -6,6 +6,7 @@
 #include "core/drop/TextCopy.h"
 #include "core/project/ProjectLoad.h"
 #include "core/scan/FolderScan.h"
+#include "platform/NativeName.h"
 #include "ui/mainwindow/FileListModel.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/textcopier/TextCopier.h"
@@ -356,8 +357,12 @@ bool MainWindow::Drop::textFile(const QString &path)
     flush();
     const TextCopier::Option option = copier->ask(path);
     if (option == TextCopier::Print) {
-        // Printing is handed to the desktop; its failures are not ours to report.
-        s.platform.printFile(path);
+        // A print the system did not take is told, as the build's print of its script is.
+        if (!s.platform.printFile(path))
+            s.prompter.ask(nullptr, QStringLiteral("Program error"),
+                           QStringLiteral("Unable to print file ") + nativename::display(path) +
+                               QLatin1Char('!'),
+                           Box::Error);
         return true;
     }
     const QString extension = TextCopier::extensionFor(option);
