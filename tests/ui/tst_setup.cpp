@@ -633,6 +633,7 @@ void TestSetup::cancelInTheFirstSecond()
         if (ms == 1000 && !pressed) {
             pressed = true;
             w.cancel();
+            w.finish(); // pressed again, impatiently: the running sequence keeps its place
         }
     };
     h.prompter.answers << Box::Yes << Box::Yes;

@@ -17,6 +17,10 @@ namespace tolvane {
 
 void SetupWizard::finish()
 {
+    // Pressed again while a position pauses, or during the removal: the running sequence keeps
+    // its place.
+    if (m_installer.busy() || m_removing)
+        return;
     if (fieldsIncomplete()) {
         m_s.prompter.ask(
             this, QStringLiteral("Incomplete form...!"),

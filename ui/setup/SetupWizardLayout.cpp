@@ -163,19 +163,16 @@ void SetupWizard::buildLayout()
     };
     m_uninstallButton = button(QStringLiteral("XX"), QStringLiteral("&Uninstall"), 8);
     m_backButton = button(QStringLiteral("Bak1"), QStringLiteral("< &Back"), 204);
-    m_backButton->setEnabled(false);
     m_finishButton = button(QStringLiteral("Button1"), QStringLiteral("<  &Finish  >"), 288);
     m_page1Next = button(QStringLiteral("N1"), QStringLiteral("&Next >"), 288);
     m_page1Next->setEnabled(false);
     m_page2Next = button(QStringLiteral("N2"), QStringLiteral("&Next >"), 288);
-    m_page2Next->hide();
     m_page3Next = button(QStringLiteral("N3"), QStringLiteral("&Next >"), 288);
-    m_page3Next->hide();
     m_exitButton = button(QStringLiteral("Button2"), QStringLiteral("Exit..."), 378);
     m_cancelButton = button(QStringLiteral("Button5"), QStringLiteral("Cancel"), 378);
     m_cancelButton->setDefault(true);
     m_cancelButton->hide();
-    showStep(Page1);
+    showStep(Page1); // hides the other steps' buttons and pages, disables Back
 }
 
 void SetupWizard::connectControls()
