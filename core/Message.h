@@ -40,7 +40,8 @@ struct Message
         RemovalRefused,
         ConfirmFolderDelete,
         FolderKept,
-        RemovalAborted
+        RemovalAborted,
+        BuildRunning // another build holds the program folder
     };
     enum class Icon
     {
