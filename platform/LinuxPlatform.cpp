@@ -33,9 +33,34 @@ int LinuxPlatform::runTool(const QString &program, const QStringList &arguments,
 
 bool LinuxPlatform::printFile(const QString &path)
 {
-    if (!QFileInfo::exists(path))
+    // The file is opened here by its bytes and handed to lp on its standard input, so any name
+    // prints. lp queues the job and ends at once; its exit code says whether a printer took it
+    // (no printer, no scheduler: a failure the caller reports).
+    const int fd = ::open(nativename::encode(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    return QProcess::startDetached(QStringLiteral("lp"), {QStringLiteral("--"), path});
+    QFile in;
+    if (!in.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    const QString name = nativename::display(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
+    QProcess lp;
+    lp.setStandardOutputFile(QProcess::nullDevice());
+    lp.setStandardErrorFile(QProcess::nullDevice());
+    lp.start(QStringLiteral("lp"), {QStringLiteral("-t"), name});
+    if (!lp.waitForStarted(-1))
+        return false;
+    bool sent = true;
+    while (sent && !in.atEnd()) {
+        const QByteArray chunk = in.read(1 << 16);
+        sent = !chunk.isEmpty() && lp.write(chunk) == chunk.size();
+        while (sent && lp.bytesToWrite() > 0)
+            sent = lp.waitForBytesWritten(-1);
+    }
+    lp.closeWriteChannel();
+    lp.waitForFinished(-1);
+    return sent && lp.exitStatus() == QProcess::NormalExit && lp.exitCode() == 0;
 }
 
 static bool openWithDesktop(const QString &path)
