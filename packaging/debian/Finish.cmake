@@ -17,7 +17,8 @@ foreach(program IN LISTS programs)
     endif()
 endforeach()
 
-# Debian's changelog and the manual pages go compressed, without a time stamp (-n).
+# Debian's changelog and the manual pages go compressed, without a time stamp (-n); lintian's
+# notes on what does not apply to a package made outside Debian go beside them.
 file(MAKE_DIRECTORY "${doc}")
 configure_file("${CPACK_TOLVANE_DEBIAN_DIR}/changelog" "${doc}/changelog.Debian" COPYONLY)
 file(GLOB pages "${root}/share/man/man1/*.1")
@@ -27,6 +28,10 @@ foreach(file IN LISTS pages ITEMS "${doc}/changelog.Debian")
         message(FATAL_ERROR "cannot compress ${file}")
     endif()
 endforeach()
+
+file(MAKE_DIRECTORY "${root}/share/lintian/overrides")
+configure_file("${CPACK_TOLVANE_DEBIAN_DIR}/lintian-overrides"
+               "${root}/share/lintian/overrides/tolvane" COPYONLY)
 
 # Files and folders as dpkg expects them, whatever the umask of the build was.
 file(GLOB_RECURSE everything LIST_DIRECTORIES true "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*")
