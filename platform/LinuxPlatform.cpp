@@ -1,5 +1,6 @@
 #include "platform/LinuxPlatform.h"
 #include "platform/AtomicFile.h"
+#include "platform/NativeName.h"
 #include "platform/ToolRunner.h"
 
 #include <QCoreApplication>
@@ -11,11 +12,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QUrl>
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tolvane {
 
@@ -62,14 +66,6 @@ bool LinuxPlatform::showProperties(const QString &path)
     // The sheet opens on its own; only whether a file manager took the request matters.
     const QDBusMessage reply = bus.call(call, QDBus::Block, 3000);
     return reply.type() == QDBusMessage::ReplyMessage;
-}
-
-std::optional<qint64> LinuxPlatform::freeSpace(const QString &root)
-{
-    QStorageInfo info(root);
-    if (!info.isValid() || !info.isReady())
-        return std::nullopt;
-    return info.bytesAvailable();
 }
 
 qint64 LinuxPlatform::fileSize(const QString &path)
@@ -153,57 +149,11 @@ bool LinuxPlatform::removeFile(const QString &path)
     return QFile::remove(path);
 }
 
-bool LinuxPlatform::renameFile(const QString &from, const QString &to)
-{
-    if (QFileInfo::exists(to))
-        return false;
-    return QFile::rename(from, to);
-}
-
-bool LinuxPlatform::replaceFile(const QString &from, const QString &to)
-{
-    if (from.isEmpty() || to.isEmpty() || !QFileInfo(from).isFile() || QFileInfo(to).isDir())
-        return false;
-    // On one file system rename(2) swaps the target in a single step.
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
-        return true;
-    // Across file systems: a whole copy beside the target takes its place, then the source goes.
-    QFile source(from);
-    QSaveFile target(to);
-    if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
-        return false;
-    while (!source.atEnd()) {
-        const QByteArray chunk = source.read(1 << 16);
-        if (chunk.isEmpty() || target.write(chunk) != chunk.size())
-            return false;
-    }
-    if (source.error() != QFileDevice::NoError || !target.commit())
-        return false;
-    source.close();
-    source.remove();
-    return true;
-}
-
 bool LinuxPlatform::removeFolderTree(const QString &path)
 {
     if (path.isEmpty())
         return false;
     return QDir(path).removeRecursively();
-}
-
-Platform::CopyResult LinuxPlatform::copyFile(const QString &from, const QString &to)
-{
-    QFile source(from);
-    if (!QFileInfo(from).isFile() || !source.open(QIODevice::ReadOnly))
-        return CopyResult::CannotOpen;
-    source.close();
-    if (QFileInfo::exists(to) || QFileInfo(to).isSymLink())
-        return CopyResult::TargetExists;
-    // QFile::copy writes a temporary file beside the target and renames it without replacing, so
-    // a failure leaves no half copy and a file that appeared meanwhile stays.
-    if (!source.copy(to))
-        return QFileInfo::exists(to) ? CopyResult::TargetExists : CopyResult::CannotCreate;
-    return CopyResult::Copied;
 }
 
 FolderListing LinuxPlatform::listFolder(const QString &folder)
@@ -227,51 +177,6 @@ FolderListing LinuxPlatform::listFolder(const QString &folder)
 QString LinuxPlatform::canonicalFolder(const QString &folder)
 {
     return QFileInfo(folder).canonicalFilePath();
-}
-
-QString LinuxPlatform::freeNameIn(const QString &folder, const QString &fileName)
-{
-    const QString dir = folderWithSeparator(folder);
-    if (!QFileInfo::exists(dir + fileName))
-        return dir + fileName;
-    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
-    const QString base = dot > 0 ? fileName.left(dot) : fileName;
-    const QString ext = dot > 0 ? fileName.mid(dot) : QString();
-    for (int n = 2;; ++n) {
-        const QString candidate = dir + base + QStringLiteral(" (%1)").arg(n) + ext;
-        if (!QFileInfo::exists(candidate))
-            return candidate;
-    }
-}
-
-bool LinuxPlatform::moveFile(const QString &from, const QString &to)
-{
-    if (QFile::rename(from, to))
-        return true;
-    // Across file systems: copy first, delete the source only once the copy is whole.
-    if (!QFile::copy(from, to))
-        return false;
-    if (QFileInfo(from).size() != QFileInfo(to).size()) {
-        QFile::remove(to);
-        return false;
-    }
-    QFile::remove(from);
-    return true;
-}
-
-QStringList LinuxPlatform::moveFiles(const QStringList &sources, const QString &destinationFolder)
-{
-    QStringList results;
-    for (const QString &source : sources) {
-        QFileInfo info(source);
-        if (!info.exists() || !QFileInfo(destinationFolder).isDir()) {
-            results << QString();
-            continue;
-        }
-        const QString target = freeNameIn(destinationFolder, info.fileName());
-        results << (moveFile(source, target) ? target : QString());
-    }
-    return results;
 }
 
 qint64 LinuxPlatform::tickCount()
@@ -303,6 +208,71 @@ QString LinuxPlatform::toolchainFolderBeside(const QString &programFolder)
 QString LinuxPlatform::homeFolder()
 {
     return QDir::homePath();
+}
+
+} // namespace tolvane
+
+// Added for the project files and the drop: POSIX calls on the name's own bytes, so a name that
+// is not UTF-8 is found again.
+namespace tolvane {
+
+Platform::PathState LinuxPlatform::pathState(const QString &path)
+{
+    PathState state;
+    struct stat st;
+    if (path.isEmpty() || ::stat(nativename::encode(path).constData(), &st) != 0)
+        return state;
+    state.modified = QDateTime::fromMSecsSinceEpoch(qint64(st.st_mtim.tv_sec) * 1000 +
+                                                    st.st_mtim.tv_nsec / 1000000);
+    if (S_ISREG(st.st_mode)) {
+        state.kind = PathState::File;
+        state.size = qint64(st.st_size);
+    } else {
+        state.kind = S_ISDIR(st.st_mode) ? PathState::Folder : PathState::Other;
+    }
+    return state;
+}
+
+std::optional<QByteArray> LinuxPlatform::readFile(const QString &path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    const int fd = ::open(nativename::encode(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QByteArray bytes;
+    char chunk[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        bytes.append(chunk, qsizetype(n));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+Platform::Claim LinuxPlatform::claimFile(const QString &path)
+{
+    if (path.isEmpty())
+        return Claim::Failed;
+    const int fd = ::open(nativename::encode(path).constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return errno == EEXIST ? Claim::Taken : Claim::Failed;
+    ::close(fd);
+    return Claim::Claimed;
 }
 
 } // namespace tolvane
