@@ -30,7 +30,8 @@ class FileListModel : public QAbstractListModel
     void addMany(const QStringList &paths);
     bool containsNoCase(const QString &path) const;
     void removeAt(int row);
-    // Rows must be sorted ascending.
+    // Rows must be sorted ascending. The model's own removeRows(row, count) stays callable.
+    using QAbstractListModel::removeRows;
     void removeRows(const QList<int> &rows);
     void clear();
 
