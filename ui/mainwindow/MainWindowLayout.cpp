@@ -297,11 +297,11 @@ void MainWindow::buildLayout()
     connect(m_buildButton, &QPushButton::clicked, this, &MainWindow::build);
     connect(m_filterButton, &QToolButton::clicked, this, &MainWindow::openSearchFilter);
 
-    for (QWidget *w : std::initializer_list<QWidget *>{
+    for (QWidget *watched : std::initializer_list<QWidget *>{
              m_selectAllButton, m_invertButton, m_clearItemsButton, m_clearAllButton,
              m_saveListButton, m_toolsButton, m_pathsButton, m_buildButton, m_executeOffLamp,
              m_executeOnLamp, m_recurseOnLamp, m_list, m_exitButton})
-        w->installEventFilter(this);
+        watched->installEventFilter(this);
     m_list->viewport()->setAttribute(Qt::WA_Hover);
 }
 
