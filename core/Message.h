@@ -47,6 +47,8 @@ struct Message
         No = 4,
         Abort = 8
     };
+    // The button the user pressed.
+    using Answer = Button;
     enum class Owner
     {
         None,
