@@ -88,7 +88,7 @@ int main(int argc, char **argv)
     const ProjectLoadReport report = ProjectLoad::loadAndSweep(platform, coreProject, true);
     const double coreMs = t.nsecsElapsed() / 1e6;
 
-    InstantPacer pacer;
+    bench::InstantPacer pacer;
     bench::BenchWindows bench(dir.filePath(QStringLiteral("r.reg")), pacer, Box::Ok);
     Windows &windows = bench.windows;
     MainWindow &m = windows.main();

@@ -583,25 +583,13 @@ void MainWindow::Drop::closingChecks(const QString &last)
                            QStringLiteral("\" to the tolvane folder\rsource and destination "
                                           "directories are the same!"),
                        Box::Warning);
-        tool->closeButton()->setEnabled(true);
-        tool->optionsPanel()->show();
-        tool->show();
+        tool->showOptionsAgain();
         w.show();
         w.setEnabled(true);
         return;
     }
     if (tool->executeOnLoad() && !projectEmpty && !linksRemoved) {
-        tool->update();
-        ProgressPanel &panel = tool->progress();
-        panel.setLine(ProgressPanel::Line::Msg2, QStringLiteral(". . .Initailizing. . ."));
-        panel.setLine(ProgressPanel::Line::Msg3, QString());
-        panel.setLine(ProgressPanel::Line::Msg4, QString());
-        panel.setPanelVisible(ProgressPanel::Panel::Options, false);
-        panel.setPanelVisible(ProgressPanel::Panel::StatusLines, true);
-        panel.setPanelVisible(ProgressPanel::Panel::Progress, true);
-        tool->closeButton()->setEnabled(false);
-        panel.setBarValue(ProgressPanel::Bar::Bar1, 0);
-        panel.setBarValue(ProgressPanel::Bar::Bar2, 0);
+        tool->showProgress(QStringLiteral(". . .Initailizing. . ."));
         w.build();
     }
 }

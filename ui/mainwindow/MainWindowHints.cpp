@@ -1,6 +1,7 @@
 // The status line and tooltip texts the main window shows as the mouse moves over it.
 #include "ui/mainwindow/FileListModel.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/services/ToolTipTime.h"
 #include "ui/toolwindow/ToolWindow.h"
 #include <QEvent>
 #include <QLabel>
@@ -18,10 +19,14 @@ void MainWindow::setHint(const QString &text)
     m_statusLine->setText(shown);
 }
 
-void MainWindow::setToolTipTime(QWidget *w, int ms)
+int MainWindow::toolTipDisplayTime() const
 {
-    m_toolTipTime = ms;
-    w->setToolTipDuration(ms);
+    return tooltiptime::current();
+}
+
+void MainWindow::setToolTipTime(QWidget *, int ms)
+{
+    tooltiptime::set(ms);
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent *event)
@@ -30,8 +35,10 @@ void MainWindow::mouseMoveEvent(QMouseEvent *event)
     m_listCounter->setText(QString::number(m_model->count()));
     updateResIdBanner();
     m_statusLine->show();
+    // An empty list says nothing, unless nothing is set up yet: then it says where to start.
+    const QString empty = m_s.settings.settingsKeyExists() ? QString() : firstRunText();
     setHint(m_model->count() == 0
-                ? QString()
+                ? empty
                 : QStringLiteral("Click on individual files to show file's property.\rHold-down "
                                  "CTRL-KEY and click on items to deselect."));
     QWidget::mouseMoveEvent(event);
@@ -74,8 +81,7 @@ void MainWindow::hover(QObject *w)
             setHint(QStringLiteral(
                 "(Alt+B)...Executes program...(Dual function)\rdiplays multiple hint messages "
                 "pending Tool window settings."));
-        m_buildButton->setToolTip(QStringLiteral("To: ") +
-                                  (m_tool ? m_tool->destination() : QString()));
+        setBuildTarget(m_tool ? m_tool->destination() : QString());
         if (hints)
             setToolTipTime(m_buildButton, 7000);
     } else if (w == m_saveListButton) {

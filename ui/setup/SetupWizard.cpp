@@ -244,14 +244,14 @@ void SetupWizard::start()
     }
     setWindowTitle(QStringLiteral("Current path configurations..."));
     QString value;
-    m_s.settings.readText(QStringLiteral("Delphi"), value);
+    m_s.settings.readText(Setting::Delphi, value);
     m_delphiFolderEdit->setText(value);
-    m_s.settings.readText(QStringLiteral("Compiler1"), value);
+    m_s.settings.readText(Setting::Compiler1, value);
     m_brccEdit->setText(value);
-    m_s.settings.readText(QStringLiteral("Compiler2"), value);
+    m_s.settings.readText(Setting::Compiler2, value);
     m_dccEdit->setText(value);
     QString folder;
-    m_s.settings.readText(QStringLiteral("Program Folder"), folder);
+    m_s.settings.readText(Setting::ProgramFolder, folder);
     // Folder names keep their case: on this file system an upper-cased path is another path.
     m_mainFolderLabel->setText(folder);
     m_projectsFolderLabel->setText(SetupChoices::projectsFolderOf(folder));
@@ -419,37 +419,40 @@ void SetupWizard::finish()
 
 QVariant SetupWizard::current(const SequenceItem &item) const
 {
-    const QString &n = item.name;
-    if (n == QLatin1String("Delphi"))
+    switch (item.key) {
+    case Setting::Delphi:
         return m_delphiFolderEdit->text();
-    if (n == QLatin1String("Delphi Version"))
+    case Setting::DelphiVersion:
         return m_versionSpin->value();
-    if (n == QLatin1String("Install Date"))
+    case Setting::InstallDate:
         return QLocale().toString(m_s.clock.now().date(), QLocale::ShortFormat);
-    if (n == QLatin1String("Compiler1"))
+    case Setting::Compiler1:
         return m_brccEdit->text();
-    if (n == QLatin1String("Compiler2"))
+    case Setting::Compiler2:
         return m_dccEdit->text();
-    if (n == QLatin1String("Program Folder"))
+    case Setting::ProgramFolder:
         return m_mainFolderLabel->text();
-    if (n == QLatin1String("TempDir1"))
+    case Setting::RecentAddFolder:
         return QString();
-    if (n == QLatin1String("TempDir2"))
+    case Setting::RecentProjectFolder:
         return m_projectsFolderLabel->text();
-    if (n == QLatin1String("Recent Folder"))
+    case Setting::RecentFolder:
         return withSeparator(m_s.platform.shortPath(m_s.platform.currentFolder()));
-    if (n == QLatin1String("Main Left"))
+    case Setting::MainLeft:
         return m_main.x();
-    if (n == QLatin1String("Main Top"))
+    case Setting::MainTop:
         return m_main.y();
-    if (n == QLatin1String("Tool Left"))
+    case Setting::ToolLeft:
         return m_tool.x();
-    if (n == QLatin1String("Tool Top"))
+    case Setting::ToolTop:
         return m_tool.y();
+    default:
+        break;
+    }
     // The three fixed texts; everything else is the tool window's state.
-    const SettingRow *row = SettingsRecord::find(n);
-    if (row && row->control.isEmpty())
-        return row->fresh;
+    const SettingRow &row = SettingsRecord::row(item.key);
+    if (row.control.isEmpty())
+        return row.fresh;
     return m_tool.current(item);
 }
 

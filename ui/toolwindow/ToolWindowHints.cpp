@@ -1,5 +1,6 @@
 // The tool hint line and the tooltips the tool window shows as the mouse moves over it.
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/services/ToolTipTime.h"
 #include "ui/toolwindow/ToolWindow.h"
 #include "ui/widgets/TFileLabel.h"
 #include <QCheckBox>
@@ -26,10 +27,14 @@ void ToolWindow::hint(const QString &text, bool always)
     m_hintLine->setFileName(shown);
 }
 
-void ToolWindow::setToolTipTime(QWidget *w, int ms)
+int ToolWindow::toolTipDisplayTime() const
 {
-    m_toolTipTime = ms;
-    w->setToolTipDuration(ms);
+    return tooltiptime::current();
+}
+
+void ToolWindow::setToolTipTime(QWidget *, int ms)
+{
+    tooltiptime::set(ms);
 }
 
 void ToolWindow::hover(QObject *w)

@@ -33,12 +33,14 @@ void ToolWindow::apply(const SequenceItem &item, const QVariant &value)
     switch (item.key) {
     case Setting::AutoSort: // greyed while files execute on load
         if (on(m_executeOnLoadBox)) {
+            m_autoSortOwn = value.toBool() ? Qt::Checked : Qt::Unchecked;
             m_autoSortBox->setCheckState(Qt::PartiallyChecked);
             return;
         }
         break;
     case Setting::KeepProject: // greyed while only scripts are written
         if (on(m_scriptsOnlyBox)) {
+            m_keepProjectOwn = value.toBool() ? Qt::Checked : Qt::Unchecked;
             m_keepProjectBox->setCheckState(Qt::PartiallyChecked);
             return;
         }
@@ -48,13 +50,19 @@ void ToolWindow::apply(const SequenceItem &item, const QVariant &value)
     case Setting::HintColour:
     case Setting::HintFont: {
         const bool hint = item.key == Setting::HintColour || item.key == Setting::HintFont;
-        QWidget *w =
-            hint ? m_hintLine
-                 : targetNamed(item.target.isEmpty() ? QStringLiteral("Edit1") : item.target);
+        const bool background = item.key == Setting::EntryColour || item.key == Setting::HintColour;
+        const QString target = item.target.isEmpty() ? QStringLiteral("Edit1") : item.target;
+        if (!hint && target == QLatin1String("ListBox1")) {
+            // The main window's file list: that window paints it.
+            const QColor c = colourFrom(value.toUInt(), m_main.palette());
+            m_main.setListColours(background ? &c : nullptr, background ? nullptr : &c);
+            return;
+        }
+        QWidget *w = hint ? m_hintLine : findChild<QWidget *>(target);
         if (!w)
             return;
         const QColor c = colourFrom(value.toUInt(), w->palette());
-        if (item.key == Setting::EntryColour || item.key == Setting::HintColour)
+        if (background)
             setColours(w, &c, nullptr, value.toUInt(), 0);
         else
             setColours(w, nullptr, &c, 0, value.toUInt());
