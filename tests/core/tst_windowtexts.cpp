@@ -1,4 +1,5 @@
 #include "core/FilterTexts.h"
+#include "core/MainHints.h"
 
 #include <QtTest>
 
@@ -17,6 +18,9 @@ class TestWindowTexts : public QObject
     void filterHeaders();
     void masks_data();
     void masks();
+    void hints_data();
+    void hints();
+    void saveListTooltip();
 };
 
 void TestWindowTexts::dialogFilters_data()
@@ -107,6 +111,94 @@ void TestWindowTexts::masks()
     QFETCH(QString, entry);
     QFETCH(QString, mask);
     QCOMPARE(filtertexts::maskOf(entry), mask);
+}
+
+void TestWindowTexts::hints_data()
+{
+    using C = mainhints::Control;
+    QTest::addColumn<int>("control");
+    QTest::addColumn<bool>("hintsOn");
+    QTest::addColumn<bool>("key");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("status"); // "-" leaves the status line as it is
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<int>("time"); // 0 leaves the display time as it is
+    const QString paths =
+        "(Alt+P) Setup the program's command line to interface\rwith the Borland family of "
+        "command line compilers, press here\rto open the setup dialog for command line "
+        "parameters (Optional).";
+    QTest::newRow("paths, no key, hints off")
+        << int(C::Paths) << false << false << 0 << paths << "Compilers off line " << 8000;
+    QTest::newRow("paths, key, hints off") << int(C::Paths) << false << true << 0 << "-"
+                                           << "Compilers on line " << 8000;
+    QTest::newRow("select all, hints off") << int(C::SelectAll) << false << true << 3 << "-"
+                                           << "-" << 0;
+    QTest::newRow("select all") << int(C::SelectAll) << true << true << 3
+                                << "(Alt+A) Selects && auto-scrolls all files in the list..."
+                                << "-" << 0;
+    QTest::newRow("clear all, hints off") << int(C::ClearAll) << false << true << 3 << "-"
+                                          << "Dragons be gone... " << 5000;
+    QTest::newRow("build, hints off") << int(C::Build) << false << true << 3 << "-"
+                                      << "To: /out/" << 0;
+    QTest::newRow("build") << int(C::Build) << true << true << 3
+                           << "(Alt+B)...Executes program...(Dual function)\rdiplays multiple "
+                              "hint messages pending Tool window settings."
+                           << "To: /out/" << 7000;
+    QTest::newRow("empty window, set up") << int(C::Background) << false << true << 0 << ""
+                                          << "-" << 0;
+    QTest::newRow("empty window, not set up")
+        << int(C::Background) << false << false << 0
+        << "Tolvane is not set up yet: press \"&&Paths...\" to find the compilers\rand make "
+           "the program folder."
+        << "-" << 0;
+    QTest::newRow("window with files") << int(C::Background) << false << false << 2
+                                       << "Click on individual files to show file's property."
+                                          "\rHold-down CTRL-KEY and click on items to deselect."
+                                       << "-" << 0;
+    QTest::newRow("list with files") << int(C::List) << true << true << 1 << "-"
+                                     << "-" << 0;
+    QTest::newRow("lamp") << int(C::ExecuteOffLamp) << false << true << 0
+                          << "Displays Execute-on-drop status, Green active' Clear inactive."
+                          << "-" << 0;
+    QTest::newRow("on lamp") << int(C::Lamp) << false << true << 0 << "-"
+                             << "-" << 8000;
+}
+
+void TestWindowTexts::hints()
+{
+    QFETCH(int, control);
+    QFETCH(bool, hintsOn);
+    QFETCH(bool, key);
+    QFETCH(int, count);
+    QFETCH(QString, status);
+    QFETCH(QString, toolTip);
+    QFETCH(int, time);
+    mainhints::State s;
+    s.hintsOn = hintsOn;
+    s.keyExists = key;
+    s.listCount = count;
+    s.destination = "/out/";
+    const mainhints::Hint h = mainhints::forControl(mainhints::Control(control), s);
+    QCOMPARE(h.status.value_or("-"), status);
+    QCOMPARE(h.toolTip.value_or("-"), toolTip);
+    QCOMPARE(h.toolTipTime.value_or(0), time);
+}
+
+void TestWindowTexts::saveListTooltip()
+{
+    mainhints::State s;
+    s.quickSave = true;
+    QCOMPARE(*mainhints::forControl(mainhints::Control::SaveList, s).toolTip,
+             QStringLiteral("Will create unique file name for project file "));
+    s.quickSave = false;
+    QCOMPARE(*mainhints::forControl(mainhints::Control::SaveList, s).toolTip,
+             QStringLiteral("Will prompt for name of project file"));
+    QVERIFY(
+        mainhints::forControl(mainhints::Control::SaveList, s)
+            .status->endsWith(
+                "Current mode\rwill use the Save dialog box, to name and store file anywhere."));
+    s.saveTipOff = true;
+    QCOMPARE(*mainhints::forControl(mainhints::Control::SaveList, s).toolTip, QString());
 }
 
 QTEST_GUILESS_MAIN(TestWindowTexts)

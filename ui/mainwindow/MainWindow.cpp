@@ -1,6 +1,7 @@
 #include "ui/mainwindow/MainWindow.h"
 #include "core/FileList.h"
 #include "core/FilterTexts.h"
+#include "core/MainHints.h"
 #include "core/Product.h"
 #include "ui/mainwindow/FileListModel.h"
 #include "ui/services/Look.h"
@@ -190,8 +191,7 @@ void MainWindow::playClick()
 
 QString MainWindow::firstRunText()
 {
-    return QStringLiteral("Tolvane is not set up yet: press \"&&Paths...\" to find the "
-                          "compilers\rand make the program folder.");
+    return mainhints::firstRunText();
 }
 
 void MainWindow::showBuildMode(bool scriptsOnly)
