@@ -62,8 +62,8 @@ int main(int argc, char **argv)
     {
         Harness h;
         QDir().mkpath(h.path("prog/Projects"));
-        h.setUp({{"Program Folder", h.path("prog")}});
-        h.settings.saveHistory({h.path("prog")});
+        // As setup leaves it: every value, no filter type, no destination history.
+        h.setUpFresh(h.path("prog"));
         h.createWindows();
         MainWindow &m = h.windows->main();
         const QStringList names = {"app.ico",  "busy.ani",  "click.wav", "intro.avi", "logo.bmp",
