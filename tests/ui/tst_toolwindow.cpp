@@ -111,7 +111,12 @@ void TestToolWindow::closeSavesInOrder()
     h.settings.createSettingsKey();
     t.setScriptName(QString());
     t.setDropFilterPosition(12);
+    h.windows->main().setRecentAddFolder("/art/");
+    h.windows->main().setRecentProjectFolder("/projects/");
     QVERIFY(t.closeWindow());
+    // The main window's recent folders go with the tool window's values.
+    QCOMPARE(stored(h, "TempDir1").toString(), QStringLiteral("/art/"));
+    QCOMPARE(stored(h, "TempDir2").toString(), QStringLiteral("/projects/"));
     const QStringList expected = toolWindowCloseOrder();
     QCOMPARE(h.registry.valueNames(RegRoot::LocalMachine, SettingsStore::settingsKeyPath()),
              expected);

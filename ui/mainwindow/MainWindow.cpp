@@ -73,7 +73,8 @@ void MainWindow::start()
 
 SettingsBinder MainWindow::binder() const
 {
-    return SettingsBinder({this, m_tool});
+    // Only this window's own controls: the tool window gives its values itself.
+    return SettingsBinder({this});
 }
 
 void MainWindow::apply(const SequenceItem &item, const QVariant &value)
@@ -87,7 +88,14 @@ void MainWindow::apply(const SequenceItem &item, const QVariant &value)
 
 QVariant MainWindow::current(const SequenceItem &item) const
 {
-    return binder().read(item.key);
+    switch (item.key) {
+    case Setting::ToolLeft:
+        return m_tool ? QVariant(m_tool->x()) : QVariant();
+    case Setting::ToolTop:
+        return m_tool ? QVariant(m_tool->y()) : QVariant();
+    default:
+        return binder().read(item.key);
+    }
 }
 
 void MainWindow::mirror(Setting key, const QString &text)

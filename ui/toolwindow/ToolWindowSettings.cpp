@@ -25,7 +25,8 @@ QVariant storedColour(const QWidget *w, const char *property, quint32 untouched)
 
 SettingsBinder ToolWindow::binder() const
 {
-    return SettingsBinder({this, &m_main});
+    // Only this window's own controls: the main window gives its values itself.
+    return SettingsBinder({this});
 }
 
 void ToolWindow::apply(const SequenceItem &item, const QVariant &value)
@@ -79,6 +80,10 @@ QVariant ToolWindow::current(const SequenceItem &item) const
     switch (item.key) {
     case Setting::FilterType:
         return const_cast<ToolWindow *>(this)->dropFilterMask();
+    case Setting::RecentAddFolder:
+        return m_main.recentAddFolder();
+    case Setting::RecentProjectFolder:
+        return m_main.recentProjectFolder();
     case Setting::EntryColour:
         return storedColour(m_scriptName, "colourValue", windowBackground);
     case Setting::EntryFont:
