@@ -1,5 +1,6 @@
 #include "core/FilterTexts.h"
 #include "core/MainHints.h"
+#include "core/ToolHints.h"
 
 #include <QtTest>
 
@@ -21,6 +22,8 @@ class TestWindowTexts : public QObject
     void hints_data();
     void hints();
     void saveListTooltip();
+    void toolHints_data();
+    void toolHints();
 };
 
 void TestWindowTexts::dialogFilters_data()
@@ -199,6 +202,69 @@ void TestWindowTexts::saveListTooltip()
                 "Current mode\rwill use the Save dialog box, to name and store file anywhere."));
     s.saveTipOff = true;
     QCOMPARE(*mainhints::forControl(mainhints::Control::SaveList, s).toolTip, QString());
+}
+
+void TestWindowTexts::toolHints_data()
+{
+    using C = toolhints::Control;
+    QTest::addColumn<int>("control");
+    QTest::addColumn<bool>("hintsOn");
+    QTest::addColumn<int>("destinations");
+    QTest::addColumn<QString>("line"); // "-" leaves the hint line as it is
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<int>("time");
+    QTest::newRow("caption, hints off")
+        << int(C::ScriptNameCaption) << false << 0 << "Enter the script's name in this field"
+        << "-" << 0;
+    QTest::newRow("name field, hints off") << int(C::ScriptName) << false << 0 << "-"
+                                           << "-" << 0;
+    QTest::newRow("name field") << int(C::ScriptName) << true << 0 << "Enter script's name here"
+                                << "-" << 0;
+    QTest::newRow("options group")
+        << int(C::OptionsGroup) << false << 0 << QString(56, '.') << "-" << 0;
+    QTest::newRow("units group, hints off") << int(C::UnitsGroup) << false << 0 << "-"
+                                            << "-" << 0;
+    QTest::newRow("scripts only, hints off")
+        << int(C::ScriptsOnly) << false << 0 << "-"
+        << "Check mark here, to disable compilation of (.DPR)\nRes File and library files, "
+           "program will only write the script."
+        << 50000;
+    QTest::newRow("one destination")
+        << int(C::DestinationList) << true << 1 << "-"
+        << "All program files, are moved from the program\nfolder to the location entered in "
+           "this field...\nRight-click in this window, to remove all saved directories."
+        << 0;
+    QTest::newRow("two destinations")
+        << int(C::DestinationList) << true << 2 << "-"
+        << "All progam files are moved from the program folder to the location\nentered in "
+           "this field. Right click to remove all saved directories...\nRight-click in this "
+           "window to remove all saved directories."
+        << 30000;
+    QTest::newRow("quick save") << int(C::QuickSave) << true << 0 << "-"
+                                << "Creates a unique file name for project file.Files are\nsaved "
+                                   "to the /home/u/prog\\projects folder."
+                                << 20000;
+    QTest::newRow("close") << int(C::Close) << false << 0 << ".......Close Tool Window........"
+                           << "-" << 0;
+}
+
+void TestWindowTexts::toolHints()
+{
+    QFETCH(int, control);
+    QFETCH(bool, hintsOn);
+    QFETCH(int, destinations);
+    QFETCH(QString, line);
+    QFETCH(QString, toolTip);
+    QFETCH(int, time);
+    toolhints::State s;
+    s.hintsOn = hintsOn;
+    s.keyExists = true;
+    s.destinations = destinations;
+    s.programFolder = "/Home/U/Prog";
+    const toolhints::Hint h = toolhints::forControl(toolhints::Control(control), s);
+    QCOMPARE(h.line.value_or("-"), line);
+    QCOMPARE(h.toolTip.value_or("-"), toolTip);
+    QCOMPARE(h.toolTipTime.value_or(0), time);
 }
 
 QTEST_GUILESS_MAIN(TestWindowTexts)
