@@ -649,6 +649,16 @@ void TestMainWindow::messageBesideToolWindow()
     QVERIFY(h.windows->main().isEnabled() && t.isEnabled());
     QVERIFY(!h.prompter.last().owner);
     QCOMPARE(h.prompter.last().position, QPoint(240, 320));
+    // A message dialog is titled by its type; a plain message by the application.
+    Message dialog;
+    dialog.style = Message::Style::Dialog;
+    dialog.icon = Message::Icon::Warning;
+    dialog.caption = "not shown";
+    dialog.text = "Remove it?";
+    dialog.buttons = Message::Yes | Message::No;
+    h.windows->main().messages().show(dialog);
+    QCOMPARE(h.prompter.last().caption, QStringLiteral("Warning"));
+    QCOMPARE(h.prompter.last().buttons, int(Box::Yes | Box::No));
     // A Cancel from a box is a No to the sequence.
     h.prompter.answers << Box::Cancel;
     QCOMPARE(h.windows->main().messages().show(msg), Message::No);

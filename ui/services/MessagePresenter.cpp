@@ -37,13 +37,22 @@ int buttonsOf(int buttons)
 
 Box MessagePresenter::box(const Message &m) const
 {
+    int buttons = buttonsOf(m.buttons);
+    if (buttons == 0)
+        buttons = Box::Ok;
+    switch (m.style) {
+    case Message::Style::Dialog:
+        return Prompter::dialog(iconOf(m.icon), m.text, buttons);
+    case Message::Style::Plain:
+        return Prompter::plain(m.text);
+    case Message::Style::Box:
+        break;
+    }
     Box b;
     b.caption = m.caption;
     b.text = m.text;
     b.icon = iconOf(m.icon);
-    b.buttons = buttonsOf(m.buttons);
-    if (b.buttons == 0)
-        b.buttons = Box::Ok;
+    b.buttons = buttons;
     switch (m.owner) {
     case Message::Owner::None:
         break;
