@@ -28,10 +28,10 @@ Box::Icon iconOf(Message::Icon icon)
     return Box::NoIcon;
 }
 
-// Only the buttons both know: a core message has no Cancel.
+// The buttons as given: a sequence may offer Cancel as the box knows it.
 int buttonsOf(int buttons)
 {
-    return buttons & (Message::Ok | Message::Yes | Message::No | Message::Abort);
+    return buttons;
 }
 } // namespace
 
@@ -86,8 +86,7 @@ Message::Answer MessagePresenter::show(const Message &m) const
     for (QWidget *w : disabled)
         if (w)
             w->setEnabled(true);
-    // Cancel means no to a sequence that knows only its own buttons.
-    return answer == Box::Cancel ? Message::No : Message::Answer(int(answer));
+    return Message::Answer(int(answer));
 }
 
 } // namespace tolvane
