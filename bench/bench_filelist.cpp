@@ -67,7 +67,7 @@ int main(int argc, char **argv)
     std::printf("\n");
     for (int n : sizes) {
         QTemporaryDir dir;
-        InstantPacer pacer;
+        bench::InstantPacer pacer;
         bench::BenchWindows bench(dir.filePath(QStringLiteral("r.reg")), pacer, Box::No);
         Windows &windows = bench.windows;
         MainWindow &m = windows.main();

@@ -105,7 +105,7 @@ int main(int argc, char **argv)
     const int coreLeft = int(listed.size() - gone.size());
     const double coreMs = cpuMs() - start;
 
-    InstantPacer pacer;
+    bench::InstantPacer pacer;
     bench::BenchWindows bench(dir.filePath(QStringLiteral("r.reg")), pacer, Box::Ok);
     Windows &windows = bench.windows;
     MainWindow &m = windows.main();

@@ -90,6 +90,8 @@ struct Message
         Dialog, // a message dialog, titled by its icon's type
         Plain   // a plain message with an OK button
     };
+    // The button the user pressed.
+    using Answer = Button;
     enum class Owner
     {
         None,

@@ -46,8 +46,16 @@ bool SettingsStore::createSettingsKey(QString *error)
     return fail(error, QStringLiteral("Failed to create key %1").arg(settingsKeyPath()));
 }
 
-bool SettingsStore::readText(const QString &name, QString &out, QString *error)
+namespace {
+const QString &nameOf(Setting key)
 {
+    return SettingsRecord::row(key).name;
+}
+} // namespace
+
+bool SettingsStore::readText(Setting key, QString &out, QString *error)
+{
+    const QString &name = nameOf(key);
     const auto v = m_registry.value(RegRoot::LocalMachine, settingsKeyPath(), name);
     if (!v) {
         out.clear();
@@ -70,54 +78,107 @@ bool SettingsStore::readNumber(const QString &name, quint32 &out, QString *error
     return true;
 }
 
-bool SettingsStore::readInteger(const QString &name, qint32 &out, QString *error)
+bool SettingsStore::readInteger(Setting key, qint32 &out, QString *error)
 {
     quint32 n = 0;
-    if (!readNumber(name, n, error))
+    if (!readNumber(nameOf(key), n, error))
         return false;
     out = static_cast<qint32>(n);
     return true;
 }
 
-bool SettingsStore::readFlag(const QString &name, bool &out, QString *error)
+bool SettingsStore::readFlag(Setting key, bool &out, QString *error)
 {
     quint32 n = 0;
-    if (!readNumber(name, n, error))
+    if (!readNumber(nameOf(key), n, error))
         return false;
     out = n != 0;
     return true;
 }
 
-bool SettingsStore::readColour(const QString &name, quint32 &out, QString *error)
+bool SettingsStore::readColour(Setting key, quint32 &out, QString *error)
 {
-    return readNumber(name, out, error);
+    return readNumber(nameOf(key), out, error);
 }
 
-bool SettingsStore::writeText(const QString &name, const QString &value, QString *error)
+bool SettingsStore::writeText(Setting key, const QString &value, QString *error)
 {
+    const QString &name = nameOf(key);
     if (m_registry.setText(RegRoot::LocalMachine, settingsKeyPath(), name, value))
         return true;
     return fail(error, notSet(name));
 }
 
-bool SettingsStore::writeInteger(const QString &name, qint32 value, QString *error)
-{
-    if (m_registry.setDword(RegRoot::LocalMachine, settingsKeyPath(), name,
-                            static_cast<quint32>(value)))
-        return true;
-    return fail(error, notSet(name));
-}
-
-bool SettingsStore::writeFlag(const QString &name, bool value, QString *error)
-{
-    return writeInteger(name, value ? 1 : 0, error);
-}
-
-bool SettingsStore::writeColour(const QString &name, quint32 value, QString *error)
+bool SettingsStore::setNumber(const QString &name, quint32 value, QString *error)
 {
     if (m_registry.setDword(RegRoot::LocalMachine, settingsKeyPath(), name, value))
         return true;
     return fail(error, notSet(name));
+}
+
+bool SettingsStore::writeInteger(Setting key, qint32 value, QString *error)
+{
+    return setNumber(nameOf(key), static_cast<quint32>(value), error);
+}
+
+bool SettingsStore::writeFlag(Setting key, bool value, QString *error)
+{
+    return writeInteger(key, value ? 1 : 0, error);
+}
+
+bool SettingsStore::writeColour(Setting key, quint32 value, QString *error)
+{
+    return setNumber(nameOf(key), value, error);
+}
+
+bool SettingsStore::read(Setting key, QVariant &out, QString *error)
+{
+    switch (SettingsRecord::row(key).type) {
+    case ValueType::Text: {
+        QString text;
+        if (!readText(key, text, error))
+            return false;
+        out = text;
+        return true;
+    }
+    case ValueType::Integer: {
+        qint32 n = 0;
+        if (!readInteger(key, n, error))
+            return false;
+        out = n;
+        return true;
+    }
+    case ValueType::Flag: {
+        bool on = false;
+        if (!readFlag(key, on, error))
+            return false;
+        out = on;
+        return true;
+    }
+    case ValueType::Colour: {
+        quint32 c = 0;
+        if (!readColour(key, c, error))
+            return false;
+        out = c;
+        return true;
+    }
+    }
+    return false;
+}
+
+bool SettingsStore::write(Setting key, const QVariant &value, QString *error)
+{
+    switch (SettingsRecord::row(key).type) {
+    case ValueType::Text:
+        return writeText(key, value.toString(), error);
+    case ValueType::Integer:
+        return writeInteger(key, value.toInt(), error);
+    case ValueType::Flag:
+        return writeFlag(key, value.toBool(), error);
+    case ValueType::Colour:
+        return writeColour(key, value.toUInt(), error);
+    }
+    return false;
 }
 
 QString SettingsStore::load(const Sequence &sequence, SettingsTarget &target)
@@ -125,39 +186,10 @@ QString SettingsStore::load(const Sequence &sequence, SettingsTarget &target)
     if (!openSettingsKey(false))
         return QString();
     for (const SequenceItem &item : sequence) {
-        const ValueType type = SettingsRecord::row(item.key).type;
         QString error;
         QVariant value;
-        switch (type) {
-        case ValueType::Text: {
-            QString text;
-            if (!readText(item.name, text, &error))
-                return error;
-            value = text;
-            break;
-        }
-        case ValueType::Integer: {
-            qint32 n = 0;
-            if (!readInteger(item.name, n, &error))
-                return error;
-            value = n;
-            break;
-        }
-        case ValueType::Flag: {
-            bool on = false;
-            if (!readFlag(item.name, on, &error))
-                return error;
-            value = on;
-            break;
-        }
-        case ValueType::Colour: {
-            quint32 c = 0;
-            if (!readColour(item.name, c, &error))
-                return error;
-            value = c;
-            break;
-        }
-        }
+        if (!read(item.key, value, &error))
+            return error;
         target.apply(item, value);
     }
     return QString();
@@ -171,28 +203,11 @@ QString SettingsStore::save(const Sequence &sequence, const SettingsTarget &targ
     // stored, so the failure names the sequence's first value.
     Registry::Batch batch(m_registry);
     const auto stored = [&](const QString &error) {
-        return batch.commit() || sequence.isEmpty() ? error : notSet(sequence.first().name);
+        return batch.commit() || sequence.isEmpty() ? error : notSet(nameOf(sequence.first().key));
     };
     for (const SequenceItem &item : sequence) {
-        const ValueType type = SettingsRecord::row(item.key).type;
-        const QVariant value = target.current(item);
         QString error;
-        bool ok = false;
-        switch (type) {
-        case ValueType::Text:
-            ok = writeText(item.name, value.toString(), &error);
-            break;
-        case ValueType::Integer:
-            ok = writeInteger(item.name, value.toInt(), &error);
-            break;
-        case ValueType::Flag:
-            ok = writeFlag(item.name, value.toBool(), &error);
-            break;
-        case ValueType::Colour:
-            ok = writeColour(item.name, value.toUInt(), &error);
-            break;
-        }
-        if (!ok)
+        if (!write(item.key, target.current(item), &error))
             return stored(error);
     }
     return stored(QString());
@@ -233,8 +248,9 @@ bool SettingsStore::removeHistory()
     return m_registry.deleteKeyTree(RegRoot::Users, historyRemovalKeyPath());
 }
 
-bool SettingsStore::writeMirror(const QString &name, const QString &text)
+bool SettingsStore::writeMirror(Setting key, const QString &text)
 {
+    const QString &name = nameOf(key);
     Registry::Batch batch(m_registry);
     if (!m_registry.keyExists(RegRoot::LocalMachine, mirrorKeyPath()) &&
         !m_registry.createKey(RegRoot::LocalMachine, mirrorKeyPath()))

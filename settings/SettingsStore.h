@@ -43,18 +43,22 @@ class SettingsStore
     // Error texts: "Failed to create key <path>".
     bool createSettingsKey(QString *error = nullptr);
 
-    // A missing text reads as empty; a number where text is expected is a type error.
-    bool readText(const QString &name, QString &out, QString *error = nullptr);
+    // Values by their row of the settings record. A missing text reads as empty; a number where
+    // text is expected is a type error.
+    bool readText(Setting key, QString &out, QString *error = nullptr);
     // "Failed to get data for '<name>'" when missing, "Invalid data type for '<name>'" when not a
     // number.
-    bool readInteger(const QString &name, qint32 &out, QString *error = nullptr);
-    bool readFlag(const QString &name, bool &out, QString *error = nullptr);
-    bool readColour(const QString &name, quint32 &out, QString *error = nullptr);
+    bool readInteger(Setting key, qint32 &out, QString *error = nullptr);
+    bool readFlag(Setting key, bool &out, QString *error = nullptr);
+    bool readColour(Setting key, quint32 &out, QString *error = nullptr);
     // "Failed to set data for '<name>'".
-    bool writeText(const QString &name, const QString &value, QString *error = nullptr);
-    bool writeInteger(const QString &name, qint32 value, QString *error = nullptr);
-    bool writeFlag(const QString &name, bool value, QString *error = nullptr);
-    bool writeColour(const QString &name, quint32 value, QString *error = nullptr);
+    bool writeText(Setting key, const QString &value, QString *error = nullptr);
+    bool writeInteger(Setting key, qint32 value, QString *error = nullptr);
+    bool writeFlag(Setting key, bool value, QString *error = nullptr);
+    bool writeColour(Setting key, quint32 value, QString *error = nullptr);
+    // The value in the form of its type: a text, an integer, a flag or a colour value.
+    bool read(Setting key, QVariant &out, QString *error = nullptr);
+    bool write(Setting key, const QVariant &value, QString *error = nullptr);
 
     // Reads the sequence's values into the target in order. Stops at the first value that cannot
     // be read and returns its error text; empty when all went in. Nothing happens without the key.
@@ -67,8 +71,9 @@ class SettingsStore
     void saveHistory(const QStringList &entries);
     bool removeHistory();
 
-    // Copy of the recent folders outside the settings key. False when it cannot be written.
-    bool writeMirror(const QString &name, const QString &text);
+    // Copy of a recent folder (RecentAddFolder or RecentProjectFolder) outside the settings key,
+    // under the same name. False when it cannot be written.
+    bool writeMirror(Setting key, const QString &text);
 
     // Uninstall: the company key tree when the settings key exists.
     bool removeCompanyKey();
@@ -80,6 +85,7 @@ class SettingsStore
 
   private:
     bool readNumber(const QString &name, quint32 &out, QString *error);
+    bool setNumber(const QString &name, quint32 value, QString *error);
     QString readTextRaw(RegRoot root, const QString &key, const QString &name);
 
     Registry &m_registry;

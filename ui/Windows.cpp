@@ -2,6 +2,7 @@
 #include "ui/mainwindow/BuildRunner.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/searchfilter/SearchFilter.h"
+#include "ui/services/Look.h"
 #include "ui/setup/SetupWizard.h"
 #include "ui/stringtable/StringTableEditor.h"
 #include "ui/textcopier/TextCopier.h"
@@ -20,7 +21,10 @@ Windows::Windows(Services &services)
     m_textCopier = std::make_unique<TextCopier>(services);
     m_main->setTextCopier(m_textCopier.get());
     m_tool->setEditor(m_editor.get());
-    m_tool->setWizardTargets(m_setup->colourTargets());
+    m_tool->setWizardFace([setup = m_setup.get()](const QColor &face) {
+        for (QWidget *w : setup->colourTargets())
+            paintEntry(w, &face, nullptr);
+    });
     m_main->connectWindows(m_tool.get(), m_setup.get(), m_editor.get(), m_filter.get());
     m_build = std::make_unique<BuildRunner>(services, *m_main, *m_tool);
     QObject::connect(m_main.get(), &MainWindow::buildRequested, m_build.get(), &BuildRunner::run);

@@ -28,34 +28,30 @@ class Settings
   public:
     explicit Settings(SettingsStore &store) : m_store(store), m_key(store.settingsKeyExists()) {}
 
-    QString text(const QString &name)
+    QString text(Setting key)
     {
         QString value;
-        if (m_key && m_store.readText(name, value))
+        if (m_key && m_store.readText(key, value))
             return value;
-        return fresh(name).toString();
+        return fresh(key).toString();
     }
-    bool flag(const QString &name)
+    bool flag(Setting key)
     {
         bool value = false;
-        if (m_key && m_store.readFlag(name, value))
+        if (m_key && m_store.readFlag(key, value))
             return value;
-        return fresh(name).toBool();
+        return fresh(key).toBool();
     }
-    int integer(const QString &name)
+    int integer(Setting key)
     {
         qint32 value = 0;
-        if (m_key && m_store.readInteger(name, value))
+        if (m_key && m_store.readInteger(key, value))
             return value;
-        return fresh(name).toInt();
+        return fresh(key).toInt();
     }
 
   private:
-    static QVariant fresh(const QString &name)
-    {
-        const SettingRow *row = SettingsRecord::find(name);
-        return row ? row->fresh : QVariant();
-    }
+    static QVariant fresh(Setting key) { return SettingsRecord::row(key).fresh; }
     SettingsStore &m_store;
     bool m_key;
 };
@@ -257,19 +253,18 @@ Status HeadlessBuild::run(const CommandLine &line)
 
     Settings settings(m_settings);
     BuildOptions o;
-    o.scriptName = line.scriptName.value_or(settings.text(QStringLiteral("Script Name")));
-    o.libraryName = line.libraryName.value_or(settings.text(QStringLiteral("Library Name")));
-    o.resName = line.resName.value_or(settings.text(QStringLiteral("Res Name")));
-    o.prefixPosition =
-        line.prefixPosition.value_or(settings.integer(QStringLiteral("Prompt Res ID")));
-    o.fileInfo = line.fileInfo.value_or(settings.flag(QStringLiteral("Prompt FileInfo")));
-    o.scriptsOnly = line.scriptsOnly.value_or(settings.flag(QStringLiteral("Prompt Compile")));
-    o.keepProject = line.keepProject.value_or(settings.flag(QStringLiteral("Prompt Position")));
-    o.classes = line.classes.value_or(settings.flag(QStringLiteral("Prompt Class")));
-    o.windowsUnit = line.windowsUnit.value_or(settings.flag(QStringLiteral("Prompt Window")));
-    o.dialogs = line.dialogs.value_or(settings.flag(QStringLiteral("Prompt Dialog")));
-    o.compiler1 = settings.text(QStringLiteral("Compiler1"));
-    o.compiler2 = settings.text(QStringLiteral("Compiler2"));
+    o.scriptName = line.scriptName.value_or(settings.text(Setting::ScriptName));
+    o.libraryName = line.libraryName.value_or(settings.text(Setting::LibraryName));
+    o.resName = line.resName.value_or(settings.text(Setting::ResName));
+    o.prefixPosition = line.prefixPosition.value_or(settings.integer(Setting::PrefixPosition));
+    o.fileInfo = line.fileInfo.value_or(settings.flag(Setting::FileInfo));
+    o.scriptsOnly = line.scriptsOnly.value_or(settings.flag(Setting::ScriptsOnly));
+    o.keepProject = line.keepProject.value_or(settings.flag(Setting::KeepProject));
+    o.classes = line.classes.value_or(settings.flag(Setting::UnitClasses));
+    o.windowsUnit = line.windowsUnit.value_or(settings.flag(Setting::UnitWindows));
+    o.dialogs = line.dialogs.value_or(settings.flag(Setting::UnitDialogs));
+    o.compiler1 = settings.text(Setting::Compiler1);
+    o.compiler2 = settings.text(Setting::Compiler2);
     const QString standIns = m_platform.toolchainFolder();
     if (o.compiler1.isEmpty() && !standIns.isEmpty())
         o.compiler1 = standIns + QStringLiteral("/bin/brcc32");

@@ -219,8 +219,8 @@ void TestFiles::settingsSaveOnFullDiskNamesTheFirstValue()
     Registry reg(file);
     SettingsStore store(reg);
     QVERIFY(store.createSettingsKey());
-    QVERIFY(store.writeText("Script Name", "Icons"));
-    QVERIFY(store.writeText("Library Name", "IconLib"));
+    QVERIFY(store.writeText(Setting::ScriptName, "Icons"));
+    QVERIFY(store.writeText(Setting::LibraryName, "IconLib"));
     const QByteArray old = readAll(file);
     QVERIFY(fs.leaveFree(2));
     ValuesTarget target;

@@ -191,46 +191,46 @@ void TestSettings::titleStaysOnScreen()
 void TestSettings::readErrors()
 {
     QVERIFY(m_store->createSettingsKey());
-    QVERIFY(m_store->writeText("Script Name", "Icons"));
+    QVERIFY(m_store->writeText(Setting::ScriptName, "Icons"));
     QString error;
     qint32 n = 0;
-    QVERIFY(!m_store->readInteger("Prompt Res ID", n, &error));
+    QVERIFY(!m_store->readInteger(Setting::PrefixPosition, n, &error));
     QCOMPARE(error, QStringLiteral("Failed to get data for 'Prompt Res ID'"));
-    QVERIFY(!m_store->readInteger("Script Name", n, &error));
+    QVERIFY(!m_store->readInteger(Setting::ScriptName, n, &error));
     QCOMPARE(error, QStringLiteral("Invalid data type for 'Script Name'"));
-    QVERIFY(m_store->writeInteger("Recent Local", -1));
+    QVERIFY(m_store->writeInteger(Setting::RecentLocal, -1));
     QString ignored;
-    QVERIFY(!m_store->readText("Recent Local", ignored, &error));
+    QVERIFY(!m_store->readText(Setting::RecentLocal, ignored, &error));
     QCOMPARE(error, QStringLiteral("Invalid data type for 'Recent Local'"));
     QString text = "x";
-    QVERIFY(m_store->readText("Res Name", text));
+    QVERIFY(m_store->readText(Setting::ResName, text));
     QCOMPARE(text, QString());
-    QVERIFY(m_store->readInteger("Recent Local", n));
+    QVERIFY(m_store->readInteger(Setting::RecentLocal, n));
     QCOMPARE(n, -1);
 }
 
 void TestSettings::colourValuesUnsigned()
 {
     QVERIFY(m_store->createSettingsKey());
-    QVERIFY(m_store->writeColour("hColor", buttonFace));
-    QVERIFY(m_store->writeColour("Color", windowBackground));
+    QVERIFY(m_store->writeColour(Setting::HintColour, buttonFace));
+    QVERIFY(m_store->writeColour(Setting::EntryColour, windowBackground));
     quint32 c = 0;
-    QVERIFY(m_store->readColour("hColor", c));
+    QVERIFY(m_store->readColour(Setting::HintColour, c));
     QCOMPARE(c, 2147483663u);
-    QVERIFY(m_store->readColour("Color", c));
+    QVERIFY(m_store->readColour(Setting::EntryColour, c));
     QCOMPARE(c, 2147483653u);
     bool flag = false;
-    QVERIFY(m_store->writeInteger("Prompt Drag", 7));
-    QVERIFY(m_store->readFlag("Prompt Drag", flag));
+    QVERIFY(m_store->writeInteger(Setting::ExecuteOnLoad, 7));
+    QVERIFY(m_store->readFlag(Setting::ExecuteOnLoad, flag));
     QVERIFY(flag);
 }
 
 void TestSettings::loadStopsAtFirstBadValue()
 {
     QVERIFY(m_store->createSettingsKey());
-    QVERIFY(m_store->writeText("Compiler1", "/opt/brcc32"));
-    QVERIFY(m_store->writeInteger("Main Left", 10));
-    QVERIFY(m_store->writeText("Main Top", "not a number"));
+    QVERIFY(m_store->writeText(Setting::Compiler1, "/opt/brcc32"));
+    QVERIFY(m_store->writeInteger(Setting::MainLeft, 10));
+    QVERIFY(m_store->writeText(Setting::MainTop, "not a number"));
     MapTarget target;
     const QString error = m_store->load(sequences::mainWindowLoad(), target);
     QCOMPARE(error, QStringLiteral("Invalid data type for 'Main Top'"));
@@ -266,7 +266,7 @@ void TestSettings::saveInOrderAndStopsOnFailure()
     // A write that cannot be made names its value.
     QVERIFY(m_reg->deleteKeyTree(RegRoot::LocalMachine, SettingsStore::companyKeyPath()));
     QString error;
-    QVERIFY(!m_store->writeText("Script Name", "x", &error));
+    QVERIFY(!m_store->writeText(Setting::ScriptName, "x", &error));
     QCOMPARE(error, QStringLiteral("Failed to set data for 'Script Name'"));
 }
 
@@ -311,7 +311,7 @@ void TestSettings::historySaveReplacesAll()
 
 void TestSettings::mirrorAndRemoval()
 {
-    QVERIFY(m_store->writeMirror("TempDir1", "/home/u/art"));
+    QVERIFY(m_store->writeMirror(Setting::RecentAddFolder, "/home/u/art"));
     QCOMPARE(m_reg->value(RegRoot::LocalMachine, SettingsStore::mirrorKeyPath(), "TempDir1")->text,
              QStringLiteral("/home/u/art"));
     QVERIFY(!m_store->removeCompanyKey()); // nothing set up: the company key is left alone

@@ -26,6 +26,8 @@ bool runUntil(const std::function<bool()> &done, int timeoutMs)
 Box::Button ScriptedPrompter::ask(const Box &box)
 {
     boxes << box;
+    if (onAsk)
+        onAsk(box);
     if (!answers.isEmpty())
         return answers.dequeue();
     for (Box::Button b : {Box::Ok, Box::No, Box::Abort, Box::Cancel, Box::Yes})
@@ -50,6 +52,12 @@ QString ScriptedPrompter::chooseFolder(QWidget *, const QString &title, const QS
 {
     folderCaptions << title;
     return folders.isEmpty() ? QString() : folders.dequeue();
+}
+
+QString ScriptedPrompter::chooseFolder(const FolderRequest &request)
+{
+    folderRequests << request;
+    return chooseFolder(request.owner, request.caption, request.start);
 }
 
 std::optional<QString> ScriptedPrompter::saveFile(const SaveFileRequest &request)
@@ -111,13 +119,15 @@ void Harness::setUp(const QList<QPair<QString, QVariant>> &values)
 {
     Registry::Batch batch(registry); // one write of the file, as setup's own sequence makes
     settings.createSettingsKey();
+    // By the names a settings file holds, as setup and a hand-edited file would write them.
+    const QString key = SettingsStore::settingsKeyPath();
     for (const auto &v : values) {
         if (v.second.typeId() == QMetaType::QString)
-            settings.writeText(v.first, v.second.toString());
+            registry.setText(RegRoot::LocalMachine, key, v.first, v.second.toString());
         else if (v.second.typeId() == QMetaType::UInt)
-            settings.writeColour(v.first, v.second.toUInt());
+            registry.setDword(RegRoot::LocalMachine, key, v.first, v.second.toUInt());
         else
-            settings.writeInteger(v.first, v.second.toInt());
+            registry.setDword(RegRoot::LocalMachine, key, v.first, quint32(v.second.toInt()));
     }
 }
 

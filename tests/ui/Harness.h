@@ -31,6 +31,46 @@ template <typename T = QWidget> T *child(QWidget &w, const char *name)
     return c;
 }
 
+// Pauses return at once and are counted; frames are due as the test says.
+class InstantPacer : public Pacer
+{
+  public:
+    void pause(int ms) override
+    {
+        total += ms;
+        ++count;
+        if (onPause)
+            onPause(ms);
+    }
+    bool frameDue() override
+    {
+        ++frameChecks;
+        return framesDue;
+    }
+    void showFrame() override
+    {
+        ++frames;
+        if (onFrame)
+            onFrame();
+    }
+    long long total = 0;
+    int count = 0;
+    bool framesDue = true; // false: a run that never reaches a frame shows only its end
+    int frameChecks = 0;
+    int frames = 0;
+    // Lets a test look at the state in the middle of a paced sequence.
+    std::function<void(int)> onPause;
+    // Lets a test look at what each frame shows.
+    std::function<void()> onFrame;
+};
+
+class RecordingSoundPlayer : public SoundPlayer
+{
+  public:
+    void play(const QString &name) override { played << name; }
+    QStringList played;
+};
+
 // Answers queued in advance; every box is recorded as it was shown.
 class ScriptedPrompter : public Prompter
 {
@@ -44,6 +84,8 @@ class ScriptedPrompter : public Prompter
                                      const QString &) override;
 
     QList<Box> boxes;
+    // Called as each box shows, before it is answered.
+    std::function<void(const Box &)> onAsk;
     QQueue<Box::Button> answers;
     QQueue<OpenFilesResult> files;
     QQueue<int> typeChanges;      // filter entries chosen while the dialog is open
@@ -52,6 +94,8 @@ class ScriptedPrompter : public Prompter
     QQueue<std::optional<QString>> saves; // paths typed into the save dialog; nothing cancels
     QList<SaveFileRequest> saveRequests;
     QStringList folderCaptions; // the caption of every folder dialog shown
+    QList<FolderRequest> folderRequests;
+    QString chooseFolder(const FolderRequest &request) override;
     QQueue<std::optional<QColor>> colours;
     QQueue<std::optional<QString>> inputs;
     QStringList inputPrompts;

@@ -62,8 +62,8 @@ int main(int argc, char **argv)
     {
         Harness h;
         QDir().mkpath(h.path("prog/Projects"));
-        h.setUp({{"Program Folder", h.path("prog")}});
-        h.settings.saveHistory({h.path("prog")});
+        // As setup leaves it: every value, no filter type, no destination history.
+        h.setUpFresh(h.path("prog"));
         h.createWindows();
         MainWindow &m = h.windows->main();
         const QStringList names = {"app.ico",  "busy.ani",  "click.wav", "intro.avi", "logo.bmp",
@@ -74,19 +74,12 @@ int main(int argc, char **argv)
         save(m, out + "/main-set-up.png");
         m.showTools();
         save(h.windows->tool(), out + "/tool-set-up.png");
-        h.windows->tool().optionsPanel()->hide();
-        h.windows->tool().progress().panel()->show();
-        h.windows->tool()
-            .progress()
-            .line(ProgressPanel::Line::Msg2)
-            ->setText(". . .Writing: 4 script lines. . .");
-        h.windows->tool().progress().line(ProgressPanel::Line::Msg3)->setText("PHOTO.JPG");
-        h.windows->tool()
-            .progress()
-            .line(ProgressPanel::Line::Msg4)
-            ->setText("....Porting Data (Brcc32)....");
-        h.windows->tool().progress().bar(ProgressPanel::Bar::Bar1)->setValue(60);
-        h.windows->tool().progress().bar(ProgressPanel::Bar::Bar1)->show();
+        ToolWindow &tool = h.windows->tool();
+        tool.showProgress(". . .Writing: 4 script lines. . .");
+        tool.setProgressLine(BuildReporter::Line::Msg3, "PHOTO.JPG");
+        tool.setProgressLine(BuildReporter::Line::Msg4, "....Porting Data (Brcc32)....");
+        tool.setProgressBarValue(BuildReporter::Bar::Bar1, 60);
+        tool.setProgressBarVisible(BuildReporter::Bar::Bar1, true);
         save(h.windows->tool(), out + "/tool-progress.png");
         h.windows->main().insertStringTable();
         StringTableEditor &e = h.windows->editor();

@@ -152,8 +152,8 @@ void TestBuild::fullBuild()
     const QByteArray script = rc.readAll();
     QVERIFY(script.contains("A1 ICON \"" + h.files.at(1).toUtf8() + "\""));
     QCOMPARE(h.taskbar.title(), QStringLiteral("Task Complete"));
-    QVERIFY(h.tool().optionsPanel()->isVisibleTo(&h.tool()));
-    QVERIFY(h.tool().closeButton()->isEnabled());
+    QVERIFY(child(h.tool(), "Panel1")->isVisibleTo(&h.tool()));
+    QVERIFY(child(h.tool(), "Button2")->isEnabled());
     // The pauses: 4 script lines, the 101-step animation, export, sizes, clean-up, credits, end.
     QCOMPARE(h.pacer.total, 4 * 20 + 101 * 10 + 1000 + 3 * 500 + 1000 + 1000 + 1000 + 3000 + 3000);
 }
@@ -245,7 +245,7 @@ void TestBuild::resourceCompilerCannotStart()
     BuildHarness h;
     const QString notRunnable = h.file("tools/brcc32", 10); // not executable
     h.main().setEnabled(true);
-    h.settings.writeText("Compiler1", notRunnable);
+    h.settings.writeText(Setting::Compiler1, notRunnable);
     BuildHarness g(true, {{"Compiler1", notRunnable}});
     g.tool().setExecuteOnLoad(true);
     g.main().build();
@@ -269,7 +269,7 @@ void TestBuild::resourceCompilerError()
     for (const char *name : {"SP1", "SP2", "DEL", "Button2", "Button4", "Save1"})
         QVERIFY2(!child(h.main(), name)->isEnabled(), name);
     QCOMPARE(h.progFiles(), QStringList());
-    QCOMPARE(h.tool().progress().line(ProgressPanel::Line::Msg4)->text(),
+    QCOMPARE(child<QLabel>(h.tool(), "Msg4")->text(),
              QStringLiteral("Press the close button to restore application!"));
 }
 
@@ -284,7 +284,7 @@ void TestBuild::libraryCompilerCannotStart()
     QCOMPARE(h.main().list().count(), 4);
     QCOMPARE(h.progFiles(), QStringList());
     QVERIFY(h.main().isEnabled() && h.tool().isEnabled());
-    QCOMPARE(h.tool().progress().line(ProgressPanel::Line::Msg4)->text(),
+    QCOMPARE(child<QLabel>(h.tool(), "Msg4")->text(),
              QStringLiteral("Press the close button to stop current session!"));
 }
 
@@ -372,7 +372,7 @@ void TestBuild::tempFolderAsDestinationWithoutKey()
         h.prompter.last().text,
         QStringLiteral(
             "Cannot save \"Untitled.rc\" to this folder! Source and destination are the same."));
-    QVERIFY(h.windows->tool().optionsPanel()->isVisibleTo(&h.windows->tool()));
+    QVERIFY(child(h.windows->tool(), "Panel1")->isVisibleTo(&h.windows->tool()));
     QVERIFY(m.isEnabled());
 }
 

@@ -2,6 +2,8 @@
 #include "ui/mainwindow/FileListModel.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/searchfilter/SearchFilter.h"
+#include "ui/services/ClipPlayer.h"
+#include "ui/services/MessagePresenter.h"
 #include "ui/stringtable/StringTableEditor.h"
 #include "ui/toolwindow/ToolWindow.h"
 #include "ui/widgets/TFileLabel.h"
@@ -10,8 +12,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
@@ -56,6 +60,17 @@ class TestMainWindow : public QObject
     void savedPositionOffTheScreen();
     void shellFailuresAreShown();
     void captionsReadExactly();
+    void addDialogShowsNamesOnly();
+    void statusLineAfterAddFiles();
+    void invertNamesEachEntry();
+    void firstRunStatusLine();
+    void firstStartAfterSetup();
+    void layoutPlaces();
+    void taskbarPicturesDiffer();
+    void toolTipTimeIsShared();
+    void messagesAsBoxes_data();
+    void messagesAsBoxes();
+    void messageBesideToolWindow();
 };
 
 void TestMainWindow::firstRunState()
@@ -352,11 +367,12 @@ void TestMainWindow::propertiesLimit()
     QCOMPARE(h.prompter.last().text,
              QStringLiteral("Total number of properties displayed, may not exceed 20"));
     QCOMPARE(h.prompter.last().buttons, int(Box::Abort));
-    QCOMPARE(m.listView()->findChildren<QDialog *>("PropertiesSheet").size(), 0);
+    QCOMPARE(child<QListView>(m, "ListBox1")->findChildren<QDialog *>("PropertiesSheet").size(), 0);
     rows.removeLast();
     m.selectRows(rows);
     m.showProperties();
-    QCOMPARE(m.listView()->findChildren<QDialog *>("PropertiesSheet").size(), 20);
+    QCOMPARE(child<QListView>(m, "ListBox1")->findChildren<QDialog *>("PropertiesSheet").size(),
+             20);
 }
 
 void TestMainWindow::addFilesDialog()
@@ -371,7 +387,15 @@ void TestMainWindow::addFilesDialog()
     m.addFiles();
     QCOMPARE(t.dropFilterPosition(), 7);
     QCOMPARE(m.headerText(0), QStringLiteral("Filter (*.ico)"));
-    QCOMPARE(h.prompter.lastRequest.filters.size(), 13);
+    QCOMPARE(h.prompter.lastRequest.filter,
+             QStringLiteral(
+                 "All Files (*.*)|*.gif;*.jpg;*.avi;*.bmp;*.ico;*.cab;*.cur;*.exe;*.wav;*.ttf;"
+                 "*.fon;*.ani|Animated Cursor (*.ani)|*.ani|Audio Video Interleaved (*.avi)|*.avi|"
+                 "Bitmap Image (*.bmp)|*.bmp|Cabinet File (*.cab)|*.cab|Cursor Image (*.cur)|"
+                 "*.cur|Executable (*.exe)|*.exe|Icon Image (*.ico)|*.ico|JPEG Image (*.jpg)|"
+                 "*.jpg|GIF Image (*.gif)|*.gif|Font File (*.fon)|*.fon|True Type Font (*.ttf)|"
+                 "*.ttf|Wave Sound (*.wav)|*.wav"));
+    QCOMPARE(h.prompter.lastRequest.fileName, QString()); // nothing chosen yet
 
     const QString a = h.file("art/a.ico"), b = h.file("art/b.txt");
     m.addFile(a.toUpper());
@@ -386,6 +410,258 @@ void TestMainWindow::addFilesDialog()
     h.prompter.files << OpenFilesResult{false, {}, 1};
     m.addFiles();
     QCOMPARE(h.prompter.lastRequest.title, "From directory " + h.path("art") + "/");
+    // The folder of the last choice, without its separator, is what the dialog starts with.
+    QCOMPARE(h.prompter.lastRequest.fileName, h.path("art"));
+    m.clearAll();
+    h.prompter.files << OpenFilesResult{false, {}, 1};
+    m.addFiles();
+    QCOMPARE(h.prompter.lastRequest.fileName, QString());
+}
+
+void TestMainWindow::addDialogShowsNamesOnly()
+{
+    OpenFilesRequest r;
+    r.title = "From directory ";
+    r.filter = "All Files (*.*)|*.gif;*.ico|Icon Image (*.ico)|*.ico";
+    r.filterIndex = 2;
+    r.fileName = "kept";
+    QFileDialog d;
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    WidgetPrompter::prepare(d, r);
+    auto *types = d.findChild<QComboBox *>("fileTypeCombo");
+    QVERIFY(types);
+    QCOMPARE(types->count(), 2);
+    QCOMPARE(types->itemText(0), QStringLiteral("All Files (*.*)"));
+    QCOMPARE(types->itemText(1), QStringLiteral("Icon Image (*.ico)"));
+    QCOMPARE(types->currentIndex(), 1);
+    QCOMPARE(d.nameFilters().at(0), QStringLiteral("All Files (*.*) (*.gif *.ico)"));
+    auto *name = d.findChild<QLineEdit *>("fileNameEdit");
+    QVERIFY(name);
+    QCOMPARE(name->text(), QStringLiteral("kept"));
+}
+
+void TestMainWindow::statusLineAfterAddFiles()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    m.show();
+    h.prompter.files << OpenFilesResult{true, {h.file("art/a.ico")}, 1};
+    m.addFiles();
+    QVERIFY(!child(m, "MSG")->isVisible());
+    // The mouse over the window background shows it again.
+    QMouseEvent move(QEvent::MouseMove, QPointF(470, 5), m.mapToGlobal(QPointF(470, 5)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&m, &move);
+    QVERIFY(child(m, "MSG")->isVisible());
+    m.setStatusLineVisible(false);
+    QVERIFY(!child(m, "MSG")->isVisible());
+}
+
+void TestMainWindow::invertNamesEachEntry()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    for (const char *f : {"/f/a.bmp", "/f/b.ico", "/f/c.wav"})
+        m.addFile(f);
+    m.selectRows({1});
+    QStringList shown;
+    QList<QList<int>> selections;
+    h.pacer.onFrame = [&] {
+        shown << child<TFileLabel>(m, "Label1")->fileName() + "|" +
+                     child<TFileLabel>(m, "Label2")->fileName();
+        selections << m.selectedRows();
+    };
+    m.invertSelection();
+    QCOMPARE(shown,
+             QStringList({"Selecting file: a.bmp|", "Selecting file: a.bmp|Excluding file: b.ico",
+                          "Selecting file: c.wav|Excluding file: b.ico"}));
+    // The selection turns as the walk goes.
+    QCOMPARE(selections, QList<QList<int>>({{0, 1}, {0}, {0, 2}}));
+    QCOMPARE(m.selectedRows(), QList<int>({0, 2}));
+    QCOMPARE(child<TFileLabel>(m, "Label1")->fileName(), QString());
+    // Without frames only the end shows, and the result is the same.
+    h.pacer.framesDue = false;
+    shown.clear();
+    m.invertSelection();
+    QVERIFY(shown.isEmpty());
+    QCOMPARE(m.selectedRows(), QList<int>({1}));
+}
+
+void TestMainWindow::firstRunStatusLine()
+{
+    Harness fresh;
+    fresh.createWindows();
+    QCOMPARE(fresh.windows->main().statusText(),
+             QStringLiteral("Tolvane is not set up yet: press \"&&Paths...\" to find the "
+                            "compilers\rand make the program folder."));
+    // The mouse over the empty window keeps saying it.
+    MainWindow &m = fresh.windows->main();
+    QMouseEvent move(QEvent::MouseMove, QPointF(470, 5), m.mapToGlobal(QPointF(470, 5)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&m, &move);
+    QVERIFY(m.statusText().startsWith("Tolvane is not set up yet"));
+    Harness set;
+    set.setUpFresh(set.path("prog"));
+    set.createWindows();
+    QCOMPARE(set.windows->main().statusText(), QString());
+    QApplication::sendEvent(&set.windows->main(), &move);
+    QCOMPARE(set.windows->main().statusText(), QString());
+}
+
+void TestMainWindow::firstStartAfterSetup()
+{
+    // Setup writes no "Filter Type" and no destination history.
+    Harness h;
+    h.setUpFresh(h.path("prog"), {{"Script Type", 7}});
+    h.registry.deleteValue(RegRoot::LocalMachine, SettingsStore::settingsKeyPath(), "Filter Type");
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    QCOMPARE(m.headerText(0), QStringLiteral("Filter: (*.ico)"));
+    ToolWindow &t = h.windows->tool();
+    QVERIFY(t.destinationEntries().isEmpty());
+    m.showTools();
+    QCOMPARE(t.destinationEntries().size(), 1);
+    QVERIFY2(t.diskLabel().startsWith("Available space on drive '/"), qPrintable(t.diskLabel()));
+    // After "Remove All" the next Tools... names a drive again.
+    t.setDiskLabel(QString());
+    h.prompter.answers << Box::Yes;
+    child<QComboBox>(t, "Edit2")->addItem("/second");
+    emit child<QComboBox>(t, "Edit2")->customContextMenuRequested({1, 1});
+    t.findChild<QAction *>("RemoveAll")->trigger();
+    QVERIFY(t.destinationEntries().isEmpty());
+    QVERIFY(t.closeWindow());
+    m.showTools();
+    QVERIFY2(t.diskLabel().startsWith("Available space on drive '/"), qPrintable(t.diskLabel()));
+}
+
+void TestMainWindow::layoutPlaces()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    QCOMPARE(child(m, "CLR")->geometry(), QRect(17, 276, 16, 16));
+    QCOMPARE(child(m, "GRN")->pos(), QPoint(17, 276));
+    QCOMPARE(child(m, "Image4")->geometry(), QRect(37, 276, 16, 16));
+    QCOMPARE(child(m, "YEL")->pos(), QPoint(37, 276));
+    // The removal panel plays its animation while it shows.
+    QWidget *panel = child(m, "Panel2");
+    auto *clip = panel->findChild<ClipPlayer *>("Panel2Animation");
+    QVERIFY(clip);
+    m.show();
+    panel->show();
+    QVERIFY(clip->isActive());
+    panel->hide();
+    QVERIFY(!clip->isActive());
+}
+
+void TestMainWindow::taskbarPicturesDiffer()
+{
+    const auto image = [](const char *name) {
+        return TaskbarIdentity::icon(name).pixmap(16, 16).toImage();
+    };
+    QVERIFY(image("missing") != image("folder"));
+    QVERIFY(image("project") != image("text"));
+    QVERIFY(image("text") != image("folder"));
+}
+
+void TestMainWindow::toolTipTimeIsShared()
+{
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(child(m, "Button4"), &enter);
+    QCOMPARE(child(m, "Button4")->toolTipDuration(), 5000);
+    QCOMPARE(child(m, "Button3")->toolTipDuration(), 5000); // set by another control
+    QCOMPARE(child(h.windows->tool(), "Edit1")->toolTipDuration(), 5000);
+    QApplication::sendEvent(child(m, "Button1"), &enter);
+    QCOMPARE(child(m, "Button4")->toolTipDuration(), 8000);
+    QCOMPARE(child(m, "Button3")->toolTipDuration(), 8000);
+}
+
+void TestMainWindow::messagesAsBoxes_data()
+{
+    QTest::addColumn<int>("owner");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<QString>("ownerName"); // objectName of the box's owner, empty for none
+    QTest::addColumn<int>("boxIcon");
+    QTest::addColumn<int>("boxButtons");
+    QTest::newRow("list, warning") << int(Message::Owner::FileList) << int(Message::Icon::Warning)
+                                   << int(Message::Yes | Message::No) << "ListBox1"
+                                   << int(Box::Warning) << int(Box::Yes | Box::No);
+    QTest::newRow("main, error") << int(Message::Owner::MainWindow) << int(Message::Icon::Error)
+                                 << int(Message::Ok) << "TForm1" << int(Box::Error) << int(Box::Ok);
+    QTest::newRow("tool, information")
+        << int(Message::Owner::ToolWindow) << int(Message::Icon::Information) << int(Message::Abort)
+        << "TForm2" << int(Box::Information) << int(Box::Abort);
+    QTest::newRow("none, question")
+        << int(Message::Owner::None) << int(Message::Icon::Question)
+        << int(Message::Yes | Message::No) << "" << int(Box::Question) << int(Box::Yes | Box::No);
+    QTest::newRow("no icon, no buttons") << int(Message::Owner::None) << int(Message::Icon::None)
+                                         << 0 << "" << int(Box::NoIcon) << int(Box::Ok);
+}
+
+void TestMainWindow::messagesAsBoxes()
+{
+    QFETCH(int, owner);
+    QFETCH(int, icon);
+    QFETCH(int, buttons);
+    QFETCH(QString, ownerName);
+    QFETCH(int, boxIcon);
+    QFETCH(int, boxButtons);
+    Harness h;
+    h.createWindows();
+    Message msg;
+    msg.caption = "Tolvane v3.06b";
+    msg.text = "First line\rsecond line";
+    msg.owner = Message::Owner(owner);
+    msg.icon = Message::Icon(icon);
+    msg.buttons = buttons;
+    h.prompter.answers << (boxButtons & Box::Yes ? Box::Yes : Box::Button(boxButtons));
+    const Message::Answer answer = h.windows->main().messages().show(msg);
+    QCOMPARE(int(answer), int(boxButtons & Box::Yes ? Message::Yes : boxButtons));
+    const Box b = h.prompter.last();
+    QCOMPARE(b.caption, QStringLiteral("Tolvane v3.06b"));
+    QCOMPARE(b.text, QStringLiteral("First line\rsecond line"));
+    QCOMPARE(int(b.icon), boxIcon);
+    QCOMPARE(b.buttons, boxButtons);
+    QCOMPARE(b.owner ? b.owner->objectName() : QString(), ownerName);
+}
+
+void TestMainWindow::messageBesideToolWindow()
+{
+    Harness h;
+    h.createWindows();
+    ToolWindow &t = h.windows->tool();
+    t.move(300, 100);
+    Message msg;
+    msg.owner = Message::Owner::BesideToolWindow;
+    msg.windowsDisabled = true;
+    bool bothOff = false;
+    h.prompter.onAsk = [&](const Box &) {
+        bothOff = !h.windows->main().isEnabled() && !t.isEnabled();
+    };
+    h.windows->main().messages().show(msg);
+    QVERIFY(bothOff);
+    QVERIFY(h.windows->main().isEnabled() && t.isEnabled());
+    QVERIFY(!h.prompter.last().owner);
+    QCOMPARE(h.prompter.last().position, QPoint(240, 320));
+    // A message dialog is titled by its type; a plain message by the application.
+    Message dialog;
+    dialog.style = Message::Style::Dialog;
+    dialog.icon = Message::Icon::Warning;
+    dialog.caption = "not shown";
+    dialog.text = "Remove it?";
+    dialog.buttons = Message::Yes | Message::No;
+    h.windows->main().messages().show(dialog);
+    QCOMPARE(h.prompter.last().caption, QStringLiteral("Warning"));
+    QCOMPARE(h.prompter.last().buttons, int(Box::Yes | Box::No));
+    // A Cancel comes back as it was pressed.
+    h.prompter.answers << Box::Cancel;
+    QCOMPARE(int(h.windows->main().messages().show(msg)), int(Box::Cancel));
 }
 
 void TestMainWindow::addFilesExecuteOnLoad()
@@ -531,8 +807,8 @@ void TestMainWindow::propertiesFollowsTheClick()
     QVERIFY(QTest::qWaitForWindowExposed(&m));
     QAction *properties = m.findChild<QAction *>("Prop1");
     QVERIFY(!properties->isEnabled());
-    QWidget *rows = m.listView()->viewport();
-    const QPoint first = m.listView()->visualRect(m.list().index(0)).center();
+    QWidget *rows = child<QListView>(m, "ListBox1")->viewport();
+    const QPoint first = child<QListView>(m, "ListBox1")->visualRect(m.list().index(0)).center();
     QTest::mouseClick(rows, Qt::LeftButton, {}, first);
     QCOMPARE(m.selectedCount(), 1);
     QVERIFY(properties->isEnabled());

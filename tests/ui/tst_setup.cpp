@@ -209,7 +209,7 @@ void TestSetup::freshInstallation()
     QVERIFY(child(h.windows->tool(), "Button1")->isEnabled());
     QVERIFY(
         child(h.windows->tool(), "Rad2")->isEnabled()); // the projects folder is there: quick save
-    emit m.listView()->customContextMenuRequested({1, 1});
+    emit child<QListView>(m, "ListBox1")->customContextMenuRequested({1, 1});
     QVERIFY(m.findChild<QAction *>("Manual1")->isVisible());
     m.findChild<QAction *>("Manual1")->trigger();
     QCOMPARE(h.platform.opened.last(), folder + "/Tolvane.pdf");
@@ -435,7 +435,7 @@ void TestSetup::uninstallThroughALink()
     h.install();
     const QString real = h.wizard().mainFolder();
     QVERIFY(QFile::link(real, h.path("link")));
-    h.settings.writeText("Program Folder", h.path("link"));
+    h.settings.writeText(Setting::ProgramFolder, h.path("link"));
     h.windows.reset();
     h.createWindows();
     h.prompter.answers << Box::Yes << Box::Yes;

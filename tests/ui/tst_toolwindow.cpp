@@ -1,13 +1,16 @@
 #include "Harness.h"
 #include "tests/settings/ExpectedOrders.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/stringtable/StringTableEditor.h"
 #include "ui/toolwindow/ToolWindow.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -42,6 +45,10 @@ class TestToolWindow : public QObject
     void bankFull();
     void removeAll();
     void colourButtons();
+    void greyedBoxesComeBack();
+    void greyedBoxLoadedOnComesBack();
+    void windowColourReachesDropDowns();
+    void destinationRows();
     void browseAddsShortForm();
     void dropFilterFollows();
     void hintsLine();
@@ -86,9 +93,10 @@ void TestToolWindow::loadsEveryValue()
     QCOMPARE(t.destination(), h.path("d1"));
     QCOMPARE(t.entryBackground(), QColor(0, 0, 255)); // 0x00BBGGRR
     QCOMPARE(t.pos(), QPoint(40, 60));
-    // "Filter Type" is empty after setup, and loading the drop filter position is no choice of
-    // the user's: the header keeps "Filter: " and the add dialog its first entry until then.
-    QCOMPARE(h.windows->main().headerText(0), QStringLiteral("Filter: "));
+    // "Filter Type" is empty after setup: the header names the drop filter's mask instead of
+    // nothing. Loading the drop filter position is no choice of the user's: the add dialog keeps
+    // its first entry.
+    QCOMPARE(h.windows->main().headerText(0), QStringLiteral("Filter: (*.ico)"));
     QCOMPARE(h.windows->main().addFilterIndex(), 1);
 }
 
@@ -103,7 +111,12 @@ void TestToolWindow::closeSavesInOrder()
     h.settings.createSettingsKey();
     t.setScriptName(QString());
     t.setDropFilterPosition(12);
+    h.windows->main().setRecentAddFolder("/art/");
+    h.windows->main().setRecentProjectFolder("/projects/");
     QVERIFY(t.closeWindow());
+    // The main window's recent folders go with the tool window's values.
+    QCOMPARE(stored(h, "TempDir1").toString(), QStringLiteral("/art/"));
+    QCOMPARE(stored(h, "TempDir2").toString(), QStringLiteral("/projects/"));
     const QStringList expected = toolWindowCloseOrder();
     QCOMPARE(h.registry.valueNames(RegRoot::LocalMachine, SettingsStore::settingsKeyPath()),
              expected);
@@ -289,6 +302,99 @@ void TestToolWindow::removeAll()
     QVERIFY(!remove->isEnabled());
 }
 
+void TestToolWindow::greyedBoxesComeBack()
+{
+    Harness h;
+    h.setUpFresh(h.path("prog"));
+    h.createWindows();
+    ToolWindow &t = h.windows->tool();
+    auto *scriptsOnly = child<QCheckBox>(t, "Cx10");
+    auto *keep = child<QCheckBox>(t, "Cx12");
+    auto *autoSort = child<QCheckBox>(t, "AutoX");
+    scriptsOnly->setChecked(false);
+    keep->setChecked(true);
+    autoSort->setChecked(true);
+    scriptsOnly->setChecked(true);
+    t.setExecuteOnLoad(true);
+    QCOMPARE(keep->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(autoSort->checkState(), Qt::PartiallyChecked);
+    scriptsOnly->setChecked(false);
+    t.setExecuteOnLoad(false);
+    QCOMPARE(keep->checkState(), Qt::Checked);
+    QCOMPARE(autoSort->checkState(), Qt::Checked);
+    // An unticked box greyed and let go is unticked again.
+    keep->setChecked(false);
+    scriptsOnly->setChecked(true);
+    scriptsOnly->setChecked(false);
+    QCOMPARE(keep->checkState(), Qt::Unchecked);
+    QVERIFY(!keep->isTristate());
+}
+
+void TestToolWindow::greyedBoxLoadedOnComesBack()
+{
+    // Stored while greyed, the box was on before: loading keeps that for when it is let go.
+    Harness h;
+    h.setUpFresh(h.path("prog"), {{"Prompt Compile", 1}, {"Prompt Position", 1}});
+    h.createWindows();
+    ToolWindow &t = h.windows->tool();
+    QCOMPARE(child<QCheckBox>(t, "Cx12")->checkState(), Qt::PartiallyChecked);
+    QVERIFY(!t.keepProject());
+    child<QCheckBox>(t, "Cx10")->setChecked(false);
+    QCOMPARE(child<QCheckBox>(t, "Cx12")->checkState(), Qt::Checked);
+}
+
+void TestToolWindow::windowColourReachesDropDowns()
+{
+    Harness h;
+    h.setUpFresh(h.path("prog"));
+    h.createWindows();
+    ToolWindow &t = h.windows->tool();
+    t.showOptions();
+    const QColor red(200, 20, 20);
+    h.prompter.colours << red;
+    QTest::mouseClick(child<QPushButton>(t, "SpeedButton1"), Qt::LeftButton);
+    for (const char *name : {"Idx1", "Edit2", "ResBox"}) {
+        auto *combo = child<QComboBox>(t, name);
+        // What the closed list shows: its face in the chosen colour, not the button grey.
+        const QImage face = combo->grab().toImage();
+        const QColor c = face.pixelColor(face.width() / 3, face.height() / 2);
+        QVERIFY2(c.red() > c.green() + 100 && c.red() > c.blue() + 100,
+                 qPrintable(QStringLiteral("%1: %2").arg(name, c.name())));
+        // And the open list.
+        QCOMPARE(combo->view()->palette().color(QPalette::Base), red);
+    }
+    const QColor blue(10, 10, 160);
+    h.prompter.colours << blue;
+    QTest::mouseClick(child<QPushButton>(t, "SpeedButton2"), Qt::LeftButton);
+    QCOMPARE(child<QComboBox>(t, "ResBox")->palette().color(QPalette::ButtonText), blue);
+    QCOMPARE(child<QComboBox>(t, "ResBox")->view()->palette().color(QPalette::Text), blue);
+    QCOMPARE(h.windows->editor().list()->palette().color(QPalette::Text), blue);
+}
+
+void TestToolWindow::destinationRows()
+{
+    Harness h;
+    h.setUpFresh(h.path("prog"));
+    QDir().mkpath(h.path("out"));
+    h.createWindows();
+    ToolWindow &t = h.windows->tool();
+    h.prompter.folders << h.path("out");
+    QTest::mouseClick(child(t, "Spx"), Qt::LeftButton);
+    auto *list = child<QComboBox>(t, "Edit2");
+    QCOMPARE(list->view()->sizeHintForRow(0), 16);
+    // A folder that is gone shows another picture than one that is there.
+    h.prompter.folders << "/no/such/place";
+    QTest::mouseClick(child(t, "Spx"), Qt::LeftButton);
+    const int there = list->findText(h.path("out"));
+    const int gone = list->findText("/no/such/place");
+    QVERIFY(there >= 0 && gone >= 0);
+    QVERIFY(list->itemIcon(there).pixmap(16).toImage() !=
+            list->itemIcon(gone).pixmap(16).toImage());
+    QCOMPARE(h.prompter.folderRequests.last().prompt, QStringLiteral("Pick a target folder:"));
+    QCOMPARE(h.prompter.folderRequests.last().caption,
+             QStringLiteral("Tolvane v3.06  Browse for Folder..."));
+}
+
 void TestToolWindow::colourButtons()
 {
     Harness h;
@@ -298,7 +404,8 @@ void TestToolWindow::colourButtons()
     h.prompter.colours << QColor(10, 20, 30);
     QTest::mouseClick(child<QPushButton>(t, "SpeedButton1"), Qt::LeftButton);
     QCOMPARE(t.entryBackground(), QColor(10, 20, 30));
-    QCOMPARE(h.windows->main().listView()->palette().color(QPalette::Base), QColor(10, 20, 30));
+    QCOMPARE(child<QListView>(h.windows->main(), "ListBox1")->palette().color(QPalette::Base),
+             QColor(10, 20, 30));
     QVERIFY(t.closeWindow());
     QCOMPARE(stored(h, "Color").toUInt(), 0x001E140Au);
 }

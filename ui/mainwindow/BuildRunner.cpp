@@ -2,12 +2,10 @@
 #include "core/StringTable.h"
 #include "ui/mainwindow/FileListModel.h"
 #include "ui/mainwindow/MainWindow.h"
-#include "ui/toolwindow/ProgressPanel.h"
+#include "ui/services/MessagePresenter.h"
 #include "ui/toolwindow/ToolWindow.h"
 
 #include <QApplication>
-#include <QListView>
-#include <QPushButton>
 
 namespace tolvane {
 
@@ -22,7 +20,7 @@ void BuildRunner::run()
     // A drop filter put aside while a project was dropped comes back first.
     if (!m_main.rememberedFilter().isEmpty()) {
         m_tool.setDropFilterPosition(m_main.rememberedFilter().toInt());
-        m_main.setHeaderText(0, QStringLiteral("Filter: ") + m_tool.dropFilterMask());
+        m_main.showDropFilter(m_tool.dropFilterPosition(), m_tool.dropFilterMask());
     }
     m_tool.setResNameVisible(m_main.selectedCount() <= 1);
     m_summary = m_engine.run(options(), entries(), m_s.strings.lines());
@@ -76,53 +74,7 @@ QList<ListEntry> BuildRunner::entries() const
 
 BuildReporter::Answer BuildRunner::ask(const Message &m)
 {
-    Box b;
-    b.caption = m.caption;
-    b.text = m.text;
-    b.buttons = m.buttons;
-    switch (m.icon) {
-    case Message::Icon::None:
-        b.icon = Box::NoIcon;
-        break;
-    case Message::Icon::Information:
-        b.icon = Box::Information;
-        break;
-    case Message::Icon::Warning:
-        b.icon = Box::Warning;
-        break;
-    case Message::Icon::Error:
-        b.icon = Box::Error;
-        break;
-    case Message::Icon::Question:
-        b.icon = Box::Question;
-        break;
-    }
-    switch (m.owner) {
-    case Message::Owner::None:
-        break;
-    case Message::Owner::FileList:
-        b.owner = m_main.listView();
-        break;
-    case Message::Owner::MainWindow:
-        b.owner = &m_main;
-        break;
-    case Message::Owner::ToolWindow:
-        b.owner = &m_tool;
-        break;
-    case Message::Owner::BesideToolWindow:
-        b.position = m_tool.pos() + QPoint(-60, 220);
-        break;
-    }
-    if (m.windowsDisabled) {
-        m_main.setEnabled(false);
-        m_tool.setEnabled(false);
-    }
-    const Box::Button answer = m_s.prompter.ask(b);
-    if (m.windowsDisabled) {
-        m_main.setEnabled(true);
-        m_tool.setEnabled(true);
-    }
-    return Answer(int(answer));
+    return Answer(int(m_main.messages().show(m)));
 }
 
 void BuildRunner::pause(int ms)
@@ -137,42 +89,42 @@ void BuildRunner::playSound(const QString &name)
 
 void BuildRunner::setLine(Line line, const QString &text)
 {
-    m_tool.progress().setLine(line, text);
+    m_tool.setProgressLine(line, text);
 }
 
 void BuildRunner::setBarValue(Bar bar, int value)
 {
-    m_tool.progress().setBarValue(bar, value);
+    m_tool.setProgressBarValue(bar, value);
 }
 
 void BuildRunner::setBarMaximum(Bar bar, int maximum)
 {
-    m_tool.progress().setBarMaximum(bar, maximum);
+    m_tool.setProgressBarMaximum(bar, maximum);
 }
 
 void BuildRunner::setBarVisible(Bar bar, bool visible)
 {
-    m_tool.progress().setBarVisible(bar, visible);
+    m_tool.setProgressBarVisible(bar, visible);
 }
 
 void BuildRunner::setPanelVisible(Panel panel, bool visible)
 {
-    m_tool.progress().setPanelVisible(panel, visible);
+    m_tool.setProgressPart(panel, visible);
 }
 
 void BuildRunner::setBusyLamp(bool on)
 {
-    m_tool.progress().setBusyLamp(on);
+    m_tool.setBusyLamp(on);
 }
 
 void BuildRunner::setCloseButton(bool enabled)
 {
-    m_tool.closeButton()->setEnabled(enabled);
+    m_tool.setCloseEnabled(enabled);
 }
 
 void BuildRunner::setCloseDefault(bool isDefault)
 {
-    m_tool.closeButton()->setDefault(isDefault);
+    m_tool.setCloseDefault(isDefault);
 }
 
 void BuildRunner::setDiskLabel(const QString &text)

@@ -20,6 +20,7 @@ class QFrame;
 namespace tolvane {
 
 class ClipPlayer;
+class MessagePresenter;
 class FileListModel;
 class TFileLabel;
 class ToolWindow;
@@ -46,7 +47,6 @@ class MainWindow : public QWidget, public SettingsTarget
 
     // The file list.
     FileListModel &list() { return *m_model; }
-    QListView *listView() const { return m_list; }
     int selectedCount() const;
     QList<int> selectedRows() const;
     bool isSelected(int row) const;
@@ -75,11 +75,28 @@ class MainWindow : public QWidget, public SettingsTarget
     QString manualPath() const;
     // Which add-files filter entry is chosen (1-based); the drop filter follows it.
     int addFilterIndex() const { return m_addFilterIndex; }
-    void setAddFilterIndex(int index) { m_addFilterIndex = index; }
     void setExecuteLamp(bool on);
     void setRecurseLamp(bool on);
     bool highColour() const { return m_highColour; }
-    QPushButton *buildButton() const { return m_buildButton; }
+
+    // What the tool window's options change here.
+    // The Build button's caption: "&Build..." for scripts only, "&Build All..." otherwise.
+    void showBuildMode(bool scriptsOnly);
+    // The Build button's tooltip names the destination.
+    void setBuildTarget(const QString &destination);
+    // The file list's background and text colour; a null one stays.
+    void setListColours(const QColor *background, const QColor *text);
+    // The drop filter chose its entry (0-based): the add-files dialog follows, and the header.
+    void showDropFilter(int position, const QString &mask);
+    // A "Filter Type" that was never stored shows the drop filter's mask instead of nothing.
+    void fillEmptyFilter(const QString &mask);
+    // The status line, hidden while a long walk shows its own progress.
+    void setStatusLineVisible(bool visible);
+    // Shows a core sequence's messages with this window's list, this window and the tool window
+    // as their owners.
+    MessagePresenter messages() const;
+    // What the status line of a window that was never set up says.
+    static QString firstRunText();
 
     // Run values the build reads: the last file chosen in the add-files dialog (or project
     // loaded), whether files were dropped, and a drop filter put aside while a project was dropped.
@@ -101,14 +118,11 @@ class MainWindow : public QWidget, public SettingsTarget
     bool loadProject(const QString &path);
 
     // Tooltip display time that the hints set for the whole application.
-    int toolTipDisplayTime() const { return m_toolTipTime; }
+    int toolTipDisplayTime() const;
 
     // SettingsTarget
     void apply(const SequenceItem &item, const QVariant &value) override;
     QVariant current(const SequenceItem &item) const override;
-
-    static QStringList addFilters();
-    static QString addFilterText();
 
     // Paths dropped from another program, handled in the order they came.
     void dropPaths(const QStringList &paths);
@@ -171,7 +185,7 @@ class MainWindow : public QWidget, public SettingsTarget
     void listReleased();
     void listClicked();
     void setListButtonsDisabled();
-    void mirror(const QString &name, const QString &text);
+    void mirror(Setting key, const QString &text);
     SettingsBinder binder() const;
     // Project files (MainWindowProject.cpp).
     void buildProjectParts();
@@ -233,8 +247,8 @@ class MainWindow : public QWidget, public SettingsTarget
     bool m_highColour = true;
     bool m_saveTipOff = false;
     bool m_building = false;
-    int m_toolTipTime = 5000;
     int m_addFilterIndex = 1;
+    bool m_filterTypeEmpty = false;
     QString m_addDialogName;
     QString m_lastAdded;
     QString m_rememberedFilter;

@@ -301,17 +301,7 @@ void MainWindow::Drop::showBuildProgress()
     ToolWindow *t = tool();
     if (!t)
         return;
-    t->update();
-    ProgressPanel &panel = t->progress();
-    panel.setLine(ProgressPanel::Line::Msg2, QStringLiteral(". . .Initailizing. . ."));
-    panel.setLine(ProgressPanel::Line::Msg3, QString());
-    panel.setLine(ProgressPanel::Line::Msg4, QString());
-    panel.setPanelVisible(ProgressPanel::Panel::Options, false);
-    panel.setPanelVisible(ProgressPanel::Panel::StatusLines, true);
-    panel.setPanelVisible(ProgressPanel::Panel::Progress, true);
-    t->closeButton()->setEnabled(false);
-    panel.setBarValue(ProgressPanel::Bar::Bar1, 0);
-    panel.setBarValue(ProgressPanel::Bar::Bar2, 0);
+    t->showProgress(QStringLiteral(". . .Initailizing. . ."));
 }
 
 void MainWindow::Drop::projectLoaded(const QString &path, const QString &shortPath)

@@ -1,6 +1,8 @@
 // The status line and tooltip texts the main window shows as the mouse moves over it.
+#include "core/MainHints.h"
 #include "ui/mainwindow/FileListModel.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/services/ToolTipTime.h"
 #include "ui/toolwindow/ToolWindow.h"
 #include <QEvent>
 #include <QLabel>
@@ -18,10 +20,14 @@ void MainWindow::setHint(const QString &text)
     m_statusLine->setText(shown);
 }
 
-void MainWindow::setToolTipTime(QWidget *w, int ms)
+int MainWindow::toolTipDisplayTime() const
 {
-    m_toolTipTime = ms;
-    w->setToolTipDuration(ms);
+    return tooltiptime::current();
+}
+
+void MainWindow::setToolTipTime(QWidget *, int ms)
+{
+    tooltiptime::set(ms);
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent *event)
@@ -30,86 +36,59 @@ void MainWindow::mouseMoveEvent(QMouseEvent *event)
     m_listCounter->setText(QString::number(m_model->count()));
     updateResIdBanner();
     m_statusLine->show();
-    setHint(m_model->count() == 0
-                ? QString()
-                : QStringLiteral("Click on individual files to show file's property.\rHold-down "
-                                 "CTRL-KEY and click on items to deselect."));
+    hover(this);
     QWidget::mouseMoveEvent(event);
 }
 
 void MainWindow::hover(QObject *w)
 {
-    const bool hints = hintsOn();
-    const bool key = m_s.settings.settingsKeyExists();
-    if (w == m_selectAllButton && hints)
-        setHint(QStringLiteral("(Alt+A) Selects && auto-scrolls all files in the list..."));
-    else if (w == m_invertButton && hints)
-        setHint(QStringLiteral("(Alt+V) Inverts currently selected file(s)."));
-    else if (w == m_clearItemsButton && hints)
-        setHint(QStringLiteral("(Alt+E) Clears highlighted ( Selected ),files from list."));
-    else if (w == m_toolsButton && hints)
-        setHint(QStringLiteral("(Alt+T) Displays program's Tool Window..."));
-    else if (w == m_clearAllButton) {
-        if (hints)
-            setHint(QStringLiteral("(Alt+C) Removes all items from list at one time!\r(Resets) all "
-                                   "items in the files list."));
-        m_clearAllButton->setToolTip(QStringLiteral("Dragons be gone... "));
-        setToolTipTime(m_clearAllButton, 5000);
-    } else if (w == m_pathsButton) {
-        if (!key)
-            setHint(QStringLiteral(
-                "(Alt+P) Setup the program's command line to interface\rwith the Borland family of "
-                "command line compilers, press here\rto open the setup dialog for command line "
-                "parameters (Optional)."));
-        else if (hints)
-            setHint(QStringLiteral(
-                "(Alt+P) Displays the directory of Brcc32/Dcc32 compilers.\rRight-click to open "
-                "current destination folder via Tools Window.\rOpen setup dialog for program "
-                "uninstallation and or modifications."));
-        m_pathsButton->setToolTip(key ? QStringLiteral("Compilers on line ")
-                                      : QStringLiteral("Compilers off line "));
-        setToolTipTime(m_pathsButton, 8000);
-    } else if (w == m_buildButton) {
-        if (hints)
-            setHint(QStringLiteral(
-                "(Alt+B)...Executes program...(Dual function)\rdiplays multiple hint messages "
-                "pending Tool window settings."));
-        m_buildButton->setToolTip(QStringLiteral("To: ") +
-                                  (m_tool ? m_tool->destination() : QString()));
-        if (hints)
-            setToolTipTime(m_buildButton, 7000);
-    } else if (w == m_saveListButton) {
-        const bool quick = m_tool && m_tool->quickSave();
-        if (hints)
-            setHint(
-                quick
-                    ? QStringLiteral(
-                          "(Alt+L) When file(s) are loaded into the program, use this\rbutton to "
-                          "save the(Selected) list as a favorite. Current mode\rwill stored file "
-                          "to the projects folder as a(.tpf) file.")
-                    : QStringLiteral(
-                          "(Alt+L) When file(s) are loaded into the program, use this\rbutton to "
-                          "save the(Selected) list as a favorite. Current mode\rwill use the Save "
-                          "dialog box, to name and store file anywhere."));
-        if (m_tool && m_tool->saveModesDiffer())
-            m_saveTipOff = true;
-        m_saveListButton->setToolTip(
-            m_saveTipOff ? QString()
-            : quick      ? QStringLiteral("Will create unique file name for project file ")
-                         : QStringLiteral("Will prompt for name of project file"));
-    } else if (w == m_list || w == m_list->viewport()) {
-        if (hints && m_model->count() == 0)
-            setHint(QStringLiteral(
-                "Drag file(s) or folders from anywhere to auto load, or use the\rdrop down menu "
-                "to load both Resource type && project(.tpf) files.\rDrag files types "
-                "(.pas),(.dpr) "
-                "and (.rc) to program to copy as text."));
+    using mainhints::Control;
+    Control control;
+    if (w == this)
+        control = Control::Background;
+    else if (w == m_selectAllButton)
+        control = Control::SelectAll;
+    else if (w == m_invertButton)
+        control = Control::Invert;
+    else if (w == m_clearItemsButton)
+        control = Control::ClearItems;
+    else if (w == m_toolsButton)
+        control = Control::Tools;
+    else if (w == m_clearAllButton)
+        control = Control::ClearAll;
+    else if (w == m_pathsButton)
+        control = Control::Paths;
+    else if (w == m_buildButton)
+        control = Control::Build;
+    else if (w == m_saveListButton)
+        control = Control::SaveList;
+    else if (w == m_list || w == m_list->viewport())
+        control = Control::List;
+    else if (w == m_executeOffLamp)
+        control = Control::ExecuteOffLamp;
+    else if (w == m_executeOnLamp || w == m_recurseOnLamp)
+        control = Control::Lamp;
+    else
+        return;
+    // The save button's tooltip goes for good once the two save modes differ in being offered.
+    if (control == Control::SaveList && m_tool && m_tool->saveModesDiffer())
+        m_saveTipOff = true;
+    mainhints::State state;
+    state.hintsOn = hintsOn();
+    state.keyExists = m_s.settings.settingsKeyExists();
+    state.quickSave = m_tool && m_tool->quickSave();
+    state.listCount = m_model->count();
+    state.destination = m_tool ? m_tool->destination() : QString();
+    state.saveTipOff = m_saveTipOff;
+    const mainhints::Hint hint = mainhints::forControl(control, state);
+    if (hint.status)
+        setHint(*hint.status);
+    if (hint.toolTip)
+        static_cast<QWidget *>(w)->setToolTip(*hint.toolTip);
+    if (hint.toolTipTime)
+        setToolTipTime(static_cast<QWidget *>(w), *hint.toolTipTime);
+    if (control == Control::List)
         updateResIdBanner();
-    } else if (w == m_executeOffLamp) {
-        setHint(QStringLiteral("Displays Execute-on-drop status, Green active' Clear inactive."));
-    } else if (w == m_executeOnLamp || w == m_recurseOnLamp) {
-        setToolTipTime(static_cast<QWidget *>(w), 8000);
-    }
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

@@ -7,6 +7,7 @@
 #include "ui/searchfilter/SearchFilter.h"
 #include "ui/services/ClipPlayer.h"
 #include "ui/toolwindow/ToolWindow.h"
+#include "ui/widgets/IconRowDelegate.h"
 #include "ui/widgets/Lamp.h"
 #include "ui/widgets/TFileLabel.h"
 
@@ -19,41 +20,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStandardItemModel>
-#include <QStyledItemDelegate>
 #include <QToolButton>
 
 namespace tolvane {
 
 namespace {
-// Rows of 16 pixels: the file's icon at 2, its text at 22.
-class RowDelegate : public QStyledItemDelegate
-{
-  public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override
-    {
-        return {200, 16};
-    }
-    void paint(QPainter *p, const QStyleOptionViewItem &option,
-               const QModelIndex &index) const override
-    {
-        const bool selected = option.state & QStyle::State_Selected;
-        const QPalette &pal = option.palette;
-        p->fillRect(option.rect, selected ? pal.highlight() : pal.base());
-        const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
-        icon.paint(p, QRect(option.rect.left() + 2, option.rect.top(), 16, 16));
-        p->setPen(selected ? pal.highlightedText().color() : pal.text().color());
-        p->setFont(option.font);
-        p->drawText(option.rect.adjusted(22, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                    index.data(Qt::DisplayRole).toString());
-        if (option.state & QStyle::State_HasFocus) {
-            QPen pen(pal.text().color(), 1, Qt::DotLine);
-            p->setPen(pen);
-            p->drawRect(option.rect.adjusted(0, 0, -1, -1));
-        }
-    }
-};
-
 QLabel *lamp(QWidget *parent, const QString &name, const QColor &colour, const QString &tip)
 {
     QLabel *l = makeLamp(parent, name, colour);
@@ -160,7 +131,7 @@ void MainWindow::buildLayout()
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_list->setModel(m_model);
     m_model->setSelectionModel(m_list->selectionModel());
-    m_list->setItemDelegate(new RowDelegate(m_list));
+    m_list->setItemDelegate(new IconRowDelegate(m_list));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setUniformItemSizes(true);
     m_list->setGeometry(8, 100, 463, 146);
@@ -202,6 +173,10 @@ void MainWindow::buildLayout()
     m_removalPanel->setFrameShape(QFrame::Panel);
     m_removalPanel->setGeometry(60, 130, 360, 60);
     m_removalPanel->setAutoFillBackground(true);
+    // Entries thrown away while the panel shows.
+    auto *deleteClip = new ClipPlayer(QStringLiteral("delete"), m_removalPanel);
+    deleteClip->setObjectName(QStringLiteral("Panel2Animation"));
+    deleteClip->setGeometry(8, 2, 160, 32);
     auto *static6 = new TFileLabel(m_removalPanel);
     static6->setObjectName(QStringLiteral("StaticText6"));
     static6->setGeometry(8, 36, 344, 18);
@@ -257,10 +232,10 @@ void MainWindow::buildLayout()
                             QStringLiteral("Folder Recursing (Off)"));
     m_recurseOnLamp = lamp(this, QStringLiteral("YEL"), QColor(250, 210, 40),
                            QStringLiteral("Folder Recursing (On)"));
-    m_executeOffLamp->move(17, 276 + 10);
-    m_executeOnLamp->move(17, 276 + 10);
-    m_recurseOffLamp->move(37, 276 + 10);
-    m_recurseOnLamp->move(37, 276 + 10);
+    m_executeOffLamp->move(17, 276);
+    m_executeOnLamp->move(17, 276);
+    m_recurseOffLamp->move(37, 276);
+    m_recurseOnLamp->move(37, 276);
     m_executeOnLamp->hide();
     m_recurseOnLamp->hide();
 
@@ -276,9 +251,9 @@ void MainWindow::buildLayout()
     m_lastChosenFolder = hiddenLabel(this, QStringLiteral("StaticText4"));
     m_lastChosenShortPath = hiddenLabel(this, QStringLiteral("StaticText5"));
     connect(m_recentAddFolder, &QLineEdit::textChanged, this,
-            [this](const QString &t) { mirror(QStringLiteral("TempDir1"), t); });
+            [this](const QString &t) { mirror(Setting::RecentAddFolder, t); });
     connect(m_recentProjectFolder, &QLineEdit::textChanged, this,
-            [this](const QString &t) { mirror(QStringLiteral("TempDir2"), t); });
+            [this](const QString &t) { mirror(Setting::RecentProjectFolder, t); });
 
     connect(m_selectAllButton, &QPushButton::clicked, this, &MainWindow::selectAll);
     connect(m_invertButton, &QPushButton::clicked, this, &MainWindow::invertSelection);

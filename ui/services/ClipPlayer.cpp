@@ -53,6 +53,20 @@ void ClipPlayer::paintEvent(QPaintEvent *)
         }
         return;
     }
+    if (m_clip == QLatin1String("delete")) {
+        // A sheet falling into a bin, again and again.
+        const QRectF bin(r.right() - 26, r.bottom() - 20, 22, 20);
+        p.setPen(QPen(QColor(70, 70, 80), 1));
+        p.setBrush(QColor(150, 150, 160));
+        p.drawRect(bin);
+        p.drawLine(QPointF(bin.left() - 3, bin.top()), QPointF(bin.right() + 3, bin.top()));
+        const qreal t = (m_frame % 20) / 20.0;
+        const qreal x = r.left() + 4 + t * (bin.left() - r.left());
+        const qreal top = r.top() + t * t * (bin.top() - r.top() - 6);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(x, top, 9, 12));
+        return;
+    }
     // Files travelling from one drive to the other.
     const qreal y = r.center().y();
     p.setPen(Qt::NoPen);

@@ -6,7 +6,8 @@
 namespace tolvane {
 
 // A small looping animation drawn in code: "A4" files flying between two drives for the build,
-// "X2" a turning reel for the main window's panel.
+// "X2" a turning reel for the main window's scan panel, "delete" sheets thrown into a bin while
+// missing entries are removed.
 class ClipPlayer : public QWidget
 {
     Q_OBJECT

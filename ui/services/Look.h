@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QWidget>
 
+class QColor;
+
 namespace tolvane {
 
 // The windows are laid out to fixed sizes for an 8-point face.
@@ -30,5 +32,10 @@ inline int titleBarWidth(const QString &title)
         width = qMin(width, screen->availableGeometry().width());
     return width;
 }
+
+// Gives an entry field, a list or a drop-down list its background and text colour (either may
+// be null to keep it). A drop-down list is painted with the button roles, and its open list with
+// the base roles: both follow.
+void paintEntry(QWidget *w, const QColor *background, const QColor *text);
 
 } // namespace tolvane

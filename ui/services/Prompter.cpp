@@ -1,5 +1,6 @@
 #include "ui/services/Prompter.h"
 #include "ui/services/Look.h"
+#include "core/FilterTexts.h"
 #include "ui/services/TaskbarIdentity.h"
 
 #include <QApplication>
@@ -128,16 +129,34 @@ Box::Button WidgetPrompter::ask(const Box &box)
     return buttons.isEmpty() ? Box::Ok : buttons.last().second;
 }
 
+QStringList WidgetPrompter::dialogFilters(const OpenFilesRequest &r)
+{
+    return r.filter.isEmpty() ? r.filters : filtertexts::dialogFilters(r.filter);
+}
+
+void WidgetPrompter::prepare(QFileDialog &d, const OpenFilesRequest &r)
+{
+    const QStringList filters = dialogFilters(r);
+    d.setWindowTitle(r.title);
+    d.setDirectory(r.folder);
+    d.setFileMode(r.multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    // A stored filter's names say what they hold; the patterns behind them stay out of sight.
+    d.setOption(QFileDialog::HideNameFilterDetails, !r.filter.isEmpty());
+    d.setNameFilters(filters);
+    if (r.filterIndex >= 1 && r.filterIndex <= filters.size())
+        d.selectNameFilter(filters.at(r.filterIndex - 1));
+    if (!r.fileName.isEmpty())
+        d.selectFile(r.fileName);
+}
+
 OpenFilesResult WidgetPrompter::openFiles(const OpenFilesRequest &r)
 {
-    QFileDialog d(r.owner, r.title, r.folder);
-    d.setFileMode(r.multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
-    d.setNameFilters(r.filters);
-    if (r.filterIndex >= 1 && r.filterIndex <= r.filters.size())
-        d.selectNameFilter(r.filters.at(r.filterIndex - 1));
+    QFileDialog d(r.owner);
+    prepare(d, r);
+    const QStringList filters = dialogFilters(r);
     QObject::connect(&d, &QFileDialog::filterSelected, &d, [&](const QString &filter) {
         if (r.typeChanged)
-            r.typeChanged(int(r.filters.indexOf(filter)) + 1);
+            r.typeChanged(int(filters.indexOf(filter)) + 1);
     });
     QObject::connect(&d, &QFileDialog::directoryEntered, &d, [&](const QString &folder) {
         if (r.folderChanged)
@@ -146,7 +165,7 @@ OpenFilesResult WidgetPrompter::openFiles(const OpenFilesRequest &r)
     OpenFilesResult result;
     result.accepted = d.exec() == QDialog::Accepted;
     result.files = result.accepted ? d.selectedFiles() : QStringList();
-    result.filterIndex = int(r.filters.indexOf(d.selectedNameFilter())) + 1;
+    result.filterIndex = int(filters.indexOf(d.selectedNameFilter())) + 1;
     return result;
 }
 
@@ -166,6 +185,22 @@ std::optional<QString> WidgetPrompter::saveFile(const SaveFileRequest &r)
 QString WidgetPrompter::chooseFolder(QWidget *owner, const QString &title, const QString &start)
 {
     return QFileDialog::getExistingDirectory(owner, title, start);
+}
+
+QString WidgetPrompter::chooseFolder(const FolderRequest &r)
+{
+    QFileDialog d(r.owner, r.caption, r.start);
+    d.setFileMode(QFileDialog::Directory);
+    d.setOption(QFileDialog::ShowDirsOnly, true);
+    // Our own dialog: a native one has no place for the prompt.
+    d.setOption(QFileDialog::DontUseNativeDialog, true);
+    if (!r.prompt.isEmpty()) {
+        d.setLabelText(QFileDialog::LookIn, r.prompt);
+        d.setLabelText(QFileDialog::FileName, r.prompt);
+    }
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+        return QString();
+    return d.selectedFiles().first();
 }
 
 std::optional<QColor> WidgetPrompter::chooseColour(QWidget *owner, const QColor &initial)

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+class QFileDialog;
 class QWidget;
 
 namespace tolvane {
@@ -43,7 +44,11 @@ struct OpenFilesRequest
     QWidget *owner = nullptr;
     QString title;
     QString folder;
-    QStringList filters;                  // "Name (*.x)" with its patterns, one per entry
+    QStringList filters; // "Name (*.x)" with its patterns, one per entry
+    // The filter as stored, "Name|patterns|Name|patterns": the dialog shows only the names.
+    // When set it takes the place of filters.
+    QString filter;
+    QString fileName;                     // the file name the dialog starts with
     int filterIndex = 1;                  // 1-based
     bool multiple = true;                 // false: one file only
     std::function<void(int)> typeChanged; // 1-based entry
@@ -57,6 +62,15 @@ struct SaveFileRequest
     QString folder;
     QString fileName;
     QStringList filters; // "Name (*.x)", one per entry
+};
+
+// A folder to choose: the window caption, the prompt shown over the folders, the start.
+struct FolderRequest
+{
+    QWidget *owner = nullptr;
+    QString caption;
+    QString prompt;
+    QString start;
 };
 
 struct OpenFilesResult
@@ -76,6 +90,11 @@ class Prompter
     virtual Box::Button ask(const Box &box) = 0;
     virtual OpenFilesResult openFiles(const OpenFilesRequest &request) = 0;
     virtual QString chooseFolder(QWidget *owner, const QString &title, const QString &start) = 0;
+    // With a prompt of its own; a prompter without one shows the caption alone.
+    virtual QString chooseFolder(const FolderRequest &request)
+    {
+        return chooseFolder(request.owner, request.caption, request.start);
+    }
     // The path chosen to save to, nothing when cancelled; asks before an existing file is
     // replaced and adds no extension. A prompter without a save dialog cancels.
     virtual std::optional<QString> saveFile(const SaveFileRequest &request)
@@ -103,9 +122,15 @@ class Prompter
 class WidgetPrompter : public Prompter
 {
   public:
+    // Sets up an open dialog as the request describes: its filters (a stored filter shows only
+    // its names), the chosen entry, the folder and the file name it starts with.
+    static void prepare(QFileDialog &dialog, const OpenFilesRequest &request);
+    static QStringList dialogFilters(const OpenFilesRequest &request);
+
     Box::Button ask(const Box &box) override;
     OpenFilesResult openFiles(const OpenFilesRequest &request) override;
     QString chooseFolder(QWidget *owner, const QString &title, const QString &start) override;
+    QString chooseFolder(const FolderRequest &request) override;
     std::optional<QString> saveFile(const SaveFileRequest &request) override;
     std::optional<QColor> chooseColour(QWidget *owner, const QColor &initial) override;
     std::optional<QString> inputText(QWidget *owner, const QString &caption, const QString &prompt,

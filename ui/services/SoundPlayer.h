@@ -14,13 +14,6 @@ class SoundPlayer
     virtual void play(const QString &name) = 0;
 };
 
-class RecordingSoundPlayer : public SoundPlayer
-{
-  public:
-    void play(const QString &name) override { played << name; }
-    QStringList played;
-};
-
 class SystemSoundPlayer : public SoundPlayer
 {
   public:

@@ -69,6 +69,52 @@ static QIcon logo()
     return icon;
 }
 
+namespace {
+enum class Mark
+{
+    Missing, // a red cross: the folder is gone
+    Project, // a blue list: entries of a project file
+    Text,    // grey lines of text
+};
+
+// Each event has a picture of its own, drawn over the style's plain one.
+QIcon marked(const QIcon &base, Mark mark)
+{
+    QIcon icon;
+    for (int size : {16, 32}) {
+        QPixmap pm = base.pixmap(size, size);
+        if (pm.isNull()) {
+            pm = QPixmap(size, size);
+            pm.fill(Qt::transparent);
+        }
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 16.0, size / 16.0);
+        switch (mark) {
+        case Mark::Missing:
+            p.setPen(QPen(QColor(200, 30, 30), 2.5));
+            p.drawLine(QPointF(8, 8), QPointF(15, 15));
+            p.drawLine(QPointF(15, 8), QPointF(8, 15));
+            break;
+        case Mark::Project:
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(40, 90, 200));
+            for (int i = 0; i < 3; ++i)
+                p.drawRect(QRectF(4, 5 + i * 3.5, 8, 2));
+            break;
+        case Mark::Text:
+            p.setPen(QPen(QColor(90, 90, 90), 1));
+            for (int i = 0; i < 4; ++i)
+                p.drawLine(QPointF(4, 5.5 + i * 2.5), QPointF(i == 3 ? 9 : 12, 5.5 + i * 2.5));
+            break;
+        }
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return icon;
+}
+} // namespace
+
 QIcon TaskbarIdentity::icon(const QString &name)
 {
     if (name == QLatin1String("logo"))
@@ -83,13 +129,15 @@ QIcon TaskbarIdentity::icon(const QString &name)
     if (name == QLatin1String("printer"))
         return style->standardIcon(QStyle::SP_FileDialogDetailedView);
     if (name == QLatin1String("project"))
-        return style->standardIcon(QStyle::SP_FileIcon);
-    if (name == QLatin1String("folder") || name == QLatin1String("missing"))
+        return marked(style->standardIcon(QStyle::SP_FileIcon), Mark::Project);
+    if (name == QLatin1String("folder"))
         return style->standardIcon(QStyle::SP_DirIcon);
+    if (name == QLatin1String("missing"))
+        return marked(style->standardIcon(QStyle::SP_DirIcon), Mark::Missing);
     if (name == QLatin1String("explorer"))
         return style->standardIcon(QStyle::SP_DirOpenIcon);
     if (name == QLatin1String("text"))
-        return style->standardIcon(QStyle::SP_FileIcon);
+        return marked(style->standardIcon(QStyle::SP_FileIcon), Mark::Text);
     return QIcon();
 }
 

@@ -53,7 +53,7 @@ void SetupWizard::start()
 }
 
 // A value that is not a text (a number typed in by hand) leaves its field empty.
-QString SetupWizard::storedText(const QString &name)
+QString SetupWizard::storedText(Setting name)
 {
     QString value;
     if (!m_s.settings.readText(name, value))
@@ -63,10 +63,10 @@ QString SetupWizard::storedText(const QString &name)
 
 void SetupWizard::loadConfiguration()
 {
-    m_delphiFolderEdit->setText(storedText(QStringLiteral("Delphi")));
-    m_brccEdit->setText(storedText(QStringLiteral("Compiler1")));
-    m_dccEdit->setText(storedText(QStringLiteral("Compiler2")));
-    const QString folder = storedText(QStringLiteral("Program Folder"));
+    m_delphiFolderEdit->setText(storedText(Setting::Delphi));
+    m_brccEdit->setText(storedText(Setting::Compiler1));
+    m_dccEdit->setText(storedText(Setting::Compiler2));
+    const QString folder = storedText(Setting::ProgramFolder);
     // Folder names keep their case: on this file system an upper-cased path is another path.
     m_mainFolderLabel->setText(folder);
     m_projectsFolderLabel->setText(SetupChoices::projectsFolderOf(folder));

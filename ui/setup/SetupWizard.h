@@ -85,7 +85,7 @@ class SetupWizard : public QWidget,
     void connectControls();
     void loadConfiguration();
     void offerBundledCompilers();
-    QString storedText(const QString &name);
+    QString storedText(Setting name);
     void versionChanged(int version);
     void showStep(Step step);
     void askToCancel();

@@ -107,22 +107,20 @@ void StringTableEditor::start()
         return;
     quint32 background = 0, text = 0;
     QString error;
-    if (!m_s.settings.readColour(QStringLiteral("Color"), background, &error) ||
-        !m_s.settings.readColour(QStringLiteral("Font"), text, &error)) {
+    if (!m_s.settings.readColour(Setting::EntryColour, background, &error) ||
+        !m_s.settings.readColour(Setting::EntryFont, text, &error)) {
         m_s.prompter.ask(nullptr, product::title(), error, Box::Error);
         return;
     }
-    for (QWidget *w : colourTargets()) {
-        QPalette p = w->palette();
-        p.setColor(QPalette::Base, ToolWindow::colourFrom(background, p));
-        p.setColor(QPalette::Text, ToolWindow::colourFrom(text, p));
-        w->setPalette(p);
-    }
+    const QColor back = ToolWindow::colourFrom(background, m_field->palette());
+    const QColor fore = ToolWindow::colourFrom(text, m_field->palette());
+    setEntryColours(&back, &fore);
 }
 
-QList<QWidget *> StringTableEditor::colourTargets() const
+void StringTableEditor::setEntryColours(const QColor *background, const QColor *text)
 {
-    return {m_list, m_field};
+    for (QWidget *w : std::initializer_list<QWidget *>{m_list, m_field})
+        paintEntry(w, background, text);
 }
 
 void StringTableEditor::open()

@@ -27,7 +27,8 @@ class StringTableEditor : public QWidget
     void open();
     // The main window emptied the table.
     void tableClearedOutside();
-    QList<QWidget *> colourTargets() const;
+    // "Window color" and "Font color" of the tool window reach the list and the entry field.
+    void setEntryColours(const QColor *background, const QColor *text);
 
     QLineEdit *field() const { return m_field; }
     QListWidget *list() const { return m_list; }

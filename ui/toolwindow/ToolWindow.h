@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/engine/BuildReporter.h"
 #include "settings/SettingsStore.h"
 #include "ui/services/Services.h"
 
 #include <QWidget>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -34,8 +36,8 @@ class ToolWindow : public QWidget, public SettingsTarget
   public:
     ToolWindow(Services &services, MainWindow &main, QWidget *parent = nullptr);
     void setEditor(StringTableEditor *editor) { m_editor = editor; }
-    // Controls of the setup wizard that "Window color" resets to the button face on a right press.
-    void setWizardTargets(const QList<QWidget *> &targets) { m_wizardTargets = targets; }
+    // What "Window color" does to the setup wizard's fields on a right press: the button face.
+    void setWizardFace(std::function<void(const QColor &)> face) { m_wizardFace = std::move(face); }
     // Loads the settings when the key exists, or takes the first-run state.
     void start();
 
@@ -88,13 +90,23 @@ class ToolWindow : public QWidget, public SettingsTarget
     void showOptions();
     // Saves (with a settings key) and hides; false when a value could not be written.
     bool closeWindow();
-    int toolTipDisplayTime() const { return m_toolTipTime; }
+    int toolTipDisplayTime() const;
     QString hintLine() const;
 
-    // The progress panel, driven by the build.
-    ProgressPanel &progress() const { return *m_progress; }
-    QWidget *optionsPanel() const { return m_panel1; }
-    QPushButton *closeButton() const { return m_closeButton; }
+    // The progress display that the build drives, in the place of the options panel.
+    void setProgressLine(BuildReporter::Line line, const QString &text);
+    void setProgressBarValue(BuildReporter::Bar bar, int value);
+    void setProgressBarMaximum(BuildReporter::Bar bar, int maximum);
+    void setProgressBarVisible(BuildReporter::Bar bar, bool visible);
+    void setProgressPart(BuildReporter::Panel part, bool visible);
+    void setBusyLamp(bool on);
+    void setCloseEnabled(bool enabled);
+    void setCloseDefault(bool isDefault);
+    // Opens the progress display for a build that follows at once: its first line, empty lines
+    // under it, the bars at 0 and Close off.
+    void showProgress(const QString &firstLine);
+    // A build that was refused before it began: the options and Close back, the window shown.
+    void showOptionsAgain();
 
     // SettingsTarget
     void apply(const SequenceItem &item, const QVariant &value) override;
@@ -130,16 +142,18 @@ class ToolWindow : public QWidget, public SettingsTarget
     void setColours(QWidget *w, const QColor *background, const QColor *text, quint32 bgValue,
                     quint32 fgValue);
     void addDestination(const QString &folder, bool select);
-    QList<QWidget *> colourTargets() const;
+    QIcon destinationIcon(const QString &path) const;
+    // Own fields first, then the other windows' by their intents.
+    void paintEntries(const QColor *background, const QColor *text, quint32 bgValue,
+                      quint32 fgValue);
     SettingsBinder binder() const;
-    QWidget *targetNamed(const QString &name) const;
     bool keyExists() const;
     QString manualPath() const;
 
     Services &m_s;
     MainWindow &m_main;
     StringTableEditor *m_editor = nullptr;
-    QList<QWidget *> m_wizardTargets;
+    std::function<void(const QColor &)> m_wizardFace;
     QLabel *m_scriptNameCaption = nullptr;  // Label1
     QLabel *m_resNameHelp = nullptr;        // Label2
     QLabel *m_destinationCaption = nullptr; // Label3
@@ -195,7 +209,9 @@ class ToolWindow : public QWidget, public SettingsTarget
     QString m_destinationRoot;
     QPoint m_dragFrom;
     bool m_lowColour = false;
-    int m_toolTipTime = 5000;
+    // What a box greyed by its partner comes back to.
+    Qt::CheckState m_keepProjectOwn = Qt::Unchecked;
+    Qt::CheckState m_autoSortOwn = Qt::Unchecked;
     // Loading the settings is no choice of the user's: the drop filter's reaction waits for one.
     bool m_loadingSettings = false;
 };

@@ -5,6 +5,7 @@
 #include "ui/services/ClipPlayer.h"
 #include "ui/toolwindow/ProgressPanel.h"
 #include "ui/toolwindow/ToolWindow.h"
+#include "ui/widgets/IconRowDelegate.h"
 #include "ui/widgets/Lamp.h"
 #include "ui/widgets/TFileLabel.h"
 
@@ -138,6 +139,8 @@ void ToolWindow::buildLayout()
     // A drop-down list: a destination is chosen or browsed for, never typed.
     m_destinationList->setEditable(false);
     m_destinationList->setMaxVisibleItems(25);
+    m_destinationList->setItemDelegate(new IconRowDelegate(m_destinationList));
+    m_destinationList->setIconSize(QSize(16, 16));
     m_destinationList->setGeometry(8, 93, 314, 22);
     m_destinationList->setContextMenuPolicy(Qt::CustomContextMenu);
     m_browseButton = new QToolButton(g);

@@ -25,7 +25,8 @@ QVariant storedColour(const QWidget *w, const char *property, quint32 untouched)
 
 SettingsBinder ToolWindow::binder() const
 {
-    return SettingsBinder({this, &m_main});
+    // Only this window's own controls: the main window gives its values itself.
+    return SettingsBinder({this});
 }
 
 void ToolWindow::apply(const SequenceItem &item, const QVariant &value)
@@ -33,12 +34,14 @@ void ToolWindow::apply(const SequenceItem &item, const QVariant &value)
     switch (item.key) {
     case Setting::AutoSort: // greyed while files execute on load
         if (on(m_executeOnLoadBox)) {
+            m_autoSortOwn = value.toBool() ? Qt::Checked : Qt::Unchecked;
             m_autoSortBox->setCheckState(Qt::PartiallyChecked);
             return;
         }
         break;
     case Setting::KeepProject: // greyed while only scripts are written
         if (on(m_scriptsOnlyBox)) {
+            m_keepProjectOwn = value.toBool() ? Qt::Checked : Qt::Unchecked;
             m_keepProjectBox->setCheckState(Qt::PartiallyChecked);
             return;
         }
@@ -48,13 +51,19 @@ void ToolWindow::apply(const SequenceItem &item, const QVariant &value)
     case Setting::HintColour:
     case Setting::HintFont: {
         const bool hint = item.key == Setting::HintColour || item.key == Setting::HintFont;
-        QWidget *w =
-            hint ? m_hintLine
-                 : targetNamed(item.target.isEmpty() ? QStringLiteral("Edit1") : item.target);
+        const bool background = item.key == Setting::EntryColour || item.key == Setting::HintColour;
+        const QString target = item.target.isEmpty() ? QStringLiteral("Edit1") : item.target;
+        if (!hint && target == QLatin1String("ListBox1")) {
+            // The main window's file list: that window paints it.
+            const QColor c = colourFrom(value.toUInt(), m_main.palette());
+            m_main.setListColours(background ? &c : nullptr, background ? nullptr : &c);
+            return;
+        }
+        QWidget *w = hint ? m_hintLine : findChild<QWidget *>(target);
         if (!w)
             return;
         const QColor c = colourFrom(value.toUInt(), w->palette());
-        if (item.key == Setting::EntryColour || item.key == Setting::HintColour)
+        if (background)
             setColours(w, &c, nullptr, value.toUInt(), 0);
         else
             setColours(w, nullptr, &c, 0, value.toUInt());
@@ -71,6 +80,10 @@ QVariant ToolWindow::current(const SequenceItem &item) const
     switch (item.key) {
     case Setting::FilterType:
         return const_cast<ToolWindow *>(this)->dropFilterMask();
+    case Setting::RecentAddFolder:
+        return m_main.recentAddFolder();
+    case Setting::RecentProjectFolder:
+        return m_main.recentProjectFolder();
     case Setting::EntryColour:
         return storedColour(m_scriptName, "colourValue", windowBackground);
     case Setting::EntryFont:
