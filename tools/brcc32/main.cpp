@@ -3,6 +3,7 @@
 // compiler: one "SCRIPT(LINE): Error: ..." per problem on standard output, exit code 1, and no
 // new .res left behind.
 #include "tools/brcc32/ScriptCheck.h"
+#include "tools/common/SignalCleanup.h"
 #include "tools/common/Toolbox.h"
 
 #include <QCoreApplication>
@@ -54,6 +55,7 @@ void reportCompilerText(const QString &scriptName, const QString &text,
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    tolvane::signalcleanup::install();
     const QStringList args = app.arguments().mid(1);
     if (args.size() != 1 || args.first().startsWith(QLatin1Char('-'))) {
         say(QStringLiteral("Resource compiler (Tolvane stand-in)"));
@@ -108,6 +110,7 @@ int main(int argc, char **argv)
                 .arg(scriptName, work.errorString()));
         return 1;
     }
+    tolvane::signalcleanup::removeOnSignal(QFile::encodeName(work.path()).toStdString());
     const QString workFolder = QDir(work.path()).canonicalPath();
     // Each file reaches llvm-rc through a link with a plain name in the work folder, where it
     // runs: the real names may hold quotes, backslashes and any other character.
@@ -125,6 +128,7 @@ int main(int argc, char **argv)
     // when all went well: no copy of a large file, and never half a .res under the real name.
     const QString outPath =
         target + QStringLiteral(".partial-%1").arg(QCoreApplication::applicationPid());
+    tolvane::signalcleanup::removeOnSignal(QFile::encodeName(outPath).toStdString());
     {
         QFile f(strippedPath);
         if (!f.open(QIODevice::WriteOnly) || f.write(checked.compilable.toUtf8()) < 0 ||

@@ -2,6 +2,7 @@
 // LIBRARY.dll beside the project (a 32-bit Windows DLL, through lld-link). Errors are printed as
 // "FILE(LINE) Error: ..." with exit code 1, and no DLL is left behind.
 #include "tools/common/ResFile.h"
+#include "tools/common/SignalCleanup.h"
 #include "tools/common/Toolbox.h"
 #include "tools/dcc32/LibraryProject.h"
 
@@ -70,6 +71,7 @@ QString resourceText(const Resource &r)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    tolvane::signalcleanup::install();
     const QStringList args = app.arguments().mid(1);
     if (args.size() != 1 || args.first().startsWith(QLatin1Char('-'))) {
         say(QStringLiteral("Library compiler (Tolvane stand-in)"));
@@ -113,6 +115,7 @@ int main(int argc, char **argv)
                 .arg(shownName, work.errorString()));
         return 1;
     }
+    tolvane::signalcleanup::removeOnSignal(QFile::encodeName(work.path()).toStdString());
     const QString workFolder = QDir(work.path()).canonicalPath();
     QStringList inputs;
     QStringList inputNames;          // as the project names them, for lld-link's messages
@@ -215,6 +218,7 @@ int main(int argc, char **argv)
     // Linked beside the target under a passing name and renamed into place when whole.
     const QString built =
         target + QStringLiteral(".partial-%1").arg(QCoreApplication::applicationPid());
+    tolvane::signalcleanup::removeOnSignal(QFile::encodeName(built).toStdString());
     QStringList linkArgs = {QStringLiteral("/dll"), QStringLiteral("/noentry"),
                             QStringLiteral("/machine:x86"), QStringLiteral("/nodefaultlib"),
                             QStringLiteral("/Brepro"),
