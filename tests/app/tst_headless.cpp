@@ -1,6 +1,8 @@
 // tolvane-build, run as a program: its options, its questions, its failures and what it leaves.
 #include "app/headless/CommandLine.h"
 #include "app/headless/ConsoleReporter.h"
+#include "platform/LinuxPlatform.h"
+#include "platform/NativeName.h"
 #include "platform/Registry.h"
 #include "tests/tools/Corpus.h"
 
@@ -65,6 +67,7 @@ class TestHeadless : public QObject
     void signalCleansUp_data();
     void signalCleansUp();
     void killedBuildIsClearedNextTime();
+    void nameThatIsNotUtf8();
 
   private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -789,6 +792,38 @@ void TestHeadless::killedBuildIsClearedNextTime()
                               ", left by a build that was stopped\n"),
              qPrintable(r.err));
     QCOMPARE(dest(), QStringList({running, "Art.rc", "Art.res", "ArtLib.dll"}));
+}
+
+void TestHeadless::nameThatIsNotUtf8()
+{
+    // "café.bmp" in Latin-1, from an old share: the name reaches the program as its bytes.
+    const QByteArray name = QFile::encodeName(path("art/")) + "caf\xe9.bmp";
+    QVERIFY(QDir().mkpath(path("art")));
+    const QByteArray bitmap = corpus::bitmap(8, 12);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, bitmap.constData(), size_t(bitmap.size())), ssize_t(bitmap.size()));
+    ::close(fd);
+    const auto removeRaw = qScopeGuard([&] { ::unlink(name.constData()); });
+    // The build's file operations are the platform's; the command line is this program's.
+    if (!LinuxPlatform().fileExists(nativename::decode(name)))
+        QSKIP("the platform layer does not open names that are not UTF-8 yet");
+    const QString other = art("logo.bmp", corpus::bitmap(8, 12));
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("TMPDIR", path("tmp"));
+    p.setProcessEnvironment(env);
+    // Through printf, so that the argument holds the byte itself.
+    p.start("bash", {"-c", "exec \"$0\" \"$(printf '%s/art/caf\\351.bmp' \"$1\")\" \"${@:2}\"",
+                     program, m_dir.path(), other, "--dest", path("dest"), "--registry",
+                     path("registry.reg"), "--scripts-only"});
+    QVERIFY(p.waitForFinished(-1));
+    const QByteArray err = p.readAllStandardError();
+    QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, err.constData());
+    QCOMPARE(dest(), QStringList({"Art.rc", "Art.res"}));
+    QFile rc(path("dest/Art.rc"));
+    QVERIFY(rc.open(QIODevice::ReadOnly));
+    QVERIFY(rc.readAll().contains("A1 BITMAP \"" + name + "\"\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestHeadless)
