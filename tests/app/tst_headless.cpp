@@ -690,7 +690,7 @@ void TestHeadless::emptyFileScriptsOnly()
     // Scripts only is what a machine without settings does.
     settings({{"Script Name", QString("Art")}, {"Prompt Compile", 1}});
     const QString bmp = art("logo.bmp", corpus::bitmap(8, 12));
-    const QString none = art("none.wav", QByteArray());
+    const QString none = art("none.ico", QByteArray());
     QStringList args{bmp, none, "--dest", path("dest")};
     if (yes)
         args << "--yes";
@@ -710,7 +710,7 @@ void TestHeadless::emptyFileScriptsOnly()
     QVERIFY(rc.open(QIODevice::ReadOnly));
     const QByteArray text = rc.readAll();
     QVERIFY2(text.contains("\r\nMyResFile BITMAP \"" + bmp.toUtf8() + "\"\r\n"), text.constData());
-    QVERIFY(!text.contains("none.wav"));
+    QVERIFY(!text.contains("none.ico"));
 }
 
 void TestHeadless::compilerThatNeverEnds_data()
