@@ -335,6 +335,7 @@ Status HeadlessBuild::run(const CommandLine &line)
     if (status != Built)
         return status;
 
+    m_platform.keepMoved();
     reporter.done();
     for (const QString &moved : summary.moved)
         if (!moved.isEmpty() && m_platform.fileExists(moved))

@@ -2,6 +2,8 @@
 
 #include "platform/LinuxPlatform.h"
 
+#include <QList>
+
 namespace tolvane::headless {
 
 // The platform of the windows, with a limit on how long a compiler may run: a build server
@@ -13,6 +15,10 @@ class HeadlessPlatform : public LinuxPlatform
 
     int runTool(const QString &program, const QStringList &arguments, QString *output,
                 const QString &workingFolder = QString()) override;
+    // Each file moved into the destination goes again on a signal, until keepMoved(): a build
+    // that is stopped leaves none of its outputs there.
+    QStringList moveFiles(const QStringList &sources, const QString &destinationFolder) override;
+    void keepMoved();
 
     // True once a compiler was stopped for running too long.
     bool timedOut() const { return m_timedOut; }
@@ -21,6 +27,7 @@ class HeadlessPlatform : public LinuxPlatform
   private:
     int m_timeoutMs;
     bool m_timedOut = false;
+    QList<int> m_moved; // their numbers with the signal cleanup
 };
 
 } // namespace tolvane::headless

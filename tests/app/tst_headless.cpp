@@ -740,8 +740,11 @@ void TestHeadless::compilerThatNeverEnds()
 void TestHeadless::signalCleansUp_data()
 {
     QTest::addColumn<int>("signal");
-    QTest::newRow("SIGTERM") << int(SIGTERM);
-    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::addColumn<bool>("scriptsOnly");
+    QTest::newRow("SIGTERM") << int(SIGTERM) << false;
+    QTest::newRow("SIGINT") << int(SIGINT) << false;
+    // The script is in the destination already while its .res is compiled.
+    QTest::newRow("SIGTERM, scripts only") << int(SIGTERM) << true;
 }
 
 void TestHeadless::signalCleansUp()
