@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tolvane;
 
