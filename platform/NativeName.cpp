@@ -1,5 +1,7 @@
 #include "platform/NativeName.h"
 
+#include <QStringDecoder>
+
 namespace tolvane::nativename {
 
 namespace {
@@ -71,8 +73,9 @@ QString decode(const QByteArray &bytes)
         }
         i += n;
     }
+    // A byte order mark at the start is part of the name: fromUtf8() would drop it.
     if (valid)
-        return QString::fromUtf8(bytes);
+        return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)(bytes);
 
     QString text;
     text.reserve(bytes.size());

@@ -154,8 +154,13 @@ bool Registry::Key::remove(const QString &name)
     return true;
 }
 
-Registry::Registry(const QString &filePath) : m_filePath(filePath)
+Registry::Registry(const QString &filePath, Access access)
+    : m_filePath(filePath), m_readOnly(access == Access::ReadOnly)
 {
+    if (m_readOnly) {
+        readOnce();
+        return;
+    }
     QDir().mkpath(QFileInfo(filePath).absolutePath());
     refresh();
     if (m_state == FileState::Unreadable)
@@ -437,6 +442,8 @@ void Registry::keepAside()
 // True when the keys are those of the file and changes may be written over it.
 bool Registry::refresh()
 {
+    if (m_readOnly)
+        return m_state == FileState::Read || m_state == FileState::Missing;
     if (m_depth > 0)
         return m_batchUsable; // the lock keeps the other copies out: what we hold is the file
     switch (reread()) {
@@ -484,6 +491,8 @@ bool Registry::begin()
     if (m_depth++ > 0)
         return m_batchUsable;
     m_dirty = false;
+    if (m_readOnly)
+        return m_batchUsable = false;
     m_batchUsable = lock();
     if (!m_batchUsable)
         return false;

@@ -40,7 +40,15 @@ struct RegValue
 class Registry
 {
   public:
-    explicit Registry(const QString &filePath);
+    enum class Access
+    {
+        ReadWrite,
+        // The file is read once, as it is, and never renamed or written; no folder and no lock
+        // file are made. Only a regular file is opened (a FIFO or a device could hang the read);
+        // any other is a problem(). Every change fails.
+        ReadOnly
+    };
+    explicit Registry(const QString &filePath, Access access = Access::ReadWrite);
     ~Registry();
 
     // Gathers the changes made while it lives into one write of the file at its end, under one
@@ -62,6 +70,8 @@ class Registry
     QString filePath() const { return m_filePath; }
     // Why the file could not be read at start, and where it was kept aside; empty when all is well.
     QString problem() const { return m_problem; }
+    // True when there was no file to read at the last reading.
+    bool fileMissing() const { return m_state == FileState::Missing; }
 
     bool keyExists(RegRoot root, const QString &path);
     // Creates the key and any missing parents.
@@ -134,6 +144,7 @@ class Registry
     bool begin();
     bool end();
     void keepAside();
+    void readOnce();
     template <typename Change> bool change(Change &&apply);
     bool setValue(RegRoot root, const QString &path, const QString &name, const RegValue &v);
 
@@ -148,6 +159,7 @@ class Registry
     int m_depth = 0;            // open batches
     bool m_batchUsable = false; // the outermost batch has the lock and a readable file
     bool m_dirty = false;
+    bool m_readOnly = false;
 };
 
 } // namespace tolvane

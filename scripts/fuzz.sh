@@ -31,10 +31,11 @@ launcher=""
 command -v ccache >/dev/null && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
 cmake -S . -B build-fuzz -G Ninja $launcher -DCMAKE_CXX_COMPILER=clang++ \
       -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_FUZZ=ON
-cmake --build build-fuzz --parallel --target fuzz_script fuzz_library_project fuzz_res_file
+cmake --build build-fuzz --parallel --target fuzz_script fuzz_library_project fuzz_res_file \
+    fuzz_project_file fuzz_settings_file
 
 mkdir -p build-fuzz/findings
-for target in script library_project res_file; do
+for target in script library_project res_file project_file settings_file; do
     scratch="$(mktemp -d)"
     echo "== fuzz_$target for ${seconds}s"
     if ! build-fuzz/tests/fuzz/fuzz_$target -max_total_time="$seconds" -seed="${FUZZ_SEED:-1}" \

@@ -15,8 +15,13 @@ struct Options
                             QStringLiteral("DIR")};
     QCommandLineOption registry{QStringLiteral("registry"),
                                 QStringLiteral("Settings file to read instead of the user's own "
-                                               "(~/.config/Tolvane/registry.reg)."),
+                                               "(~/.config/Tolvane/registry.reg); it is only "
+                                               "read, and must exist."),
                                 QStringLiteral("FILE")};
+    QCommandLineOption timeout{QStringLiteral("timeout"),
+                               QStringLiteral("Stop a compiler that runs longer than SECONDS "
+                                              "(without it, there is no limit)."),
+                               QStringLiteral("SECONDS")};
     QCommandLineOption yes{{QStringLiteral("y"), QStringLiteral("yes")},
                            QStringLiteral("Answer every question so that the build goes on.")};
     QCommandLineOption quiet{{QStringLiteral("q"), QStringLiteral("quiet")},
@@ -59,9 +64,9 @@ struct Options
 
     QList<QCommandLineOption> all() const
     {
-        return {dest,       registry,    yes,         quiet,        scriptsOnly, compile,
-                scriptName, libraryName, resName,     prefix,       resId,       fileInfo,
-                noFileInfo, units,       keepProject, noKeepProject};
+        return {dest,     registry,   timeout,     yes,         quiet,        scriptsOnly,
+                compile,  scriptName, libraryName, resName,     prefix,       resId,
+                fileInfo, noFileInfo, units,       keepProject, noKeepProject};
     }
 };
 
@@ -73,7 +78,10 @@ const char *const description =
     "INPUT is one project file (.tpf) or a list of resource files. Every file is built, in the\n"
     "file list's order (sorted without regard to case). Settings come from the settings file;\n"
     "the options below override them for this build only and are never saved. The compilers are\n"
-    "those of the settings, or the stand-ins that come with the program.\n"
+    "those of the settings, or the stand-ins that come with the program. Without a settings\n"
+    "file, a fresh installation's settings apply: scripts only, and the script and the library\n"
+    "both named \"Untitled\". The settings file is only read: a file that cannot be read, or\n"
+    "is not in settings syntax, stops the build.\n"
     "\n"
     "The outputs are made in a hidden working folder of their own in DIR, removed at the end,\n"
     "and moved into place only when whole: the script NAME.rc, NAME.res and, unless scripts\n"
@@ -85,18 +93,25 @@ const char *const description =
     "stops the build with its text on standard error, unless --yes answers it so the build goes\n"
     "on (a file of zero bytes is then left out). Every failure prints the windows' message.\n"
     "\n"
+    "SIGTERM, SIGINT and SIGHUP stop the build: the compiler gets the signal too, and the\n"
+    "working folder is removed. A working folder left by a build that was killed is removed by\n"
+    "the next build into the same DIR.\n"
+    "\n"
     "Exit status:\n"
     "   0  built\n"
     "   2  the command line is wrong\n"
     "   3  the project file does not exist or cannot be read\n"
     "   4  the project file is empty\n"
     "   5  no working folder could be made\n"
+    "   6  the settings file cannot be read or is not in settings syntax\n"
+    "   7  the settings file given with --registry does not exist\n"
     "  10  a file of the list is missing (\"Invalid file link...!\")\n"
     "  11  a file of the list is empty and --yes was not given\n"
     "  12  script and library names are equal and --yes was not given\n"
     "  13  DIR does not exist\n"
     "  14  a name or path the script cannot hold\n"
     "  15  the folder of the project file is gone (\"Invalid location...\")\n"
+    "  16  an INPUT is a folder, not a resource file\n"
     "  20  the script could not be written\n"
     "  21  a compiler is not where the settings say (\"Configuration problem\")\n"
     "  22  the library project could not be written\n"
@@ -106,7 +121,8 @@ const char *const description =
     "  26  the library compiler reported an error (834D)\n"
     "  27  not enough space in DIR\n"
     "  28  the outputs could not be moved into DIR (none is left there)\n"
-    "  29  another stop of the build";
+    "  29  another stop of the build\n"
+    "  30  a compiler ran longer than --timeout SECONDS and was stopped";
 
 } // namespace
 
@@ -157,6 +173,17 @@ ParseResult parseCommandLine(const QStringList &arguments, QString *help)
     c.registryFile = parser.value(o.registry);
     c.yes = parser.isSet(o.yes);
     c.quiet = parser.isSet(o.quiet);
+    if (parser.isSet(o.timeout)) {
+        bool ok = false;
+        const double seconds = parser.value(o.timeout).toDouble(&ok);
+        // Up to a few weeks: the limit is counted in milliseconds of a 32-bit number.
+        if (!ok || !(seconds > 0) || seconds > 2000000)
+            result.error = QStringLiteral("--timeout takes a number of seconds above 0, not "
+                                          "\"%1\"")
+                               .arg(parser.value(o.timeout));
+        else
+            c.timeoutMs = qMax(1, int(seconds * 1000));
+    }
     const auto pair = [&](const QCommandLineOption &on, const QCommandLineOption &off,
                           std::optional<bool> &out) {
         if (parser.isSet(on) && parser.isSet(off))

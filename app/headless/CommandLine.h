@@ -14,6 +14,7 @@ struct CommandLine
     QString registryFile; // empty: the user's own
     bool yes = false;
     bool quiet = false;
+    int timeoutMs = 0; // how long a compiler may run; 0: without a limit
     std::optional<bool> scriptsOnly;
     std::optional<QString> scriptName;
     std::optional<QString> libraryName;

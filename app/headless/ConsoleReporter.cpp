@@ -1,5 +1,7 @@
 #include "app/headless/ConsoleReporter.h"
 
+#include "platform/NativeName.h"
+
 #include <QRegularExpression>
 
 namespace tolvane::headless {
@@ -29,7 +31,7 @@ ConsoleReporter::ConsoleReporter(bool yes, bool quiet, FILE *stream)
 
 void ConsoleReporter::say(const QString &text)
 {
-    fprintf(m_stream, "tolvane-build: %s\n", qPrintable(text));
+    fprintf(m_stream, "tolvane-build: %s\n", nativename::display(text).toUtf8().constData());
     fflush(m_stream);
 }
 

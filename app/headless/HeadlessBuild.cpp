@@ -1,20 +1,22 @@
 #include "app/headless/HeadlessBuild.h"
 #include "app/headless/ConsoleReporter.h"
+#include "app/headless/HeadlessPlatform.h"
+#include "app/headless/WorkingFolder.h"
 #include "core/BuildTexts.h"
 #include "core/Product.h"
+#include "core/engine/BuildChecks.h"
 #include "core/engine/BuildEngine.h"
 #include "core/engine/BuildFailure.h"
 #include "core/project/ProjectLoad.h"
 #include "core/project/ProjectTexts.h"
 #include "platform/Clock.h"
-#include "platform/Platform.h"
+#include "platform/NativeName.h"
 #include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 namespace tolvane::headless {
 
@@ -106,49 +108,18 @@ Status statusOf(const BuildSummary &summary, const ConsoleReporter &reporter)
     }
 }
 
-// A hidden folder of this build's own, removed with everything in it at the end. It is made in
-// the destination, so the outputs reach their place by a rename, whole or not at all, and the
-// space check counts the right disk; without a destination, in the temp folder.
-class WorkingFolder
-{
-  public:
-    WorkingFolder(Platform &platform, const QString &destination) : m_platform(platform)
-    {
-        const QString parent = m_platform.folderExists(destination)
-                                   ? Platform::folderWithSeparator(destination)
-                                   : m_platform.tempFolder();
-        for (int attempt = 0; attempt < 8 && m_path.isEmpty(); ++attempt) {
-            const QString candidate =
-                parent + QStringLiteral(".tolvane-build-%1-%2")
-                             .arg(QCoreApplication::applicationPid())
-                             .arg(QRandomGenerator::global()->generate64(), 0, 16);
-            if (!m_platform.folderExists(candidate) && m_platform.createFolder(candidate))
-                m_path = candidate;
-        }
-        if (m_path.isEmpty())
-            m_tried = parent + QStringLiteral(".tolvane-build-...");
-    }
-    ~WorkingFolder()
-    {
-        if (!m_path.isEmpty())
-            m_platform.removeFolderTree(m_path);
-    }
-    WorkingFolder(const WorkingFolder &) = delete;
-    WorkingFolder &operator=(const WorkingFolder &) = delete;
-    bool isValid() const { return !m_path.isEmpty(); }
-    QString path() const { return m_path; }
-    QString tried() const { return m_tried; }
-
-  private:
-    Platform &m_platform;
-    QString m_path;
-    QString m_tried;
-};
-
 QString oneLine(const QString &text)
 {
     QString t = text;
     return t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+// As the file system has it: a name that is not UTF-8 keeps its bytes.
+QString absolute(const QString &path, const QString &current)
+{
+    if (path.startsWith(QLatin1Char('/')))
+        return QDir::cleanPath(path);
+    return QDir::cleanPath(current + QLatin1Char('/') + path);
 }
 
 } // namespace
@@ -201,8 +172,30 @@ Status HeadlessBuild::compileScript(const BuildOptions &options, BuildSummary &s
     return Built;
 }
 
-HeadlessBuild::HeadlessBuild(Platform &platform, SettingsStore &settings, const Clock &clock,
-                             FILE *out, FILE *err)
+// Scripts only, the windows write no .res and so never ask; here the compiler would refuse the
+// file with its own error instead.
+bool HeadlessBuild::leaveOutEmptyFiles(QStringList &paths, ConsoleReporter &reporter)
+{
+    for (const QString &path : paths)
+        if (!m_platform.fileExists(path))
+            return true; // the build's own check of the list comes first
+    for (int empty = buildchecks::firstEmptyFile(m_platform, paths); empty >= 0;
+         empty = buildchecks::firstEmptyFile(m_platform, paths)) {
+        Message question;
+        question.id = Id::EmptyFile;
+        question.caption = QStringLiteral("Warning");
+        question.text = buildtexts::zeroByteQuestion(paths.at(empty));
+        question.icon = Message::Icon::Warning;
+        question.buttons = Message::Yes | Message::No;
+        if (reporter.ask(question) != BuildReporter::Yes)
+            return false;
+        paths.removeAt(empty);
+    }
+    return true;
+}
+
+HeadlessBuild::HeadlessBuild(HeadlessPlatform &platform, SettingsStore &settings,
+                             const Clock &clock, FILE *out, FILE *err)
     : m_platform(platform), m_settings(settings), m_clock(clock), m_out(out), m_err(err)
 {
 }
@@ -214,8 +207,13 @@ Status HeadlessBuild::run(const CommandLine &line)
     // The list, as loading the project or adding the files would leave it: sorted, all selected.
     QStringList paths;
     QString project;
+    const QString current = m_platform.currentFolder();
     if (line.isProject()) {
-        project = QFileInfo(line.inputs.first()).absoluteFilePath();
+        project = absolute(line.inputs.first(), current);
+        if (m_platform.folderExists(project)) {
+            reporter.say(project + QStringLiteral(" is a folder, not a project file."));
+            return InputIsFolder;
+        }
         const ProjectOpen opened = ProjectLoad::open(m_platform, project);
         switch (opened.outcome) {
         case ProjectOpen::NoData:
@@ -238,14 +236,26 @@ Status HeadlessBuild::run(const CommandLine &line)
         }
         paths = opened.entries;
     } else {
-        for (const QString &input : line.inputs)
-            paths << QFileInfo(input).absoluteFilePath();
+        for (const QString &input : line.inputs) {
+            paths << absolute(input, current);
+            // The windows would scan a dropped folder; here the files are named one by one.
+            if (m_platform.folderExists(paths.last())) {
+                reporter.say(paths.last() + QStringLiteral(" is a folder, not a resource file: "
+                                                           "name the files in it instead."));
+                return InputIsFolder;
+            }
+        }
     }
     QStringList sorted = ProjectLoad::sorted(paths);
 
     // The outputs are made apart from everything else, so two builds never meet.
-    const QString destination = QFileInfo(line.destination).absoluteFilePath();
-    const WorkingFolder working(m_platform, destination);
+    const QString destination = absolute(line.destination, current);
+    const QString parent =
+        m_platform.folderExists(destination) ? destination : m_platform.tempFolder();
+    for (const QString &left : WorkingFolder::removeLeftovers(parent))
+        if (!line.quiet)
+            reporter.say(QStringLiteral("removed %1, left by a build that was stopped").arg(left));
+    const WorkingFolder working(parent);
     if (!working.isValid()) {
         reporter.say(TextFile::cannotCreate(working.tried()));
         return NoWorkingFolder;
@@ -280,6 +290,13 @@ Status HeadlessBuild::run(const CommandLine &line)
     o.dropFlag = project.isEmpty();
     o.lastAddedPath = project;
 
+    if ((o.scriptsOnly || o.compiler1.isEmpty()) && !leaveOutEmptyFiles(sorted, reporter))
+        return EmptyFile;
+    if (sorted.isEmpty()) {
+        reporter.say(QStringLiteral("no file is left to build"));
+        return EmptyFile;
+    }
+
     BuildEngine engine(m_platform, m_clock, reporter);
     BuildSummary summary;
     for (;;) {
@@ -302,21 +319,27 @@ Status HeadlessBuild::run(const CommandLine &line)
     }
 
     Status status = statusOf(summary, reporter);
+    if (status == ResourceCompileError || status == LibraryCompileError)
+        status = m_platform.timedOut() ? TimedOut : status;
     if (status == MoveFailed) {
         // What did arrive is taken back out: the destination holds a whole build or nothing of it.
         for (const QString &moved : summary.moved)
             if (!moved.isEmpty())
                 m_platform.removeFile(moved);
     }
-    if (status == Built && summary.end == BuildSummary::End::ScriptsOnly)
+    if (status == Built && summary.end == BuildSummary::End::ScriptsOnly) {
         status = compileScript(o, summary, working.path(), reporter);
+        if (status == ResourceCompileError && m_platform.timedOut())
+            status = TimedOut;
+    }
     if (status != Built)
         return status;
 
+    m_platform.keepMoved();
     reporter.done();
     for (const QString &moved : summary.moved)
         if (!moved.isEmpty() && m_platform.fileExists(moved))
-            fprintf(m_out, "%s\n", qPrintable(QDir::toNativeSeparators(moved)));
+            fprintf(m_out, "%s\n", nativename::encode(moved).constData());
     fflush(m_out);
     return Built;
 }

@@ -1,6 +1,8 @@
 // tolvane-build, run as a program: its options, its questions, its failures and what it leaves.
 #include "app/headless/CommandLine.h"
 #include "app/headless/ConsoleReporter.h"
+#include "platform/LinuxPlatform.h"
+#include "platform/NativeName.h"
 #include "platform/Registry.h"
 #include "tests/tools/Corpus.h"
 
@@ -8,6 +10,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tolvane;
 using namespace tolvane::headless;
@@ -48,6 +54,20 @@ class TestHeadless : public QObject
     void scriptsOnlyBesideAnOlderBuild();
     void failedCompileLeavesNothingInDest();
     void helpDescribesEveryStatus();
+    void settingsFileOnlyRead_data();
+    void settingsFileOnlyRead();
+    void withoutSettingsSaysWhatApplies();
+    void corruptUserSettingsStopTheBuild();
+    void folderAsInput_data();
+    void folderAsInput();
+    void emptyFileScriptsOnly_data();
+    void emptyFileScriptsOnly();
+    void compilerThatNeverEnds_data();
+    void compilerThatNeverEnds();
+    void signalCleansUp_data();
+    void signalCleansUp();
+    void killedBuildIsClearedNextTime();
+    void nameThatIsNotUtf8();
 
   private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -79,18 +99,51 @@ class TestHeadless : public QObject
                 r.setDword(RegRoot::LocalMachine, key, name, value.toUInt());
         }
     }
-    Result run(const QStringList &args)
+    // registry: the --registry argument, none when empty (then the user's own file, in a
+    // configuration folder of the test's own).
+    void start(QProcess &p, const QStringList &args, const QString &registry,
+               const QString &pathFirst = QString())
     {
-        QProcess p;
         // A temp folder of the test's own, to see that nothing is left there either.
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("TMPDIR", path("tmp"));
+        env.insert("XDG_CONFIG_HOME", path("config"));
+        if (!pathFirst.isEmpty())
+            env.insert("PATH", pathFirst + ":" + env.value("PATH"));
         p.setProcessEnvironment(env);
-        p.start(program, QStringList(args) << "--registry" << path("registry.reg"));
+        p.start(program, registry.isEmpty() ? args : QStringList(args) << "--registry" << registry);
+        QVERIFY(p.waitForStarted());
+    }
+    Result run(const QStringList &args, const QString &registry)
+    {
+        QProcess p;
+        start(p, args, registry);
         p.waitForFinished(-1);
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
                 QString::fromUtf8(p.readAllStandardOutput()),
                 QString::fromUtf8(p.readAllStandardError())};
+    }
+    Result run(const QStringList &args) { return run(args, path("registry.reg")); }
+    // A program that is a shell script.
+    QString script(const QString &name, const QByteArray &body)
+    {
+        corpus::write(path(name), "#!/bin/sh\n" + body + "\n");
+        QFile::setPermissions(path(name), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path(name);
+    }
+    // A resource compiler's helper that never ends: brcc32's own temporary folder is made by then.
+    // It writes its process number once it runs.
+    void hangingHelper()
+    {
+        QVERIFY(QDir().mkpath(path("slow")));
+        script("slow/llvm-rc", "echo $$ > '" + path("helper.pid").toUtf8() + ".new'\nmv '" +
+                                   path("helper.pid").toUtf8() + ".new' '" +
+                                   path("helper.pid").toUtf8() + "'\nexec sleep 600");
+    }
+    qint64 helperPid() const
+    {
+        QFile f(m_dir.filePath("helper.pid"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll().trimmed().toLongLong() : 0;
     }
     QStringList dest() const
     {
@@ -110,6 +163,8 @@ class TestHeadless : public QObject
 void TestHeadless::init()
 {
     QDir(path("dest")).removeRecursively();
+    QDir(path("config")).removeRecursively();
+    QFile::remove(path("helper.pid"));
     QVERIFY(QDir().mkpath(path("dest")));
     QVERIFY(QDir().mkpath(path("tmp")));
     QFile::remove(path("registry.reg"));
@@ -178,6 +233,15 @@ void TestHeadless::commandLine_data()
     QTest::newRow("unknown unit") << QStringList{"p.tpf", "--dest", "o", "--units", "sysutils"}
                                   << "--units knows classes, windows and dialogs, not \"sysutils\""
                                   << "";
+    QTest::newRow("timeout") << QStringList{"p.tpf", "--dest", "out", "--timeout", "2.5"} << ""
+                             << "project dest=out timeout=2500";
+    QTest::newRow("timeout of zero") << QStringList{"p.tpf", "--dest", "o", "--timeout", "0"}
+                                     << "--timeout takes a number of seconds above 0, not \"0\""
+                                     << "";
+    QTest::newRow("timeout not a number")
+        << QStringList{"p.tpf", "--dest", "o", "--timeout", "soon"}
+        << "--timeout takes a number of seconds above 0, not \"soon\""
+        << "";
     QTest::newRow("unknown option")
         << QStringList{"p.tpf", "--dest", "o", "--fast"} << "Unknown option 'fast'."
         << "";
@@ -209,6 +273,8 @@ void TestHeadless::commandLine()
         seen << QString("keep=%1").arg(*c.keepProject);
     if (c.classes)
         seen << QString("units=%1%2%3").arg(*c.classes).arg(*c.windowsUnit).arg(*c.dialogs);
+    if (c.timeoutMs)
+        seen << QString("timeout=%1").arg(c.timeoutMs);
     QCOMPARE(seen.join(' '), summary);
 }
 
@@ -466,6 +532,301 @@ void TestHeadless::helpDescribesEveryStatus()
          {"--dest", "--yes", "--scripts-only", "--script-name", "--library-name", "--res-name",
           "--prefix", "--resid", "--file-info", "--units", "--keep-project", "--registry"})
         QVERIFY2(help.contains(QLatin1String(option)), option);
+}
+
+void TestHeadless::settingsFileOnlyRead_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message"); // after "tolvane-build: " and the file's name
+
+    QTest::newRow("a project given by mistake")
+        << "project" << 6 << " is not in settings syntax (line 1: the header is missing).";
+    QTest::newRow("a FIFO") << "fifo" << 6
+                            << " cannot be read (it is not a regular file but a FIFO, a device "
+                               "or a socket).";
+    QTest::newRow("a device") << "device" << 6
+                              << " cannot be read (it is not a regular file but a FIFO, a "
+                                 "device or a socket).";
+    QTest::newRow("a folder") << "folder" << 6 << " cannot be read (it is a folder).";
+    QTest::newRow("missing, in a missing folder") << "missing" << 7 << " does not exist.";
+}
+
+void TestHeadless::settingsFileOnlyRead()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QDir(path("settings")).removeRecursively();
+    QVERIFY(QDir().mkpath(path("settings")));
+    QString file = path("settings/registry.reg");
+    const QByteArray projectText = path("art/logo.bmp").toUtf8() + "\r\n";
+    if (kind == "project")
+        corpus::write(file, projectText);
+    else if (kind == "fifo")
+        QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    else if (kind == "device")
+        file = "/dev/zero";
+    else if (kind == "folder")
+        QVERIFY(QDir().mkpath(file));
+    else
+        file = path("nowhere/settings/registry.reg");
+    const QString bmp = art("logo.bmp", corpus::bitmap(8, 12));
+
+    const Result r = run({bmp, "--dest", path("dest")}, file);
+    QCOMPARE(r.status, status);
+    QVERIFY2(r.err.startsWith("tolvane-build: The settings file " + file + message) ||
+                 r.err.startsWith("tolvane-build: the settings file " + file + message),
+             qPrintable(r.err));
+    QCOMPARE(dest(), QStringList());
+    // Read only: nothing renamed, written, locked or made beside it.
+    if (kind == "missing") {
+        QVERIFY(!QFileInfo::exists(path("nowhere")));
+    } else if (file.startsWith(path("settings"))) {
+        QCOMPARE(
+            QDir(path("settings"))
+                .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList{"registry.reg"});
+    }
+    if (kind == "project") {
+        QFile kept(file);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), projectText);
+    }
+}
+
+void TestHeadless::withoutSettingsSaysWhatApplies()
+{
+    const QString bmp = art("logo.bmp", corpus::bitmap(8, 12));
+    const QString user = path("config/Tolvane/registry.reg");
+    Result r = run({bmp, "--dest", path("dest")}, QString());
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    QCOMPARE(dest(), QStringList({"Untitled.rc", "Untitled.res"}));
+    QVERIFY2(r.err.startsWith(
+                 "tolvane-build: no settings file was found (" + user +
+                 ").\n"
+                 "tolvane-build: the settings of a fresh installation apply: scripts only (the "
+                 "script and\n  its .res), and the script and the library both named "
+                 "\"Untitled\", so that --compile\n  stops at the question of equal names unless "
+                 "--yes answers it.\n  Pass --registry FILE to read a settings file, or set what "
+                 "you need with --script-name\n  NAME, --library-name NAME and --compile.\n"),
+             qPrintable(r.err));
+    // Nothing is made where the user's settings would be.
+    QVERIFY(!QFileInfo::exists(path("config")));
+
+    // What the text says of --compile.
+    QDir(path("dest")).removeRecursively();
+    QDir().mkpath(path("dest"));
+    r = run({bmp, "--dest", path("dest"), "--compile"}, QString());
+    QCOMPARE(r.status, 12);
+    QVERIFY(r.err.contains("Warning: The current script and library names are identical."));
+
+    // A file with other keys but no settings says so too.
+    Registry other(path("other.reg"));
+    QVERIFY(other.createKey(RegRoot::CurrentUser, "Tolvane\\History"));
+    r = run({bmp, "--dest", path("dest")}, path("other.reg"));
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.err.startsWith("tolvane-build: the settings file " + path("other.reg") +
+                              " holds no settings of Tolvane (its setup has not been run).\n"
+                              "tolvane-build: the settings of a fresh installation apply"),
+             qPrintable(r.err));
+}
+
+void TestHeadless::corruptUserSettingsStopTheBuild()
+{
+    // The user's own file, not given on the command line: a build server cannot tell fresh
+    // settings from its own, so a file it cannot use stops the build and stays as it is.
+    const QString user = path("config/Tolvane/registry.reg");
+    corpus::write(user, "[HKEY_LOCAL_MACHINE\\SOFTWARE]\n");
+    const Result r =
+        run({art("logo.bmp", corpus::bitmap(8, 12)), "--dest", path("dest")}, QString());
+    QCOMPARE(r.status, 6);
+    QCOMPARE(r.err, "tolvane-build: The settings file " + user +
+                        " is not in settings syntax (line 1: the header is missing).\n"
+                        "  Nothing was built: mend the file, or name another with --registry "
+                        "FILE.\n");
+    QCOMPARE(dest(), QStringList());
+    QCOMPARE(QDir(path("config/Tolvane"))
+                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{"registry.reg"});
+}
+
+void TestHeadless::folderAsInput_data()
+{
+    QTest::addColumn<QStringList>("inputs"); // below the test's folder
+    QTest::addColumn<QString>("message");
+    QTest::newRow("among files") << QStringList{"art/logo.bmp", "art"}
+                                 << "art is a folder, not a resource file: name the files in it "
+                                    "instead.";
+    QTest::newRow("named as a project")
+        << QStringList{"old.tpf"} << "old.tpf is a folder, not a project file.";
+}
+
+void TestHeadless::folderAsInput()
+{
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, message);
+    art("logo.bmp", corpus::bitmap(8, 12));
+    QVERIFY(QDir().mkpath(path("old.tpf")));
+    QStringList args;
+    for (const QString &input : inputs)
+        args << path(input);
+    const Result r = run(args << "--dest" << path("dest"));
+    QCOMPARE(r.status, 16);
+    QCOMPARE(r.err, "tolvane-build: " + path(message) + "\n");
+    QCOMPARE(dest(), QStringList());
+}
+
+void TestHeadless::emptyFileScriptsOnly_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("stops") << false;
+    QTest::newRow("left out with --yes") << true;
+}
+
+void TestHeadless::emptyFileScriptsOnly()
+{
+    QFETCH(bool, yes);
+    // Scripts only is what a machine without settings does.
+    settings({{"Script Name", QString("Art")}, {"Prompt Compile", 1}});
+    const QString bmp = art("logo.bmp", corpus::bitmap(8, 12));
+    const QString none = art("none.ico", QByteArray());
+    QStringList args{bmp, none, "--dest", path("dest")};
+    if (yes)
+        args << "--yes";
+    const Result r = run(args);
+    const QString question = "tolvane-build: Warning: File \"" + none.toUpper() +
+                             "\",\ncontains zero bytes of data. The compiler cannot accept this "
+                             "file!\nWould you like to remove the file from the File list?";
+    QVERIFY2(r.err.contains(question), qPrintable(r.err));
+    if (!yes) {
+        QCOMPARE(r.status, 11);
+        QCOMPARE(dest(), QStringList());
+        return;
+    }
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    QCOMPARE(dest(), QStringList({"Art.rc", "Art.res"}));
+    QFile rc(path("dest/Art.rc"));
+    QVERIFY(rc.open(QIODevice::ReadOnly));
+    const QByteArray text = rc.readAll();
+    QVERIFY2(text.contains("\r\nMyResFile BITMAP \"" + bmp.toUtf8() + "\"\r\n"), text.constData());
+    QVERIFY(!text.contains("none.ico"));
+}
+
+void TestHeadless::compilerThatNeverEnds_data()
+{
+    QTest::addColumn<bool>("scriptsOnly");
+    QTest::newRow("compiling") << false;
+    QTest::newRow("scripts only") << true;
+}
+
+void TestHeadless::compilerThatNeverEnds()
+{
+    QFETCH(bool, scriptsOnly);
+    const QString hang = script("hang", "exec sleep 600");
+    settings({{"Compiler1", hang}, {"Prompt Compile", scriptsOnly ? 1 : 0}});
+    QElapsedTimer clock;
+    clock.start();
+    const Result r =
+        run({art("logo.bmp", corpus::bitmap(8, 12)), "--dest", path("dest"), "--timeout", "0.3"});
+    QCOMPARE(r.status, 30);
+    QVERIFY2(r.err.contains("hang did not end within 1 second and was stopped."),
+             qPrintable(r.err));
+    QVERIFY(clock.elapsed() < 60000);
+    QCOMPARE(dest(), QStringList());
+    QCOMPARE(leftInTemp(), QStringList());
+}
+
+void TestHeadless::signalCleansUp_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("scriptsOnly");
+    QTest::newRow("SIGTERM") << int(SIGTERM) << false;
+    QTest::newRow("SIGINT") << int(SIGINT) << false;
+    // The script is in the destination already while its .res is compiled.
+    QTest::newRow("SIGTERM, scripts only") << int(SIGTERM) << true;
+}
+
+void TestHeadless::signalCleansUp()
+{
+    QFETCH(int, signal);
+    hangingHelper();
+    QProcess p;
+    start(p, {art("logo.bmp", corpus::bitmap(8, 12)), "--dest", path("dest")}, path("registry.reg"),
+          path("slow"));
+    // The build is inside the resource compiler, which is inside its helper.
+    QTRY_VERIFY_WITH_TIMEOUT(helperPid() > 0, 30000);
+    QVERIFY(!leftInTemp().isEmpty());
+    QVERIFY(!dest().isEmpty());
+    QCOMPARE(::kill(pid_t(p.processId()), signal), 0);
+    QVERIFY(p.waitForFinished(30000));
+    // It ends by the signal it got, as a shell expects of a program that was stopped.
+    QCOMPARE(p.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(p.exitCode(), signal);
+    QCOMPARE(dest(), QStringList());
+    QCOMPARE(leftInTemp(), QStringList());
+    QTRY_VERIFY_WITH_TIMEOUT(::kill(pid_t(helperPid()), 0) != 0, 10000);
+}
+
+void TestHeadless::killedBuildIsClearedNextTime()
+{
+    hangingHelper();
+    const QString bmp = art("logo.bmp", corpus::bitmap(8, 12));
+    // A working folder of an older build that is still running: it stays.
+    const QString running =
+        QString(".tolvane-build-%1-feed").arg(QCoreApplication::applicationPid());
+    QVERIFY(QDir().mkpath(path("dest/" + running)));
+    QProcess p;
+    start(p, {bmp, "--dest", path("dest")}, path("registry.reg"), path("slow"));
+    QTRY_VERIFY_WITH_TIMEOUT(helperPid() > 0, 30000);
+    QCOMPARE(::kill(pid_t(p.processId()), SIGKILL), 0);
+    QVERIFY(p.waitForFinished(30000));
+    const QStringList left = dest();
+    QCOMPARE(left.size(), 2); // its own working folder stays behind
+    // The compiler is told that its caller is gone, and leaves nothing in the temp folder.
+    QTRY_COMPARE_WITH_TIMEOUT(leftInTemp(), QStringList(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(::kill(pid_t(helperPid()), 0) != 0, 10000);
+
+    const Result r = run({bmp, "--dest", path("dest")});
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    QStringList gone = left;
+    gone.removeAll(running);
+    QVERIFY2(r.err.startsWith("tolvane-build: removed " + path("dest/" + gone.value(0)) +
+                              ", left by a build that was stopped\n"),
+             qPrintable(r.err));
+    QCOMPARE(dest(), QStringList({running, "Art.rc", "Art.res", "ArtLib.dll"}));
+}
+
+void TestHeadless::nameThatIsNotUtf8()
+{
+    // "café.bmp" in Latin-1, from an old share: the name reaches the program as its bytes.
+    const QByteArray name = QFile::encodeName(path("art/")) + "caf\xe9.bmp";
+    QVERIFY(QDir().mkpath(path("art")));
+    const QByteArray bitmap = corpus::bitmap(8, 12);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, bitmap.constData(), size_t(bitmap.size())), ssize_t(bitmap.size()));
+    ::close(fd);
+    const auto removeRaw = qScopeGuard([&] { ::unlink(name.constData()); });
+    // The build's file operations are the platform's; the command line is this program's.
+    if (!LinuxPlatform().fileExists(nativename::decode(name)))
+        QSKIP("the platform layer does not open names that are not UTF-8 yet");
+    const QString other = art("logo.bmp", corpus::bitmap(8, 12));
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("TMPDIR", path("tmp"));
+    p.setProcessEnvironment(env);
+    // Through printf, so that the argument holds the byte itself.
+    p.start("bash", {"-c", "exec \"$0\" \"$(printf '%s/art/caf\\351.bmp' \"$1\")\" \"${@:2}\"",
+                     program, m_dir.path(), other, "--dest", path("dest"), "--registry",
+                     path("registry.reg"), "--scripts-only"});
+    QVERIFY(p.waitForFinished(-1));
+    const QByteArray err = p.readAllStandardError();
+    QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, err.constData());
+    QCOMPARE(dest(), QStringList({"Art.rc", "Art.res"}));
+    QFile rc(path("dest/Art.rc"));
+    QVERIFY(rc.open(QIODevice::ReadOnly));
+    QVERIFY(rc.readAll().contains("A1 BITMAP \"" + name + "\"\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestHeadless)

@@ -14,6 +14,7 @@
 #include <QtTest>
 #include <algorithm>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace tolvane;

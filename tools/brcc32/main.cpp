@@ -4,6 +4,7 @@
 // new .res left behind.
 #include "platform/NativeName.h"
 #include "tools/brcc32/ScriptCheck.h"
+#include "tools/common/SignalCleanup.h"
 #include "tools/common/Toolbox.h"
 
 #include <QCoreApplication>
@@ -56,6 +57,7 @@ void reportCompilerText(const QString &scriptName, const QString &text,
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    tolvane::signalcleanup::install();
     const QStringList args = nativeArguments(argc, argv).mid(1);
     if (args.size() != 1 || args.first().startsWith(QLatin1Char('-'))) {
         say(QStringLiteral("Resource compiler (Tolvane stand-in)"));
@@ -107,6 +109,7 @@ int main(int argc, char **argv)
                 .arg(scriptName, work.errorString()));
         return 1;
     }
+    tolvane::signalcleanup::removeOnSignal(QFile::encodeName(work.path()).toStdString());
     const QString workFolder = work.path();
     const auto inWork = [&](const QString &name) { return workFolder + QLatin1Char('/') + name; };
     // A file whose path the compiler would misread reaches it through a link with a plain name in
@@ -145,6 +148,7 @@ int main(int argc, char **argv)
     const QString partialName =
         QStringLiteral(".tolvane-%1.res.partial").arg(QCoreApplication::applicationPid());
     const QString outPath = targetFolder + QLatin1Char('/') + partialName;
+    tolvane::signalcleanup::removeOnSignal(nativename::encode(outPath).toStdString());
     const QStringList rcArgs = {QStringLiteral("-no-preprocess"),
                                 QStringLiteral("-C"),
                                 QStringLiteral("65001"),

@@ -3,6 +3,7 @@
 // "FILE(LINE) Error: ..." with exit code 1, and no DLL is left behind.
 #include "platform/NativeName.h"
 #include "tools/common/ResFile.h"
+#include "tools/common/SignalCleanup.h"
 #include "tools/common/Toolbox.h"
 #include "tools/dcc32/LibraryProject.h"
 
@@ -129,6 +130,7 @@ QString resourceText(const Resource &r)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    tolvane::signalcleanup::install();
     const QStringList args = nativeArguments(argc, argv).mid(1);
     if (args.size() != 1 || args.first().startsWith(QLatin1Char('-'))) {
         say(QStringLiteral("Library compiler (Tolvane stand-in)"));
@@ -172,6 +174,7 @@ int main(int argc, char **argv)
                 .arg(shownName, work.errorString()));
         return 1;
     }
+    tolvane::signalcleanup::removeOnSignal(QFile::encodeName(work.path()).toStdString());
     const QString workFolder = work.path();
     QStringList inputs;
     QStringList inputNames;          // as the project names them, for lld-link's messages
@@ -282,6 +285,7 @@ int main(int argc, char **argv)
         // The import library stays in the work folder: a resource-only
         // library exports nothing, and the project's folder gets the DLL alone.
         QStringLiteral("/implib:import.lib"), QStringLiteral("/out:./target/") + partialName};
+    tolvane::signalcleanup::removeOnSignal(nativename::encode(built).toStdString());
     linkArgs << inputs;
     QString output;
     const int code = runProgram(linker, linkArgs, &output, workFolder);

@@ -1,4 +1,5 @@
 // extract CABINET /L FOLDER: expands every file of a cabinet into a folder (through cabextract).
+#include "tools/common/SignalCleanup.h"
 #include "tools/common/Toolbox.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@ using namespace tolvane::tools;
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    tolvane::signalcleanup::install();
     const QStringList args = app.arguments().mid(1);
     QString cabinet, folder = QDir::currentPath();
     for (int i = 0; i < args.size(); ++i) {
