@@ -1,5 +1,8 @@
 #include "platform/LinuxPlatform.h"
 #include "platform/AtomicFile.h"
+#include "platform/FolderTree.h"
+#include "platform/NativeFile.h"
+#include "platform/NativeName.h"
 #include "platform/ToolRunner.h"
 
 #include <QCoreApplication>
@@ -7,7 +10,6 @@
 #include <QDBusMessage>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -15,7 +17,10 @@
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QUrl>
+#include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tolvane {
 
@@ -74,10 +79,10 @@ std::optional<qint64> LinuxPlatform::freeSpace(const QString &root)
 
 qint64 LinuxPlatform::fileSize(const QString &path)
 {
-    QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
+    const std::optional<struct stat> st = nativefile::status(path);
+    if (!st)
         return -1;
-    return info.isDir() ? 0 : info.size();
+    return S_ISDIR(st->st_mode) ? 0 : qint64(st->st_size);
 }
 
 QString LinuxPlatform::shortPath(const QString &path)
@@ -118,18 +123,19 @@ QString LinuxPlatform::currentFolder()
 
 bool LinuxPlatform::fileExists(const QString &path)
 {
-    QFileInfo info(path);
-    return !path.isEmpty() && info.exists() && !info.isDir();
+    const std::optional<struct stat> st = nativefile::status(path);
+    return st && !S_ISDIR(st->st_mode);
 }
 
 bool LinuxPlatform::folderExists(const QString &path)
 {
-    return !path.isEmpty() && QFileInfo(path).isDir();
+    const std::optional<struct stat> st = nativefile::status(path);
+    return st && S_ISDIR(st->st_mode);
 }
 
 bool LinuxPlatform::createFolder(const QString &path)
 {
-    return !path.isEmpty() && QDir().mkpath(path);
+    return nativefile::createFolder(path);
 }
 
 QString LinuxPlatform::writeFile(const QString &path, const QByteArray &data)
@@ -140,17 +146,18 @@ QString LinuxPlatform::writeFile(const QString &path, const QByteArray &data)
 
 QString LinuxPlatform::resolvedPath(const QString &path)
 {
-    return path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath();
+    return nativefile::resolved(path);
 }
 
 bool LinuxPlatform::isLink(const QString &path)
 {
-    return !path.isEmpty() && QFileInfo(path).isSymLink();
+    const std::optional<struct stat> st = nativefile::status(path, false);
+    return st && S_ISLNK(st->st_mode);
 }
 
 bool LinuxPlatform::removeFile(const QString &path)
 {
-    return QFile::remove(path);
+    return !path.isEmpty() && ::unlink(nativename::encode(path).constData()) == 0;
 }
 
 bool LinuxPlatform::renameFile(const QString &from, const QString &to)
@@ -188,7 +195,7 @@ bool LinuxPlatform::removeFolderTree(const QString &path)
 {
     if (path.isEmpty())
         return false;
-    return QDir(path).removeRecursively();
+    return FolderTree::remove(nativename::encode(path));
 }
 
 Platform::CopyResult LinuxPlatform::copyFile(const QString &from, const QString &to)
@@ -208,25 +215,12 @@ Platform::CopyResult LinuxPlatform::copyFile(const QString &from, const QString 
 
 FolderListing LinuxPlatform::listFolder(const QString &folder)
 {
-    FolderListing listing;
-    QDirIterator it(folder, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        const QFileInfo info = it.fileInfo();
-        const QString name = info.fileName();
-        if (info.isDir()) {
-            if (!info.isHidden())
-                listing.folders << name;
-        } else {
-            listing.files << name;
-        }
-    }
-    return listing;
+    return FolderTree::list(nativename::encode(folder));
 }
 
 QString LinuxPlatform::canonicalFolder(const QString &folder)
 {
-    return QFileInfo(folder).canonicalFilePath();
+    return nativefile::resolved(folder);
 }
 
 QString LinuxPlatform::freeNameIn(const QString &folder, const QString &fileName)
