@@ -1,7 +1,7 @@
 #include "core/FileTexts.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "platform/NativeFile.h"
+
 #include <QRegularExpression>
 
 namespace tolvane {
@@ -66,10 +66,10 @@ QString FileTexts::dateTimeText(const QDateTime &moment, const QLocale &locale)
 
 QString FileTexts::dateText(const QString &path, const QLocale &locale)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QDateTime> written = nativefile::lastWriteTime(path);
+    if (!written)
         return QStringLiteral("Unknown");
-    QDateTime stamp = QFileInfo(file).lastModified().toLocalTime();
+    QDateTime stamp = written->toLocalTime();
     const QTime t = stamp.time();
     stamp.setTime(QTime(t.hour(), t.minute(), t.second() - t.second() % 2));
     return dateTimeText(stamp, locale);

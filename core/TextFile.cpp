@@ -1,6 +1,7 @@
 #include "core/TextFile.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/NativeName.h"
 
 namespace tolvane {
 
@@ -12,7 +13,8 @@ QByteArray TextFile::encode(const QStringList &lines)
         size += line.size() + 2;
     out.reserve(size);
     for (const QString &line : lines) {
-        out += line.toLocal8Bit();
+        // UTF-8, except that a file name's bytes that are not stand in the line as they are.
+        out += nativename::encode(line);
         out += "\r\n";
     }
     return out;
