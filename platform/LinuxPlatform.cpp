@@ -16,7 +16,6 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStorageInfo>
-#include <QUrl>
 #include <cerrno>
 #include <cstdio>
 #include <sys/stat.h>
@@ -30,6 +29,13 @@ int LinuxPlatform::runTool(const QString &program, const QStringList &arguments,
     return ToolRunner::run(program, arguments, output, workingFolder);
 }
 
+// A file URL spelled from the name's bytes: a name that is not UTF-8 reaches the desktop as it is.
+static QString fileUrl(const QString &path)
+{
+    return QStringLiteral("file://") +
+           QString::fromLatin1(nativename::encode(path).toPercentEncoding("/"));
+}
+
 bool LinuxPlatform::printFile(const QString &path)
 {
     if (!QFileInfo::exists(path))
@@ -40,13 +46,15 @@ bool LinuxPlatform::printFile(const QString &path)
 static bool openWithDesktop(const QString &path)
 {
     // xdg-open is what the desktop's default handler goes through; starting it detached keeps
-    // this layer free of the GUI library.
-    return QProcess::startDetached(QStringLiteral("xdg-open"), {path});
+    // this layer free of the GUI library. An argument reaches it as UTF-8, so a name that is not
+    // goes as a URL.
+    return QProcess::startDetached(QStringLiteral("xdg-open"),
+                                   {nativename::hasRawBytes(path) ? fileUrl(path) : path});
 }
 
 bool LinuxPlatform::openFile(const QString &path)
 {
-    return QFileInfo::exists(path) && openWithDesktop(path);
+    return nativefile::status(path) && openWithDesktop(path);
 }
 
 bool LinuxPlatform::openFolder(const QString &path)
@@ -63,7 +71,7 @@ bool LinuxPlatform::showProperties(const QString &path)
         QStringLiteral("org.freedesktop.FileManager1"),
         QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItemProperties"));
-    call << QStringList{QUrl::fromLocalFile(path).toString()} << QString();
+    call << QStringList{fileUrl(path)} << QString();
     // The sheet opens on its own; only whether a file manager took the request matters.
     const QDBusMessage reply = bus.call(call, QDBus::Block, 3000);
     return reply.type() == QDBusMessage::ReplyMessage;
