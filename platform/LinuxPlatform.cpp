@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -106,9 +107,19 @@ QString LinuxPlatform::driveRoot(const QString &folder)
     return folderWithSeparator(info.rootPath());
 }
 
+// A folder the environment names, taken by its bytes (Qt would turn a byte that is not UTF-8
+// into U+FFFD); fallback when it is not set.
+static QString folderFromEnvironment(const char *variable, const QString &fallback)
+{
+    const QByteArray value = qgetenv(variable);
+    if (value.isEmpty())
+        return fallback;
+    return QDir::cleanPath(nativename::decode(value));
+}
+
 QString LinuxPlatform::tempFolder()
 {
-    return folderWithSeparator(QDir::tempPath());
+    return folderWithSeparator(folderFromEnvironment("TMPDIR", QStringLiteral("/tmp")));
 }
 
 QString LinuxPlatform::windowsFolder()
@@ -126,7 +137,8 @@ QString LinuxPlatform::systemFontsFolder()
 
 QString LinuxPlatform::currentFolder()
 {
-    return QDir::currentPath();
+    char folder[PATH_MAX];
+    return ::getcwd(folder, sizeof folder) ? nativename::decode(folder) : QDir::currentPath();
 }
 
 bool LinuxPlatform::fileExists(const QString &path)
@@ -304,7 +316,7 @@ QString LinuxPlatform::toolchainFolderBeside(const QString &programFolder)
 
 QString LinuxPlatform::homeFolder()
 {
-    return QDir::homePath();
+    return folderFromEnvironment("HOME", QDir::rootPath());
 }
 
 } // namespace tolvane

@@ -8,7 +8,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -53,9 +52,18 @@ Registry::~Registry() = default;
 
 QString Registry::userFile()
 {
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QDir(config.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : config)
-        .filePath(QStringLiteral("Tolvane/registry.reg"));
+    // The configuration folder by the bytes the environment gives, as the desktop's own programs
+    // read it: a home folder whose name is not UTF-8 still has its settings.
+    const QByteArray configured = qgetenv("XDG_CONFIG_HOME");
+    QString config;
+    if (configured.startsWith('/')) {
+        config = nativename::decode(configured);
+    } else {
+        const QByteArray home = qgetenv("HOME");
+        config = (home.isEmpty() ? QDir::homePath() : nativename::decode(home)) +
+                 QStringLiteral("/.config");
+    }
+    return QDir::cleanPath(config) + QStringLiteral("/Tolvane/registry.reg");
 }
 
 QString Registry::rootName(RegRoot root)

@@ -2,6 +2,7 @@
 #include "platform/LinuxPlatform.h"
 #include "platform/NativeFile.h"
 #include "platform/NativeName.h"
+#include "platform/Registry.h"
 #include "platform/ToolRunner.h"
 
 #include <QDir>
@@ -79,6 +80,7 @@ class TestPlatform : public QObject
     void namesAsBytes();
     void removeFolderTreeFollowsNoLink();
     void writeFileThroughLink();
+    void foldersFromTheSystem();
 };
 
 void TestPlatform::toolRunner_data()
@@ -328,6 +330,49 @@ void TestPlatform::writeFileThroughLink()
     QCOMPARE(namesIn(top + "/real"), QList<QByteArray>({"App.rc", "New.rc"}));
     // A folder in the file's place is no file to replace.
     QVERIFY(!p.writeFile(dir.path(), "x").isEmpty());
+}
+
+// The environment and the current folder give bytes: a home folder named in Latin-1 is that
+// folder, not one spelled with U+FFFD.
+void TestPlatform::foldersFromTheSystem()
+{
+    const QByteArray home = qgetenv("HOME"), temp = qgetenv("TMPDIR"),
+                     config = qgetenv("XDG_CONFIG_HOME");
+    const bool hadConfig = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    LinuxPlatform p;
+    qputenv("HOME", "/home/j\xf6rg");
+    qputenv("TMPDIR", "/var/t\xe9mp/");
+    qunsetenv("XDG_CONFIG_HOME");
+    QCOMPARE(p.homeFolder(), nativename::decode("/home/j\xf6rg"));
+    QCOMPARE(p.tempFolder(), nativename::decode("/var/t\xe9mp/"));
+    QCOMPARE(Registry::userFile(),
+             nativename::decode("/home/j\xf6rg/.config/Tolvane/registry.reg"));
+    qputenv("XDG_CONFIG_HOME", "/etc/c\xe9");
+    QCOMPARE(Registry::userFile(), nativename::decode("/etc/c\xe9/Tolvane/registry.reg"));
+    qputenv("XDG_CONFIG_HOME", "relative"); // not a folder the desktop would use
+    QCOMPARE(Registry::userFile(),
+             nativename::decode("/home/j\xf6rg/.config/Tolvane/registry.reg"));
+    qputenv("HOME", home);
+    qputenv("TMPDIR", temp);
+    if (hadConfig)
+        qputenv("XDG_CONFIG_HOME", config);
+    else
+        qunsetenv("XDG_CONFIG_HOME");
+    if (temp.isEmpty())
+        qunsetenv("TMPDIR");
+
+    QTemporaryDir dir;
+    char real[PATH_MAX];
+    QVERIFY(::realpath(QFile::encodeName(dir.path()).constData(), real));
+    const QByteArray here = QByteArray(real) + "/h\xe9re";
+    QCOMPARE(::mkdir(here.constData(), 0755), 0);
+    char before[PATH_MAX];
+    QVERIFY(::getcwd(before, sizeof before));
+    QCOMPARE(::chdir(here.constData()), 0);
+    const QString current = p.currentFolder();
+    QCOMPARE(::chdir(before), 0);
+    ::rmdir(here.constData());
+    QCOMPARE(current, nativename::decode(here));
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)
