@@ -101,6 +101,23 @@ QString LinuxPlatform::shortPath(const QString &path)
 
 QString LinuxPlatform::driveRoot(const QString &folder)
 {
+    if (nativename::hasRawBytes(folder)) {
+        // Qt cannot look such a folder up: climb from where it really is while the folder above
+        // is on the same device; the last one is where the volume is mounted.
+        QByteArray at = nativename::encode(nativefile::resolved(folder));
+        struct stat here;
+        if (at.isEmpty() || ::stat(at.constData(), &here) != 0)
+            return QStringLiteral("/");
+        while (at.size() > 1) {
+            const int slash = at.lastIndexOf('/');
+            const QByteArray up = slash > 0 ? at.left(slash) : QByteArray("/");
+            struct stat above;
+            if (::stat(up.constData(), &above) != 0 || above.st_dev != here.st_dev)
+                break;
+            at = up;
+        }
+        return folderWithSeparator(nativename::decode(at));
+    }
     QStorageInfo info(folder);
     if (!info.isValid())
         return QStringLiteral("/");

@@ -60,6 +60,9 @@ QList<QByteArray> namesIn(const QByteArray &folder)
     return names;
 }
 
+// Before QCoreApplication starts any thread.
+const QString mountNamespace = test::SmallFileSystem::prepare();
+
 } // namespace
 
 class TestPlatform : public QObject
@@ -81,6 +84,7 @@ class TestPlatform : public QObject
     void removeFolderTreeFollowsNoLink();
     void writeFileThroughLink();
     void foldersFromTheSystem();
+    void driveRootOfAFolderNamedInLatin1();
 };
 
 void TestPlatform::toolRunner_data()
@@ -373,6 +377,21 @@ void TestPlatform::foldersFromTheSystem()
     QCOMPARE(::chdir(before), 0);
     ::rmdir(here.constData());
     QCOMPARE(current, nativename::decode(here));
+}
+
+void TestPlatform::driveRootOfAFolderNamedInLatin1()
+{
+    test::SmallFileSystem fs;
+    if (!fs.isMounted())
+        QSKIP(qPrintable(fs.whyNot()));
+    char real[PATH_MAX];
+    QVERIFY(::realpath(QFile::encodeName(fs.filePath(QString())).constData(), real));
+    const QByteArray folder = QByteArray(real) + "/Ausgabe-\xe4/tief";
+    QCOMPARE(::mkdir(folder.left(folder.lastIndexOf('/')).constData(), 0755), 0);
+    QCOMPARE(::mkdir(folder.constData(), 0755), 0);
+    LinuxPlatform p;
+    // The volume's root is the small file system's, not the one that holds the test's folder.
+    QCOMPARE(p.driveRoot(nativename::decode(folder)), QString::fromUtf8(real) + QLatin1Char('/'));
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)
