@@ -1,5 +1,6 @@
 #include "core/BuildTexts.h"
 #include "core/Product.h"
+#include "platform/NativeName.h"
 #include "platform/Platform.h"
 
 namespace tolvane::buildtexts {
@@ -22,10 +23,25 @@ QString zeroByteQuestion(const QString &path)
            QStringLiteral("\rWould you like to remove the file from the File list?");
 }
 
+QString noDestination(const QString &missingFolder)
+{
+    const QString text = QStringLiteral("No destination directory specified...assuming current!");
+    if (missingFolder.isEmpty())
+        return text;
+    return text + QStringLiteral("\r\"") + missingFolder + QStringLiteral("\" does not exist.");
+}
+
+QString buildRunning(const QString &programFolder)
+{
+    return QStringLiteral("Another build is running in the program folder \"") +
+           nativename::display(programFolder) +
+           QStringLiteral("\".\rPress Build again when it has finished.");
+}
+
 QString recentDirectoryMessage(const QString &currentFolder)
 {
     return QStringLiteral("The recent default directory is: ") +
-           Platform::folderWithSeparator(currentFolder).toUpper() +
+           Platform::folderWithSeparator(currentFolder) +
            QStringLiteral("\rTo save to this directory press the \"Build/Build All\" button again, "
                           "or\rpress the "
                           "\"Tool\" button to select an alternate destination directory!");

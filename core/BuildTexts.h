@@ -12,6 +12,11 @@ namespace buildtexts {
 QString processingText(int selectedCount);
 // The empty-file question of the build and of Select All.
 QString zeroByteQuestion(const QString &path);
+// The box of a destination that is not there; names the folder when one was given.
+QString noDestination(const QString &missingFolder);
+// The box of a build that finds another one at work in its program folder.
+QString buildRunning(const QString &programFolder);
+// The current folder as it is spelled, where the next build goes.
 QString recentDirectoryMessage(const QString &currentFolder);
 QString configurationProblem(bool resourceCompiler, const QString &path);
 struct SummarySizes

@@ -30,7 +30,8 @@ struct Message
         MoveFailed,
         FileSummary,
         InvalidDrive,
-        PrintFailed
+        PrintFailed,
+        BuildRunning // another build holds the program folder
     };
     enum class Icon
     {

@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <cerrno>
@@ -76,14 +75,6 @@ bool LinuxPlatform::showProperties(const QString &path)
     // The sheet opens on its own; only whether a file manager took the request matters.
     const QDBusMessage reply = bus.call(call, QDBus::Block, 3000);
     return reply.type() == QDBusMessage::ReplyMessage;
-}
-
-std::optional<qint64> LinuxPlatform::freeSpace(const QString &root)
-{
-    QStorageInfo info(root);
-    if (!info.isValid() || !info.isReady())
-        return std::nullopt;
-    return info.bytesAvailable();
 }
 
 qint64 LinuxPlatform::fileSize(const QString &path)
@@ -197,57 +188,11 @@ bool LinuxPlatform::removeFile(const QString &path)
     return !path.isEmpty() && ::unlink(nativename::encode(path).constData()) == 0;
 }
 
-bool LinuxPlatform::renameFile(const QString &from, const QString &to)
-{
-    if (QFileInfo::exists(to))
-        return false;
-    return QFile::rename(from, to);
-}
-
-bool LinuxPlatform::replaceFile(const QString &from, const QString &to)
-{
-    if (from.isEmpty() || to.isEmpty() || !QFileInfo(from).isFile() || QFileInfo(to).isDir())
-        return false;
-    // On one file system rename(2) swaps the target in a single step.
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
-        return true;
-    // Across file systems: a whole copy beside the target takes its place, then the source goes.
-    QFile source(from);
-    QSaveFile target(to);
-    if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
-        return false;
-    while (!source.atEnd()) {
-        const QByteArray chunk = source.read(1 << 16);
-        if (chunk.isEmpty() || target.write(chunk) != chunk.size())
-            return false;
-    }
-    if (source.error() != QFileDevice::NoError || !target.commit())
-        return false;
-    source.close();
-    source.remove();
-    return true;
-}
-
 bool LinuxPlatform::removeFolderTree(const QString &path)
 {
     if (path.isEmpty())
         return false;
     return FolderTree::remove(nativename::encode(path));
-}
-
-Platform::CopyResult LinuxPlatform::copyFile(const QString &from, const QString &to)
-{
-    QFile source(from);
-    if (!QFileInfo(from).isFile() || !source.open(QIODevice::ReadOnly))
-        return CopyResult::CannotOpen;
-    source.close();
-    if (QFileInfo::exists(to) || QFileInfo(to).isSymLink())
-        return CopyResult::TargetExists;
-    // QFile::copy writes a temporary file beside the target and renames it without replacing, so
-    // a failure leaves no half copy and a file that appeared meanwhile stays.
-    if (!source.copy(to))
-        return QFileInfo::exists(to) ? CopyResult::TargetExists : CopyResult::CannotCreate;
-    return CopyResult::Copied;
 }
 
 FolderListing LinuxPlatform::listFolder(const QString &folder)
@@ -258,51 +203,6 @@ FolderListing LinuxPlatform::listFolder(const QString &folder)
 QString LinuxPlatform::canonicalFolder(const QString &folder)
 {
     return nativefile::resolved(folder);
-}
-
-QString LinuxPlatform::freeNameIn(const QString &folder, const QString &fileName)
-{
-    const QString dir = folderWithSeparator(folder);
-    if (!QFileInfo::exists(dir + fileName))
-        return dir + fileName;
-    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
-    const QString base = dot > 0 ? fileName.left(dot) : fileName;
-    const QString ext = dot > 0 ? fileName.mid(dot) : QString();
-    for (int n = 2;; ++n) {
-        const QString candidate = dir + base + QStringLiteral(" (%1)").arg(n) + ext;
-        if (!QFileInfo::exists(candidate))
-            return candidate;
-    }
-}
-
-bool LinuxPlatform::moveFile(const QString &from, const QString &to)
-{
-    if (QFile::rename(from, to))
-        return true;
-    // Across file systems: copy first, delete the source only once the copy is whole.
-    if (!QFile::copy(from, to))
-        return false;
-    if (QFileInfo(from).size() != QFileInfo(to).size()) {
-        QFile::remove(to);
-        return false;
-    }
-    QFile::remove(from);
-    return true;
-}
-
-QStringList LinuxPlatform::moveFiles(const QStringList &sources, const QString &destinationFolder)
-{
-    QStringList results;
-    for (const QString &source : sources) {
-        QFileInfo info(source);
-        if (!info.exists() || !QFileInfo(destinationFolder).isDir()) {
-            results << QString();
-            continue;
-        }
-        const QString target = freeNameIn(destinationFolder, info.fileName());
-        results << (moveFile(source, target) ? target : QString());
-    }
-    return results;
 }
 
 qint64 LinuxPlatform::tickCount()

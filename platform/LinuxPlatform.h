@@ -14,7 +14,7 @@ class LinuxPlatform : public Platform
     bool openFile(const QString &path) override;
     bool openFolder(const QString &path) override;
     bool showProperties(const QString &path) override;
-    std::optional<qint64> freeSpace(const QString &root) override;
+    std::optional<qint64> freeSpace(const QString &path) override;
     qint64 fileSize(const QString &path) override;
     QString shortPath(const QString &path) override;
     QString driveRoot(const QString &folder) override;
@@ -39,13 +39,11 @@ class LinuxPlatform : public Platform
     qint64 tickCount() override;
     QString toolchainFolder() override;
     QString homeFolder() override;
+    std::unique_ptr<Lock> lockFolder(const QString &folder, LockState *state) override;
+    std::optional<qint64> blockSize(const QString &folder) override;
 
     // The toolchain folder that comes with a program started from programFolder; empty when none.
     static QString toolchainFolderBeside(const QString &programFolder);
-    // "NAME.EXT" in folder, or "NAME (2).EXT", "NAME (3).EXT" ... when taken.
-    static QString freeNameIn(const QString &folder, const QString &fileName);
-    // Rename, or copy and delete across file systems. The source stays when the copy fails.
-    static bool moveFile(const QString &from, const QString &to);
 };
 
 } // namespace tolvane

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 namespace tolvane {
@@ -34,8 +35,8 @@ class Platform
     // Asks the desktop's file manager to show a file's properties; false when none answers.
     virtual bool showProperties(const QString &path) = 0;
 
-    // Free bytes of the volume that holds root; nothing when the query fails.
-    virtual std::optional<qint64> freeSpace(const QString &root) = 0;
+    // Free bytes of the file system that holds path, asked of path itself; nothing when unknown.
+    virtual std::optional<qint64> freeSpace(const QString &path) = 0;
     // Size in bytes, -1 when nothing is found.
     virtual qint64 fileSize(const QString &path) = 0;
     // The short (8.3) form of a path; where the system has none, the path itself.
@@ -61,6 +62,7 @@ class Platform
     // True when the path itself is a symbolic link (to anything, or to nothing).
     virtual bool isLink(const QString &path) = 0;
     virtual bool removeFile(const QString &path) = 0;
+    // Gives a file a new name, never replacing anything of that name (a dangling link included).
     virtual bool renameFile(const QString &from, const QString &to) = 0;
     // Moves a file to a name, replacing a file of that name whole or not at all; a failure leaves
     // both files as they were.
@@ -81,8 +83,11 @@ class Platform
     virtual FolderListing listFolder(const QString &folder) = 0;
     // Where a folder really is, links followed; empty when it cannot be resolved.
     virtual QString canonicalFolder(const QString &folder) = 0;
-    // Moves files into a folder, keeping any file already there: a moved file whose name is taken
-    // gets "NAME (2).EXT" and so on. Returns where each source ended up (empty when it failed).
+    // Moves files into a folder, keeping anything already there: a moved file whose name is taken
+    // (a link counts, and is never followed) gets "NAME (2).EXT" and so on, each name claimed
+    // atomically, so two moves at once never share one. A file already in the folder stays as
+    // it is. Returns where each source ended up; empty when it failed, and then the source is
+    // where it was and nothing of it is in the folder.
     virtual QStringList moveFiles(const QStringList &sources, const QString &destinationFolder) = 0;
 
     // The folder of the compilers that come with the program (its "bin" holds brcc32 and dcc32);
@@ -94,6 +99,23 @@ class Platform
     virtual qint64 tickCount() = 0;
     // Bits per pixel of the screen; the windows layer knows the screen, this layer does not.
     virtual int colourDepth() { return 32; }
+
+    // A build's hold on its program folder, let go when destroyed or when the process ends.
+    class Lock
+    {
+      public:
+        virtual ~Lock() = default;
+    };
+    enum class LockState
+    {
+        Locked,
+        Busy,       // another build holds the folder
+        Unavailable // the folder takes no lock (missing, read-only): nothing to guard
+    };
+    // Takes the build lock of a folder; null unless state says Locked.
+    virtual std::unique_ptr<Lock> lockFolder(const QString &folder, LockState *state) = 0;
+    // The unit the file system holding folder allocates a file's data in; nothing when unknown.
+    virtual std::optional<qint64> blockSize(const QString &folder) = 0;
 
     // The program a configured path names: the path itself when it exists, else a file in the same
     // folder whose name matches without regard to case, with or without ".exe" ("BRCC32.EXE"

@@ -4,13 +4,14 @@
 #include "core/engine/BuildOptions.h"
 #include "core/engine/BuildReporter.h"
 #include "core/engine/BuildSummary.h"
+#include "platform/Platform.h"
 
 #include <QStringList>
+#include <optional>
 
 namespace tolvane {
 
 class Clock;
-class Platform;
 
 // One build, from the checks of the file list to the file summary: writes the script and the
 // library project, runs both compilers, checks the space, moves the outputs to the destination
@@ -36,8 +37,10 @@ class BuildEngine
     using Bar = BuildReporter::Bar;
     using Panel = BuildReporter::Panel;
 
+    bool lockProgramFolder(const QString &folder, std::unique_ptr<Platform::Lock> &lock);
     bool prepare();
     bool checkFiles();
+    bool checkDestination();
     bool checkNamesAndPaths();
     bool openProgress();
     bool writeScript();
@@ -47,6 +50,7 @@ class BuildEngine
     bool checkCompiler(const QString &path, bool resourceCompiler);
     bool compileStep(buildfailure::Step step, const QString &compiler, const QString &input);
     void compileFailure(BuildFailure failure, const QString &program, int exitCode);
+    bool spaceCheck();
     void spaceFailure();
     bool move(const QStringList &sources);
     void moveFailure(const QStringList &sources, const QStringList &moved);
@@ -75,7 +79,8 @@ class BuildEngine
     QStringList m_stringTable;
     BuildSummary m_summary;
     QString m_captured;
-    qint64 m_freeBefore = 0;
+    // The destination's free space when the build began; unknown when it could not be asked.
+    std::optional<qint64> m_freeBefore;
     int m_selected = 0;
     int m_barValue[2] = {0, 0};
     int m_barMaximum[2] = {100, 100};

@@ -59,6 +59,7 @@ class BuildReporter
         ScriptName,     // QString
         LibraryName,    // QString
         ResName,        // QString
+        Destination,    // QString: the folder the next build goes to
     };
     enum Answer
     {

@@ -36,6 +36,8 @@ struct BuildSummary
     QStringList kept;
     qint64 scriptSize = -1, resourceSize = -1, projectSize = -1, librarySize = -1;
     qint64 total = 0;
+    // The space they take on the destination: whole blocks of its file system.
+    qint64 needed = 0;
     // The file list as the build left it (entries removed by its questions are gone).
     QStringList listPaths;
 

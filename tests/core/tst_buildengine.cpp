@@ -1,3 +1,4 @@
+#include "Fixtures.h"
 #include "core/NameChecks.h"
 #include "core/engine/BuildChecks.h"
 #include "core/engine/BuildEngine.h"
@@ -121,17 +122,27 @@ class TestPlatform : public LinuxPlatform
         printed << path;
         return QFileInfo::exists(path);
     }
-    std::optional<qint64> freeSpace(const QString &root) override
+    std::optional<qint64> freeSpace(const QString &path) override
     {
+        if (free == unknown)
+            return std::nullopt;
         if (free >= 0)
             return free;
-        return LinuxPlatform::freeSpace(root);
+        return LinuxPlatform::freeSpace(path);
+    }
+    std::optional<qint64> blockSize(const QString &folder) override
+    {
+        if (block > 0)
+            return block;
+        return LinuxPlatform::blockSize(folder);
     }
     QList<QStringList> toolCalls;
     QStringList printed;
     std::function<void()> beforeMove;
     int movable = -1; // how many of the sources a move manages; -1 for all
-    qint64 free = -1;
+    static constexpr qint64 unknown = -2;
+    qint64 free = -1; // -1: the disk's own answer
+    qint64 block = 0; // 0: the disk's own answer
 };
 
 // Little-endian fields, as the resource formats store them.
@@ -249,6 +260,20 @@ struct Bench
     QStringList strings;
 };
 
+// The names and sizes of the files in a folder (hidden ones too), the fillers of a full disk
+// left out.
+QMap<QString, qint64> sizesIn(const QString &folder)
+{
+    QMap<QString, qint64> out;
+    for (const QFileInfo &f : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden))
+        if (!f.fileName().startsWith("filler-"))
+            out.insert(f.fileName(), f.size());
+    return out;
+}
+
+// Before any thread starts.
+const QString mountNamespace = test::SmallFileSystem::prepare();
+
 QString resourceTree(const QString &dll)
 {
     QProcess p;
@@ -281,6 +306,11 @@ class TestBuildEngine : public QObject
     void toolArgumentsAreAbsolute();
     void spaceCheck_data();
     void spaceCheck();
+    void nearlyFullDestination_data();
+    void nearlyFullDestination();
+    void destinationIsProgramFolder_data();
+    void destinationIsProgramFolder();
+    void secondBuildInOneProgramFolder();
     void emptyFileCheck_data();
     void emptyFileCheck();
     void fileNames_data();
@@ -289,6 +319,7 @@ class TestBuildEngine : public QObject
     void outputPathsStayInTheirFolder();
     void equalNames_data();
     void equalNames();
+    void missingDestination_data();
     void missingDestination();
     void missingProgramFolder();
     void compilerMissing();
@@ -578,30 +609,42 @@ void TestBuildEngine::toolArgumentsAreAbsolute()
 void TestBuildEngine::spaceCheck_data()
 {
     QTest::addColumn<qint64>("spare"); // free space minus what the outputs need
+    QTest::addColumn<bool>("known");
     QTest::addColumn<bool>("fails");
-    QTest::newRow("one byte short") << qint64(-1) << true;
-    QTest::newRow("exactly enough") << qint64(0) << false;
+    QTest::newRow("one byte short") << qint64(-1) << true << true;
+    QTest::newRow("exactly enough") << qint64(0) << true << false;
+    // A chroot whose root is no mount point: the move's own checks decide.
+    QTest::newRow("free space unknown") << qint64(0) << false << false;
 }
 
 void TestBuildEngine::spaceCheck()
 {
     QFETCH(qint64, spare);
+    QFETCH(bool, known);
     QFETCH(bool, fails);
-    // First measure what this build makes.
+    // First measure what this build makes; the disk stores it in blocks of 512 bytes.
     Bench probe;
     probe.options.keepProject = true;
     probe.run();
-    qint64 need = 0;
-    for (const QString &f : probe.files("dest"))
-        need += QFileInfo(probe.path("dest/" + f)).size();
+    qint64 bytes = 0, need = 0;
+    for (const QString &f : probe.files("dest")) {
+        const qint64 size = QFileInfo(probe.path("dest/" + f)).size();
+        bytes += size;
+        need += (size + 511) / 512 * 512;
+    }
+    QVERIFY(need > bytes);
 
     Bench b;
-    b.platform.free = need + spare;
+    b.platform.block = 512;
+    b.platform.free = known ? need + spare : TestPlatform::unknown;
     const BuildSummary s = b.run();
-    QCOMPARE(s.total, need);
-    QCOMPARE(s.end == BuildSummary::End::SpaceFailure, fails);
-    if (!fails)
+    QCOMPARE(s.total, bytes);
+    QCOMPARE(s.needed, need);
+    QCOMPARE(s.end, fails ? BuildSummary::End::SpaceFailure : BuildSummary::End::Compiled);
+    if (!fails) {
+        QCOMPARE(b.files("dest"), QStringList({"Art.rc", "Art.res", "ArtLib.dll"}));
         return;
+    }
     QVERIFY(!s.errorFlag);
     const Message *box = b.reporter.message(Message::Id::SpaceFailure);
     QVERIFY(box);
@@ -613,6 +656,120 @@ void TestBuildEngine::spaceCheck()
     QCOMPARE(b.files("prog"), QStringList());
     QCOMPARE(b.files("dest"), QStringList());
     QCOMPARE(b.reporter.title, QStringLiteral("Tolvane v3.06b"));
+}
+
+void TestBuildEngine::nearlyFullDestination_data()
+{
+    QTest::addColumn<bool>("trustDisk"); // false: the platform claims room enough
+    QTest::newRow("the bytes fit, the blocks do not") << true;
+    QTest::newRow("room claimed on a full disk") << false;
+}
+
+void TestBuildEngine::nearlyFullDestination()
+{
+    QFETCH(bool, trustDisk);
+    Bench probe;
+    probe.options.keepProject = true;
+    QCOMPARE(probe.run().end, BuildSummary::End::Compiled);
+    const QMap<QString, qint64> whole = sizesIn(probe.path("dest"));
+    QCOMPARE(whole.size(), 4);
+    qint64 bytes = 0, blocks = 0;
+    for (const qint64 size : whole) {
+        bytes += size;
+        blocks += (size + 4095) / 4096;
+    }
+    const int pages = int((bytes + 4095) / 4096);
+    if (pages >= blocks)
+        QSKIP("the outputs leave no room between their bytes and their blocks");
+
+    test::SmallFileSystem fs(64);
+    if (!fs.isMounted())
+        QSKIP(qPrintable(fs.whyNot()));
+    Bench b;
+    b.options.keepProject = true;
+    b.options.destination = fs.filePath("dest");
+    QVERIFY(QDir().mkpath(b.options.destination));
+    QVERIFY(fs.leaveFree(pages));
+    if (!trustDisk)
+        b.platform.free = qint64(1) << 40;
+    const BuildSummary s = b.run();
+    const QMap<QString, qint64> arrived = sizesIn(b.options.destination);
+    if (trustDisk) {
+        QCOMPARE(s.end, BuildSummary::End::SpaceFailure);
+        QCOMPARE(arrived, (QMap<QString, qint64>()));
+        return;
+    }
+    // The move found out itself: every output is whole, in the destination or where it was made.
+    QCOMPARE(s.end, BuildSummary::End::MoveFailed);
+    const QMap<QString, qint64> kept = sizesIn(b.path("prog"));
+    QVERIFY(!kept.isEmpty());
+    QMap<QString, qint64> all = arrived;
+    all.insert(kept);
+    QCOMPARE(all, whole);
+    const Message *box = b.reporter.message(Message::Id::MoveFailed);
+    QVERIFY(box);
+    for (const QString &name : kept.keys())
+        QVERIFY2(box->text.contains("\r" + b.path("prog/" + name)), qPrintable(box->text));
+}
+
+void TestBuildEngine::destinationIsProgramFolder_data()
+{
+    QTest::addColumn<bool>("scriptsOnly");
+    QTest::addColumn<QStringList>("outputs");
+    QTest::newRow("compiled") << false << QStringList({"Art.rc", "Art.res", "ArtLib.dll"});
+    QTest::newRow("scripts only") << true << QStringList{"Art.rc"};
+}
+
+void TestBuildEngine::destinationIsProgramFolder()
+{
+    QFETCH(bool, scriptsOnly);
+    QFETCH(QStringList, outputs);
+    Bench b;
+    b.options.scriptsOnly = scriptsOnly;
+    b.options.destination = b.path("prog");
+    // Outputs that stay where they are need no room: a full disk does not stop them.
+    b.platform.free = 0;
+    for (int build = 0; build < 2; ++build) {
+        const BuildSummary s = b.run();
+        QVERIFY(s.succeeded());
+        // Named as built, build after build.
+        QCOMPARE(b.files("prog"), outputs);
+        QCOMPARE(s.moved.value(0), b.path("prog/Art.rc"));
+    }
+    QVERIFY(readAll(b.path("prog/Art.rc")).contains("A2 BITMAP"));
+}
+
+void TestBuildEngine::secondBuildInOneProgramFolder()
+{
+    Bench b;
+    write(b.path("prog/Art.rc"), "the other build's script");
+    QProcess other;
+    other.start(MOVEHELPER, {"lock", b.path("prog")});
+    QVERIFY(other.waitForStarted());
+    QVERIFY(other.waitForReadyRead(30000));
+    QCOMPARE(other.readLine(), QByteArray("locked\n"));
+
+    BuildSummary s = b.run();
+    QCOMPARE(s.end, BuildSummary::End::Stopped);
+    QCOMPARE(b.reporter.messages.size(), 1);
+    const Message box = b.reporter.messages.first();
+    QCOMPARE(box.id, Message::Id::BuildRunning);
+    QCOMPARE(box.caption, QStringLiteral("Tolvane v3.06b"));
+    QCOMPARE(box.icon, Message::Icon::Warning);
+    QCOMPARE(box.text, "Another build is running in the program folder \"" + b.path("prog") +
+                           "\".\rPress Build again when it has finished.");
+    QCOMPARE(readAll(b.path("prog/Art.rc")), QByteArray("the other build's script"));
+    QCOMPARE(b.files("dest"), QStringList());
+    QVERIFY(b.platform.toolCalls.isEmpty());
+    QCOMPARE(s.listPaths.size(), 3);
+
+    // A build that was killed holds nothing.
+    other.kill();
+    QVERIFY(other.waitForFinished(30000));
+    b.reporter.messages.clear();
+    s = b.run();
+    QCOMPARE(s.end, BuildSummary::End::Compiled);
+    QCOMPARE(b.files("dest"), QStringList({"Art.rc", "Art.res", "ArtLib.dll"}));
 }
 
 void TestBuildEngine::emptyFileCheck_data()
@@ -704,23 +861,53 @@ void TestBuildEngine::equalNames()
     QCOMPARE(b.files("dest"), QStringList());
 }
 
+void TestBuildEngine::missingDestination_data()
+{
+    QTest::addColumn<QString>("destination"); // below the bench
+    QTest::addColumn<QString>("named");       // the second line of the first box
+    QTest::newRow("folder gone") << "Gone/Out"
+                                 << "\r\"%1/Gone/Out\" does not exist.";
+    QTest::newRow("no text") << ""
+                             << "";
+}
+
 void TestBuildEngine::missingDestination()
 {
+    QFETCH(QString, destination);
+    QFETCH(QString, named);
     Bench b;
-    b.options.destination = b.path("nowhere");
+    b.options.destination = destination.isEmpty() ? QString() : b.path(destination);
+    QVERIFY(QDir().mkpath(b.path("Here")));
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(b.path("Here"));
     const BuildSummary s = b.run();
     QCOMPARE(s.end, BuildSummary::End::Stopped);
     QCOMPARE(b.reporter.messages.size(), 2);
     QCOMPARE(b.reporter.messages.at(0).text,
-             QStringLiteral("No destination directory specified...assuming current!"));
+             "No destination directory specified...assuming current!" +
+                 (named.isEmpty() ? QString() : named.arg(b.dir.path())));
     QCOMPARE(b.reporter.messages.at(0).owner, Message::Owner::MainWindow);
     QCOMPARE(b.reporter.messages.at(1).icon, Message::Icon::None);
-    QVERIFY(b.reporter.messages.at(1).text.startsWith(
-        "The recent default directory is: " + QDir::currentPath().toUpper() + "/\r"));
+    // The current folder as it is spelled, not upper-cased into one that is not there.
+    QVERIFY2(b.reporter.messages.at(1).text.startsWith(
+                 "The recent default directory is: " + b.path("Here") +
+                 "/\rTo save to this "
+                 "directory press the"),
+             qPrintable(b.reporter.messages.at(1).text));
     QCOMPARE(b.reporter.title, QStringLiteral("Tolvane v3.06b"));
     QCOMPARE(b.reporter.settings.value(int(BuildReporter::Setting::ExecuteOnLoad)),
              QVariant(false));
     QVERIFY(b.reporter.closeEnabled);
+
+    // Build again builds into the current folder, as the boxes said.
+    b.options.destination =
+        b.reporter.settings.value(int(BuildReporter::Setting::Destination)).toString();
+    b.reporter.messages.clear();
+    const BuildSummary again = b.run();
+    QDir::setCurrent(before);
+    QCOMPARE(again.end, BuildSummary::End::Compiled);
+    QCOMPARE(b.reporter.messages.size(), 0);
+    QCOMPARE(b.files("Here"), QStringList({"Art.rc", "Art.res", "ArtLib.dll"}));
 }
 
 void TestBuildEngine::missingProgramFolder()

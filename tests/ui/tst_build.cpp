@@ -129,6 +129,7 @@ class TestBuild : public QObject
     void pathWithLineBreakIsRefused();
     void namesLeadingOutAreRefused_data();
     void namesLeadingOutAreRefused();
+    void missingDestinationThenBuildAgain();
 };
 
 void TestBuild::fullBuild()
@@ -504,6 +505,25 @@ void TestBuild::namesLeadingOutAreRefused()
     QCOMPARE(script.readAll(), QByteArray("user's script"));
     QVERIFY(QFileInfo::exists(h.path("dest/Untitled.rc")) ||
             QFileInfo::exists(h.path("dest/Art.rc")));
+}
+
+void TestBuild::missingDestinationThenBuildAgain()
+{
+    BuildHarness h;
+    QVERIFY(QDir().mkpath(h.path("Here")));
+    h.tool().setSingleDestination(h.path("Gone"));
+    h.platform.current = h.path("Here");
+    h.main().build();
+    QCOMPARE(h.prompter.boxes.size(), 2);
+    QCOMPARE(h.prompter.boxes.at(0).text,
+             "No destination directory specified...assuming current!\r\"" + h.path("Gone") +
+                 "\" does not exist.");
+    QCOMPARE(h.tool().destination(), h.path("Here") + "/");
+    // The box said Build again saves there: it does.
+    h.main().build();
+    QCOMPARE(h.prompter.boxes.size(), 2);
+    QCOMPARE(QDir(h.path("Here")).entryList(QDir::Files, QDir::Name),
+             QStringList({"Art.rc", "Art.res", "ArtLib.dll"}));
 }
 
 QTEST_MAIN(TestBuild)

@@ -282,6 +282,9 @@ void BuildRunner::settingChanged(Setting setting, const QVariant &value)
     case Setting::ResName:
         m_tool.setResName(value.toString());
         break;
+    case Setting::Destination:
+        m_tool.chooseDestination(value.toString());
+        break;
     }
 }
 

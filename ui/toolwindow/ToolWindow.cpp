@@ -395,6 +395,15 @@ void ToolWindow::addDestination(const QString &folder, bool select)
         m_destinationList->setCurrentIndex(row);
 }
 
+void ToolWindow::chooseDestination(const QString &folder)
+{
+    const int row = destinationEntries().indexOf(folder);
+    if (row >= 0)
+        m_destinationList->setCurrentIndex(row);
+    else
+        addDestination(folder, true);
+}
+
 void ToolWindow::setSingleDestination(const QString &folder)
 {
     m_destinationList->clear();

@@ -52,6 +52,8 @@ class ToolWindow : public QWidget, public SettingsTarget
     QString destination() const;
     QStringList destinationEntries() const;
     void setSingleDestination(const QString &folder);
+    // Selects a folder of the destination list, adding it when it is not there yet.
+    void chooseDestination(const QString &folder);
     int dropFilterPosition() const;
     void setDropFilterPosition(int position);
     QString dropFilterMask();
