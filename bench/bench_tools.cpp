@@ -61,7 +61,7 @@ int main(int argc, char **argv)
     s.settingsKeyExists = true;
     ScriptWriter(platform, clock).write(entries, {}, s);
     LibraryProjectWriter::write(
-        {QStringLiteral("BenchLib"), s.scriptName, true, true, false, dir.path()});
+        platform, {QStringLiteral("BenchLib"), s.scriptName, true, true, false, dir.path()});
 
     const double brcc =
         timed(bin + QStringLiteral("/brcc32"), {dir.filePath(QStringLiteral("Bench.rc"))});

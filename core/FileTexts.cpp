@@ -1,6 +1,6 @@
 #include "core/FileTexts.h"
 
-#include "platform/NativeFile.h"
+#include "platform/Platform.h"
 
 #include <QRegularExpression>
 
@@ -64,12 +64,12 @@ QString FileTexts::dateTimeText(const QDateTime &moment, const QLocale &locale)
     return date + QLatin1Char(' ') + locale.toString(moment.time(), longTimeFormat(locale));
 }
 
-QString FileTexts::dateText(const QString &path, const QLocale &locale)
+QString FileTexts::dateText(Platform &platform, const QString &path, const QLocale &locale)
 {
-    const std::optional<QDateTime> written = nativefile::lastWriteTime(path);
-    if (!written)
+    const Platform::PathState state = platform.pathState(path);
+    if (state.kind != Platform::PathState::File)
         return QStringLiteral("Unknown");
-    QDateTime stamp = written->toLocalTime();
+    QDateTime stamp = state.modified.toLocalTime();
     const QTime t = stamp.time();
     stamp.setTime(QTime(t.hour(), t.minute(), t.second() - t.second() % 2));
     return dateTimeText(stamp, locale);

@@ -6,6 +6,8 @@
 
 namespace tolvane {
 
+class Platform;
+
 // The size and date texts shown in scripts and in the build's summary, in the user's locale.
 class FileTexts
 {
@@ -16,8 +18,9 @@ class FileTexts
     static QString totalSizeText(qint64 total, const QLocale &locale = QLocale());
     // Short date, a blank and the long time; the time is left out at exactly midnight.
     static QString dateTimeText(const QDateTime &moment, const QLocale &locale = QLocale());
-    // The file's last-write time to two seconds, or "Unknown" when it cannot be opened.
-    static QString dateText(const QString &path, const QLocale &locale = QLocale());
+    // The file's last-write time to two seconds, or "Unknown" when there is no such file.
+    static QString dateText(Platform &platform, const QString &path,
+                            const QLocale &locale = QLocale());
 };
 
 } // namespace tolvane

@@ -71,9 +71,9 @@ QStringList LibraryProjectWriter::lines(const LibrarySettings &s)
         QStringLiteral("End.")};
 }
 
-WriteResult LibraryProjectWriter::write(const LibrarySettings &s)
+WriteResult LibraryProjectWriter::write(Platform &platform, const LibrarySettings &s)
 {
-    return TextFile::write(projectPath(s), lines(s));
+    return TextFile::write(platform, projectPath(s), lines(s));
 }
 
 } // namespace tolvane

@@ -27,7 +27,7 @@ class LibraryProjectWriter
     static QString resourceDirective(const QString &scriptName);
     // The script name upper-cased so that the library compiler still finds the file.
     static QString upperFileName(const QString &name);
-    static WriteResult write(const LibrarySettings &settings);
+    static WriteResult write(Platform &platform, const LibrarySettings &settings);
 };
 
 } // namespace tolvane

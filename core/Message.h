@@ -31,7 +31,31 @@ struct Message
         FileSummary,
         InvalidDrive,
         PrintFailed,
-        BuildRunning // another build holds the program folder
+        BuildRunning, // another build holds the program folder
+        // The drop, the project load and the saves.
+        SelectedEntries,
+        ResetFilter,
+        ClearList,
+        ProjectNoData,
+        ProjectMissing,
+        ProjectUnreadable,
+        ProjectNotText,
+        NothingAdded,
+        Duplicate,
+        NameTaken,
+        CopyFailed,
+        RenameFailed,
+        RenamedToBackup,
+        NoValidLinks,
+        SomeInvalid,
+        ProjectUpdated,
+        RepairFailed,
+        BlankName,
+        DotName,
+        ReplaceProject,
+        SaveFailed,
+        Saved,
+        NoProjectsFolder
     };
     enum class Icon
     {
@@ -46,7 +70,14 @@ struct Message
         Ok = 1,
         Yes = 2,
         No = 4,
-        Abort = 8
+        Abort = 8,
+        Cancel = 16
+    };
+    enum class Style
+    {
+        Box,    // caption, icon and buttons as given
+        Dialog, // a message dialog, titled by its icon's type
+        Plain   // a plain message with an OK button
     };
     enum class Owner
     {
@@ -63,6 +94,7 @@ struct Message
     Icon icon = Icon::None;
     int buttons = Ok;
     Owner owner = Owner::None;
+    Style style = Style::Box;
     // Both windows take no input while the box shows.
     bool windowsDisabled = false;
 };

@@ -1,12 +1,22 @@
 #include "core/ProjectFile.h"
 #include "core/engine/BuildChecks.h"
+#include "platform/NativeName.h"
 #include "platform/Platform.h"
-
-#include <QFile>
 
 namespace tolvane {
 
-WriteResult ProjectFile::write(const QString &filePath, const QStringList &paths)
+QByteArray ProjectFile::encode(const QStringList &paths)
+{
+    QByteArray out;
+    for (const QString &path : paths) {
+        out += nativename::encode(path);
+        out += "\r\n";
+    }
+    return out;
+}
+
+WriteResult ProjectFile::write(Platform &platform, const QString &filePath,
+                               const QStringList &paths)
 {
     const int broken = buildchecks::firstPathWithLineBreak(paths);
     if (broken >= 0) {
@@ -17,8 +27,20 @@ WriteResult ProjectFile::write(const QString &filePath, const QStringList &paths
                          .replace(QLatin1Char('\r'), QLatin1Char(' '))
                          .replace(QLatin1Char('\n'), QLatin1Char(' '))));
     }
-    return TextFile::write(filePath, paths);
+    return TextFile::writeBytes(platform, filePath, encode(paths));
 }
+
+namespace {
+// A line's own text. A byte order mark at its start is a character of the name and stays: the
+// system's decoding would drop it, and the write-back would lose it.
+QString lineText(const QByteArray &line)
+{
+    static const QByteArray bom("\xef\xbb\xbf");
+    if (line.startsWith(bom))
+        return QChar(0xfeff) + nativename::decode(line.mid(bom.size()));
+    return nativename::decode(line);
+}
+} // namespace
 
 QStringList ProjectFile::parse(const QByteArray &bytes)
 {
@@ -32,7 +54,7 @@ QStringList ProjectFile::parse(const QByteArray &bytes)
     while (i < data.size()) {
         const char c = data.at(i);
         if (c == '\r' || c == '\n') {
-            out << QString::fromLocal8Bit(data.mid(start, i - start));
+            out << lineText(data.mid(start, i - start));
             if (c == '\r' && i + 1 < data.size() && data.at(i + 1) == '\n')
                 ++i;
             start = i + 1;
@@ -40,17 +62,8 @@ QStringList ProjectFile::parse(const QByteArray &bytes)
         ++i;
     }
     if (start < data.size())
-        out << QString::fromLocal8Bit(data.mid(start));
+        out << lineText(data.mid(start));
     return out;
-}
-
-QStringList ProjectFile::read(const QString &filePath, bool *ok)
-{
-    QFile file(filePath);
-    const bool opened = file.open(QIODevice::ReadOnly);
-    if (ok)
-        *ok = opened;
-    return opened ? parse(file.readAll()) : QStringList();
 }
 
 QString ProjectFile::projectsFolder(const QString &programFolder)

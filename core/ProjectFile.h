@@ -6,15 +6,18 @@
 
 namespace tolvane {
 
-// Project files (.tpf): one full path per line, CR LF after each, nothing else.
+class Platform;
+
+// Project files (.tpf): one full path per line, CR LF after each, nothing else. A name is written
+// as the bytes the system knows it by, so a name that is not UTF-8 comes back as it was.
 class ProjectFile
 {
   public:
+    static QByteArray encode(const QStringList &paths);
     // Refuses a path that holds a line break: it would come back as two entries.
-    static WriteResult write(const QString &filePath, const QStringList &paths);
+    static WriteResult write(Platform &platform, const QString &filePath, const QStringList &paths);
     // Splits at CR, LF or the pair; an empty line is an empty entry; a zero byte ends the text.
     static QStringList parse(const QByteArray &data);
-    static QStringList read(const QString &filePath, bool *ok = nullptr);
     // Quick-save name: the projects folder + "PF" + ticks/333 + ".TPF".
     static QString quickSaveName(const QString &programFolder, qint64 tickCount);
     static QString quickSaveNameFor(const QString &programFolder, qint32 number);

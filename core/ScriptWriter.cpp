@@ -34,7 +34,7 @@ QString ScriptWriter::resourceLine(const QString &path, const QString &identifie
         line += QStringLiteral("   ; size: ") +
                 FileTexts::sizeText(m_platform.fileSize(path), m_locale) +
                 (selectedCount == 1 ? QStringLiteral("  date: ") : QStringLiteral("   date: ")) +
-                FileTexts::dateText(path, m_locale);
+                FileTexts::dateText(m_platform, path, m_locale);
     }
     return line;
 }
@@ -109,7 +109,7 @@ WriteResult ScriptWriter::write(const QList<ListEntry> &entries, const QStringLi
         any = any || e.selected;
     if (!any)
         return {};
-    return TextFile::write(scriptPath(settings), text);
+    return TextFile::write(m_platform, scriptPath(settings), text);
 }
 
 } // namespace tolvane

@@ -59,9 +59,9 @@ QString StringTable::exportPath(const QString &destinationFolder, const QString 
     return Platform::folderWithSeparator(destinationFolder) + name + QStringLiteral(".rc");
 }
 
-WriteResult StringTable::exportTo(const QString &path) const
+WriteResult StringTable::exportTo(Platform &platform, const QString &path) const
 {
-    return TextFile::write(path, exportLines(lines()));
+    return TextFile::write(platform, path, exportLines(lines()));
 }
 
 } // namespace tolvane

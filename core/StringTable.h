@@ -36,7 +36,7 @@ class StringTable
     static QStringList exportLines(const QStringList &tableLines);
     // Destination folder with separator + name + ".rc".
     static QString exportPath(const QString &destinationFolder, const QString &name);
-    WriteResult exportTo(const QString &path) const;
+    WriteResult exportTo(Platform &platform, const QString &path) const;
 
   private:
     QList<Entry> m_entries;

@@ -1,7 +1,7 @@
 #include "core/TextFile.h"
 
-#include "platform/AtomicFile.h"
 #include "platform/NativeName.h"
+#include "platform/Platform.h"
 
 namespace tolvane {
 
@@ -20,17 +20,16 @@ QByteArray TextFile::encode(const QStringList &lines)
     return out;
 }
 
-WriteResult TextFile::writeBytes(const QString &path, const QByteArray &bytes)
+WriteResult TextFile::writeBytes(Platform &platform, const QString &path, const QByteArray &bytes)
 {
-    // A file cut short by a full disk is never committed: the old one stays as it was.
-    if (path.isEmpty() || !AtomicFile::write(path, bytes))
+    if (path.isEmpty() || !platform.writeFile(path, bytes).isEmpty())
         return WriteResult::failure(cannotCreate(path));
     return {};
 }
 
-WriteResult TextFile::write(const QString &path, const QStringList &lines)
+WriteResult TextFile::write(Platform &platform, const QString &path, const QStringList &lines)
 {
-    return writeBytes(path, encode(lines));
+    return writeBytes(platform, path, encode(lines));
 }
 
 } // namespace tolvane

@@ -5,6 +5,8 @@
 
 namespace tolvane {
 
+class Platform;
+
 // What a write gives back: success, or the message the user sees.
 struct WriteResult
 {
@@ -20,8 +22,9 @@ class TextFile
 {
   public:
     static QByteArray encode(const QStringList &lines);
-    static WriteResult write(const QString &path, const QStringList &lines);
-    static WriteResult writeBytes(const QString &path, const QByteArray &bytes);
+    // Through the platform: the file whole, every write and the flush checked, or the old one.
+    static WriteResult write(Platform &platform, const QString &path, const QStringList &lines);
+    static WriteResult writeBytes(Platform &platform, const QString &path, const QByteArray &bytes);
     static QString cannotCreate(const QString &path)
     {
         return QStringLiteral("Cannot create file ") + path;

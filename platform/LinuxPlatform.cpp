@@ -18,6 +18,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -234,6 +235,71 @@ QString LinuxPlatform::toolchainFolderBeside(const QString &programFolder)
 QString LinuxPlatform::homeFolder()
 {
     return folderFromEnvironment("HOME", QDir::rootPath());
+}
+
+} // namespace tolvane
+
+// Added for the project files and the drop: POSIX calls on the name's own bytes, so a name that
+// is not UTF-8 is found again.
+namespace tolvane {
+
+Platform::PathState LinuxPlatform::pathState(const QString &path)
+{
+    PathState state;
+    struct stat st;
+    if (path.isEmpty() || ::stat(nativename::encode(path).constData(), &st) != 0)
+        return state;
+    state.modified = QDateTime::fromMSecsSinceEpoch(qint64(st.st_mtim.tv_sec) * 1000 +
+                                                    st.st_mtim.tv_nsec / 1000000);
+    if (S_ISREG(st.st_mode)) {
+        state.kind = PathState::File;
+        state.size = qint64(st.st_size);
+    } else {
+        state.kind = S_ISDIR(st.st_mode) ? PathState::Folder : PathState::Other;
+    }
+    return state;
+}
+
+std::optional<QByteArray> LinuxPlatform::readFile(const QString &path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    const int fd = ::open(nativename::encode(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QByteArray bytes;
+    char chunk[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        bytes.append(chunk, qsizetype(n));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+Platform::Claim LinuxPlatform::claimFile(const QString &path)
+{
+    if (path.isEmpty())
+        return Claim::Failed;
+    const int fd = ::open(nativename::encode(path).constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return errno == EEXIST ? Claim::Taken : Claim::Failed;
+    ::close(fd);
+    return Claim::Claimed;
 }
 
 } // namespace tolvane

@@ -42,6 +42,11 @@ class LinuxPlatform : public Platform
     std::unique_ptr<Lock> lockFolder(const QString &folder, LockState *state) override;
     std::optional<qint64> blockSize(const QString &folder) override;
 
+    // Added for the project files and the drop.
+    PathState pathState(const QString &path) override;
+    std::optional<QByteArray> readFile(const QString &path) override;
+    Claim claimFile(const QString &path) override;
+
     // The toolchain folder that comes with a program started from programFolder; empty when none.
     static QString toolchainFolderBeside(const QString &programFolder);
 };

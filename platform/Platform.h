@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -121,6 +122,34 @@ class Platform
     // folder whose name matches without regard to case, with or without ".exe" ("BRCC32.EXE"
     // finds brcc32). Empty when there is none.
     static QString resolveExecutable(const QString &path);
+
+    // Used by the project files and the drop: one look at a path, whole-file reads and a name
+    // claimed atomically. Names reach the system through nativename::encode.
+    struct PathState
+    {
+        enum Kind
+        {
+            Missing,
+            File,
+            Folder,
+            Other // a device, a socket, a FIFO
+        };
+        Kind kind = Missing;
+        qint64 size = -1;   // a file's size; -1 otherwise
+        QDateTime modified; // the last write, in local time
+    };
+    // One stat of the path, links followed.
+    virtual PathState pathState(const QString &path) = 0;
+    // A regular file's whole content; nothing when it cannot be read.
+    virtual std::optional<QByteArray> readFile(const QString &path) = 0;
+    // Creates an empty file that must not exist yet (exclusive create, never through a link).
+    enum class Claim
+    {
+        Claimed,
+        Taken, // something of that name is there
+        Failed
+    };
+    virtual Claim claimFile(const QString &path) = 0;
 
     // "" stays "", a folder gets one trailing separator.
     static QString folderWithSeparator(const QString &folder);

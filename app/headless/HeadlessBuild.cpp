@@ -179,7 +179,8 @@ Status HeadlessBuild::compileScript(const BuildOptions &options, BuildSummary &s
     const QString copy =
         Platform::folderWithSeparator(workingFolder) + QFileInfo(exported).fileName();
     QFile script(exported);
-    if (!script.open(QIODevice::ReadOnly) || !TextFile::writeBytes(copy, script.readAll()))
+    if (!script.open(QIODevice::ReadOnly) ||
+        !TextFile::writeBytes(m_platform, copy, script.readAll()))
         return fail(ScriptNotWritten, TextFile::cannotCreate(copy));
     reporter.setLine(BuildReporter::Line::Msg4, QStringLiteral("....Porting Data (Brcc32)...."));
     QString output;
@@ -231,6 +232,10 @@ Status HeadlessBuild::run(const CommandLine &line)
         case ProjectOpen::Unreadable:
             reporter.say(product::shortTitle() + QStringLiteral(": ") +
                          oneLine(projecttexts::unreadable(project)));
+            return ProjectMissing;
+        case ProjectOpen::NotText:
+            reporter.say(product::shortTitle() + QStringLiteral(": ") +
+                         oneLine(projecttexts::notText(project)));
             return ProjectMissing;
         case ProjectOpen::Loaded:
             break;

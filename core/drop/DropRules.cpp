@@ -1,5 +1,6 @@
 #include "core/drop/DropRules.h"
 #include "core/ResourceKinds.h"
+#include "platform/NativeName.h"
 
 namespace tolvane {
 
@@ -17,7 +18,10 @@ QStringList DropRules::localPaths(const QList<QUrl> &urls)
     for (const QUrl &url : urls) {
         if (!url.isLocalFile())
             continue;
-        QString path = url.toLocalFile();
+        // The path as percent-encoded bytes: QUrl's own text would turn a byte that is not UTF-8
+        // into one that names another file.
+        QString path = nativename::decode(
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
         // A folder comes as "file:///a/b/" from some file managers; the scan adds its own.
         while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
             path.chop(1);

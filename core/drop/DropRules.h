@@ -7,12 +7,12 @@
 
 namespace tolvane {
 
-// How a dropped path is judged: by its upper-cased extension, and whether it is scanned as a
-// folder.
+// How a dropped path is judged: by its upper-cased extension and its place.
 class DropRules
 {
   public:
-    // The local paths of a drop, whole, in the order they came; other URLs are left out.
+    // The local paths of a drop, whole, in the order they came; other URLs are left out. A name
+    // is taken from the URL's own bytes, so one that is not UTF-8 keeps them.
     static QStringList localPaths(const QList<QUrl> &urls);
     // From the last "." of the file name on, upper-cased; empty without one.
     static QString extension(const QString &path);
@@ -20,8 +20,6 @@ class DropRules
     // Sources that get a .txt copy beside them.
     static bool isTextSource(const QString &path);
     static bool isText(const QString &path) { return extension(path) == QLatin1String(".TXT"); }
-    // Only a last path without any dot is scanned as a folder.
-    static bool scansAsFolder(const QString &path) { return !path.contains(QLatin1Char('.')); }
     // What follows the last separator.
     static QString fileNamePart(const QString &path);
     // What comes up to and including the last separator.

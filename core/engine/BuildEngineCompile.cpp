@@ -77,7 +77,7 @@ void BuildEngine::compile()
     m_reporter.setTitle(QStringLiteral("Writing .dpr File"));
     const LibrarySettings lib{m_options.libraryName, m_options.scriptName, m_options.classes,
                               m_options.windowsUnit, m_options.dialogs,    m_options.programFolder};
-    const WriteResult project = LibraryProjectWriter::write(lib);
+    const WriteResult project = LibraryProjectWriter::write(m_platform, lib);
     line(Line::Msg4, QString(35, QLatin1Char('.')));
     m_summary.errorFlag = false;
     if (!project) {

@@ -2,10 +2,8 @@
 
 #include "core/FileList.h"
 #include "core/ProjectFile.h"
-#include "core/project/ProjectTexts.h"
 #include "platform/Platform.h"
 
-#include <QFileInfo>
 #include <algorithm>
 
 namespace tolvane {
@@ -13,17 +11,36 @@ namespace tolvane {
 ProjectOpen ProjectLoad::open(Platform &platform, const QString &path)
 {
     ProjectOpen result;
-    if (platform.fileSize(path) == 0) {
+    const Platform::PathState state = platform.pathState(path);
+    if (state.kind == Platform::PathState::File && state.size == 0) {
         result.outcome = ProjectOpen::NoData;
         return result;
     }
-    if (!platform.fileExists(path)) {
+    if (state.kind != Platform::PathState::File) {
         result.outcome = ProjectOpen::Missing;
         return result;
     }
-    bool ok = false;
-    result.entries = ProjectFile::read(path, &ok);
-    result.outcome = ok ? ProjectOpen::Loaded : ProjectOpen::Unreadable;
+    const std::optional<QByteArray> bytes = platform.readFile(path);
+    if (!bytes) {
+        result.outcome = ProjectOpen::Unreadable;
+        return result;
+    }
+    if (bytes->isEmpty()) {
+        result.outcome = ProjectOpen::NoData;
+        return result;
+    }
+    // Whatever follows a zero byte would be lost without a word, and a repair would then erase
+    // it: such a file is not taken at all.
+    if (bytes->contains('\0')) {
+        result.outcome = ProjectOpen::NotText;
+        return result;
+    }
+    result.lines = ProjectFile::parse(*bytes);
+    const QString folder = folderOf(path);
+    result.entries.reserve(result.lines.size());
+    for (const QString &line : result.lines)
+        result.entries << resolve(folder, line);
+    result.outcome = ProjectOpen::Loaded;
     return result;
 }
 
@@ -33,74 +50,25 @@ QStringList ProjectLoad::sorted(QStringList entries)
     return entries;
 }
 
-QList<int> ProjectLoad::missingRows(Platform &platform, const QStringList &entries)
+QString ProjectLoad::resolve(const QString &folder, const QString &line)
 {
-    QList<int> rows;
-    for (int row = int(entries.size()) - 1; row >= 0; --row) {
-        if (!platform.fileExists(entries.at(row)))
-            rows << row;
-    }
-    return rows;
+    if (line.isEmpty() || line.startsWith(QLatin1Char('/')) || folder.isEmpty())
+        return line;
+    return Platform::folderWithSeparator(folder) + line;
 }
 
-QStringList ProjectLoad::without(const QStringList &entries, const QList<int> &rows)
+QString ProjectLoad::folderOf(const QString &path)
 {
-    QList<bool> gone(entries.size(), false);
-    for (int row : rows) {
-        if (row >= 0 && row < entries.size())
-            gone[row] = true;
-    }
-    QStringList out;
-    out.reserve(entries.size() - rows.size());
-    for (int i = 0; i < entries.size(); ++i) {
-        if (!gone.at(i))
-            out << entries.at(i);
-    }
-    return out;
-}
-
-WriteResult ProjectLoad::writeBack(const QString &path, const QStringList &remaining)
-{
-    return ProjectFile::write(path, remaining);
+    const int slash = int(path.lastIndexOf(QLatin1Char('/')));
+    return slash < 0 ? QString() : path.left(slash + 1);
 }
 
 QString ProjectLoad::backupName(const QString &path)
 {
-    const QFileInfo info(path);
-    const QString name = info.fileName();
+    const QString folder = folderOf(path);
+    const QString name = path.mid(folder.size());
     const int dot = int(name.lastIndexOf(QLatin1Char('.')));
-    const QString folder = path.left(path.size() - name.size());
     return folder + (dot > 0 ? name.left(dot) : name) + QStringLiteral(".bck");
-}
-
-ProjectLoadReport ProjectLoad::loadAndSweep(Platform &platform, const QString &path, bool repair)
-{
-    ProjectLoadReport report;
-    const ProjectOpen opened = open(platform, path);
-    report.outcome = opened.outcome;
-    if (opened.outcome != ProjectOpen::Loaded)
-        return report;
-    const QStringList entries = sorted(opened.entries);
-    const QList<int> rows = missingRows(platform, entries);
-    for (int row : rows)
-        report.removed << entries.at(row);
-    report.entries = without(entries, rows);
-    if (!repair || rows.isEmpty())
-        return report;
-    const WriteResult written = writeBack(path, report.entries);
-    if (!written) {
-        report.error = written.error;
-        return report;
-    }
-    report.repaired = true;
-    if (report.entries.isEmpty()) {
-        const QString backup = backupName(platform.shortPath(path));
-        if (platform.renameFile(platform.shortPath(path), backup))
-            report.backup = backup;
-        else
-            report.error = projecttexts::renameFailed(path);
-    }
-    return report;
 }
 
 } // namespace tolvane

@@ -1,6 +1,5 @@
 #include "core/project/ProjectSave.h"
 
-#include "core/ProjectFile.h"
 #include "platform/Platform.h"
 
 namespace tolvane {
@@ -17,26 +16,6 @@ ProjectSave::NameCheck ProjectSave::checkName(const QString &name)
 QString ProjectSave::fileIn(const QString &folder, const QString &name)
 {
     return Platform::folderWithSeparator(folder) + name.toUpper() + QStringLiteral(".TPF");
-}
-
-QString ProjectSave::freeQuickSaveName(Platform &platform, const QString &programFolder,
-                                       qint64 tickCount)
-{
-    qint32 number = ProjectFile::quickSaveNumber(tickCount);
-    QString name = ProjectFile::quickSaveNameFor(programFolder, number);
-    // A folder of that name counts as taken too: writing there would fail.
-    while (platform.fileSize(name) >= 0) {
-        number = qint32(quint32(number) + 1u);
-        name = ProjectFile::quickSaveNameFor(programFolder, number);
-    }
-    return name;
-}
-
-int ProjectSave::moveInto(Platform &platform, const QString &from, const QString &to)
-{
-    if (!platform.fileExists(from))
-        return -1;
-    return platform.replaceFile(from, to) ? 0 : 1;
 }
 
 QString ProjectSave::parentFolder(const QString &folder)

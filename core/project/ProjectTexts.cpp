@@ -1,6 +1,6 @@
 #include "core/project/ProjectTexts.h"
 
-#include <QFileInfo>
+#include "core/drop/DropRules.h"
 
 namespace tolvane::projecttexts {
 
@@ -75,7 +75,7 @@ QString clearQuestion(const QString &project)
 
 QString noData(const QString &project)
 {
-    return QStringLiteral("File ") + quote + QFileInfo(project).fileName() + quote +
+    return QStringLiteral("File ") + quote + DropRules::fileNamePart(project) + quote +
            QStringLiteral(" contains no data !");
 }
 
@@ -91,10 +91,16 @@ QString unreadable(const QString &project)
            QStringLiteral("the file cannot be read!");
 }
 
+QString notText(const QString &project)
+{
+    return QStringLiteral("Cannot open file: ") + project + cr +
+           QStringLiteral("it holds a zero byte and is not a project file; nothing was loaded.");
+}
+
 QString removing(const QString &shortProject, const QString &entry)
 {
     return QStringLiteral("Removing from list: ") + shortProject + QLatin1Char(' ') +
-           QFileInfo(entry).fileName();
+           DropRules::fileNamePart(entry);
 }
 
 QString renameFailed(const QString &project)

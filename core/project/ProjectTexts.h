@@ -25,6 +25,7 @@ QString clearQuestion(const QString &project);
 QString noData(const QString &project);
 QString missing(const QString &project);
 QString unreadable(const QString &project);
+QString notText(const QString &project);
 QString removing(const QString &shortProject, const QString &entry);
 QString renameFailed(const QString &project);
 QString renamedToBackup(const QString &project);

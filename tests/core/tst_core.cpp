@@ -212,7 +212,9 @@ void TestCore::totalSizeText()
 
 void TestCore::dateTexts()
 {
-    QCOMPARE(FileTexts::dateText("/nonexistent/file.bmp", english), QStringLiteral("Unknown"));
+    LinuxPlatform platform;
+    QCOMPARE(FileTexts::dateText(platform, "/nonexistent/file.bmp", english),
+             QStringLiteral("Unknown"));
     QCOMPARE(FileTexts::dateTimeText(QDateTime(QDate(2026, 3, 4), QTime(0, 0)), english),
              QStringLiteral("3/4/26"));
     QCOMPARE(FileTexts::dateTimeText(QDateTime(QDate(2026, 3, 4), QTime(14, 5, 9)), english),
@@ -226,7 +228,7 @@ void TestCore::dateTexts()
     QVERIFY(f.setFileTime(QDateTime(QDate(2025, 12, 31), QTime(23, 59, 59)),
                           QFileDevice::FileModificationTime));
     f.close();
-    QCOMPARE(FileTexts::dateText(path, english), QStringLiteral("12/31/25 11:59:58 PM"));
+    QCOMPARE(FileTexts::dateText(platform, path, english), QStringLiteral("12/31/25 11:59:58 PM"));
 }
 
 void TestCore::scriptBytes()
@@ -444,7 +446,8 @@ void TestCore::libraryProject()
     QTemporaryDir dir;
     LibrarySettings s{"ResLib", "Icons", cls, win, dlg, dir.path()};
     QCOMPARE(LibraryProjectWriter::projectPath(s), dir.path() + "/ResLib.dpr");
-    QVERIFY(LibraryProjectWriter::write(s));
+    LinuxPlatform platform;
+    QVERIFY(LibraryProjectWriter::write(platform, s));
     const QStringList expected = {
         QString(),
         "Library ResLib;",
@@ -491,7 +494,8 @@ void TestCore::stringTableExport()
     t.insert("Value: %s ");
     const QString path = StringTable::exportPath(dir.path(), "Strings");
     QCOMPARE(path, dir.path() + "/Strings.rc");
-    QVERIFY(t.exportTo(path));
+    LinuxPlatform platform;
+    QVERIFY(t.exportTo(platform, path));
     const QStringList expected = {
         "/" + QString(84, '*'),
         QString(),
@@ -509,22 +513,20 @@ void TestCore::stringTableExport()
         QString()};
     QCOMPARE(readAll(path), crlf(expected));
     QVERIFY(product::exportCredit().contains("Tolvane v3.06b"));
-    QVERIFY(!t.exportTo(dir.filePath("no/such/folder/x.rc")));
+    QVERIFY(!t.exportTo(platform, dir.filePath("no/such/folder/x.rc")));
 }
 
 void TestCore::projectFileRoundTrip()
 {
     QTemporaryDir dir;
+    LinuxPlatform platform;
     const QString file = dir.filePath("PROJ.TPF");
     const QStringList paths = {"C:\\Art\\a.ico", "/home/u/My Art/b \u00e9.bmp"};
-    QVERIFY(ProjectFile::write(file, paths));
+    QVERIFY(ProjectFile::write(platform, file, paths));
     QCOMPARE(readAll(file), crlf(paths));
-    QCOMPARE(ProjectFile::read(file), paths);
-    QVERIFY(ProjectFile::write(file, {}));
+    QCOMPARE(ProjectFile::parse(readAll(file)), paths);
+    QVERIFY(ProjectFile::write(platform, file, {}));
     QCOMPARE(readAll(file), QByteArray());
-    bool ok = true;
-    QVERIFY(ProjectFile::read(dir.filePath("none.tpf"), &ok).isEmpty());
-    QVERIFY(!ok);
     QCOMPARE(ProjectFile::quickSaveName("/p", 3600000), QStringLiteral("/p/Projects/PF10810.TPF"));
     QCOMPARE(ProjectFile::quickSaveName("/p/", 3600000 * qint64(24 * 900)),
              QStringLiteral("/p/Projects/PF") +
@@ -553,9 +555,10 @@ void TestCore::projectFileParse()
 void TestCore::projectFileRefusesLineBreaks()
 {
     QTemporaryDir dir;
+    LinuxPlatform platform;
     const QString file = dir.filePath("P.TPF");
-    QVERIFY(ProjectFile::write(file, {"/keep/me.bmp"}));
-    const WriteResult r = ProjectFile::write(file, {"/ok.bmp", "/bad\nname.bmp"});
+    QVERIFY(ProjectFile::write(platform, file, {"/keep/me.bmp"}));
+    const WriteResult r = ProjectFile::write(platform, file, {"/ok.bmp", "/bad\nname.bmp"});
     QVERIFY(!r);
     QVERIFY(r.error.contains("line break"));
     QCOMPARE(readAll(file), QByteArray("/keep/me.bmp\r\n")); // the old file is untouched

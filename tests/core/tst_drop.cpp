@@ -1,8 +1,11 @@
+#include "RecordingReporter.h"
 #include "core/drop/DropList.h"
 #include "core/drop/DropRules.h"
+#include "core/drop/DropSequence.h"
 #include "core/drop/TextCopy.h"
 #include "core/scan/FolderScan.h"
 #include "platform/LinuxPlatform.h"
+#include "platform/NativeName.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,6 +83,17 @@ class TestDropCore : public QObject
     void textCopy();
     void textCopyRefusesTakenName();
     void textCopyUnreadableSource();
+    void localPathsKeepBytes();
+    void unloadedProjectIsNeverWritten_data();
+    void unloadedProjectIsNeverWritten();
+    void droppedProjectRepair_data();
+    void droppedProjectRepair();
+    void lastPathScannedWhenFolder_data();
+    void lastPathScannedWhenFolder();
+    void executeOnDropBuildsBeforeTheSweep();
+    void selectedEntriesRefuseTheDrop();
+    void closingChecks_data();
+    void closingChecks();
 };
 
 void TestDropCore::scanFilter_data()
@@ -208,23 +222,22 @@ void TestDropCore::pathParts_data()
     QTest::addColumn<QString>("extension");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("asPas");
-    QTest::addColumn<bool>("folder");
     QTest::newRow("text") << "/d/readme.TXT"
                           << ".TXT"
                           << "readme.TXT"
-                          << "/d/readme.pas" << false;
+                          << "/d/readme.pas";
     QTest::newRow("two dots") << "/d/a.b.rc"
                               << ".RC"
                               << "a.b.rc"
-                              << "/d/a.b.pas" << false;
+                              << "/d/a.b.pas";
     QTest::newRow("dot in folder") << "/d/My.Icons/unit1"
                                    << ""
                                    << "unit1"
-                                   << "/d/My.Icons/unit1.pas" << false;
+                                   << "/d/My.Icons/unit1.pas";
     QTest::newRow("folder") << "/home/me/art"
                             << ""
                             << "art"
-                            << "/home/me/art.pas" << true;
+                            << "/home/me/art.pas";
 }
 
 void TestDropCore::pathParts()
@@ -233,11 +246,9 @@ void TestDropCore::pathParts()
     QFETCH(QString, extension);
     QFETCH(QString, name);
     QFETCH(QString, asPas);
-    QFETCH(bool, folder);
     QCOMPARE(DropRules::extension(path), extension);
     QCOMPARE(DropRules::fileNamePart(path), name);
     QCOMPARE(DropRules::withExtension(path, ".pas"), asPas);
-    QCOMPARE(DropRules::scansAsFolder(path), folder);
 }
 
 void TestDropCore::dropListLookups()
@@ -308,6 +319,190 @@ void TestDropCore::textCopyUnreadableSource()
     QVERIFY(QDir().mkpath(dir.filePath("folder.dpr")));
     r = TextCopy::copy(platform, dir.filePath("folder.dpr"), ".txt");
     QCOMPARE(r.outcome, TextCopy::Result::Failed);
+}
+
+void TestDropCore::localPathsKeepBytes()
+{
+    // Percent-encoded bytes that are not UTF-8 come back as the same bytes.
+    const QList<QUrl> urls = {QUrl::fromEncoded("file:///srv/old/caf%E9.wav"),
+                              QUrl::fromEncoded("file:///srv/%C3%A9t%C3%A9/a.bmp")};
+    const QStringList paths = DropRules::localPaths(urls);
+    QCOMPARE(paths.size(), 2);
+    QCOMPARE(nativename::encode(paths.at(0)), QByteArray("/srv/old/caf\xe9.wav"));
+    QCOMPARE(paths.at(1), QString("/srv/\u00e9t\u00e9/a.bmp"));
+}
+
+void TestDropCore::unloadedProjectIsNeverWritten_data()
+{
+    QTest::addColumn<bool>("allMissing");
+    QTest::newRow("some entries gone") << false;
+    QTest::newRow("every entry gone") << true;
+}
+
+void TestDropCore::unloadedProjectIsNeverWritten()
+{
+    // The drop filter takes icons only and "No" keeps it: the project is not loaded, so nothing
+    // is cleared, nothing is asked about it and the sweep of the list leaves it alone.
+    QFETCH(bool, allMissing);
+    QTemporaryDir dir;
+    const QString kept = dir.filePath("kept.bmp");
+    if (!allMissing)
+        makeFile(kept);
+    const QString project = dir.filePath("Other.tpf");
+    const QByteArray original = "/far/away/a.ico\r\n/far/away/b.ico\r\n";
+    makeFile(project, original);
+    LinuxPlatform platform;
+    test::RecordingReporter r;
+    r.list = QStringList{dir.filePath("gone.bmp"), kept};
+    r.filter = 7;
+    r.repair = true;
+    r.answers << Message::No; // reset the filter?
+    DropSequence(platform, r).run({project});
+    QVERIFY(!r.ids().contains(Message::Id::ClearList));
+    QVERIFY(!r.ids().contains(Message::Id::ProjectUpdated));
+    QVERIFY(!r.ids().contains(Message::Id::RenamedToBackup));
+    QCOMPARE(int(r.ids().first()), int(Message::Id::ResetFilter));
+    QCOMPARE(readAll(project), original);
+    QVERIFY(!QFile::exists(dir.filePath("Other.bck")));
+    QCOMPARE(r.caption, "Project File [" + project + "]");
+    QCOMPARE(r.list, allMissing ? QStringList{} : QStringList{kept});
+}
+
+void TestDropCore::droppedProjectRepair_data()
+{
+    QTest::addColumn<bool>("allMissing");
+    QTest::addColumn<QByteArray>("fileAfter");
+    QTest::addColumn<QByteArray>("backupAfter");
+    QTest::newRow("some gone") << false << QByteArray("@/a.bmp\r\n") << QByteArray("<missing>");
+    QTest::newRow("all gone") << true << QByteArray("<missing>")
+                              << QByteArray("@/a.bmp\r\n@/gone.ico\r\n");
+}
+
+void TestDropCore::droppedProjectRepair()
+{
+    QFETCH(bool, allMissing);
+    QFETCH(QByteArray, fileAfter);
+    QFETCH(QByteArray, backupAfter);
+    QTemporaryDir dir;
+    const QByteArray root = dir.path().toUtf8();
+    if (!allMissing)
+        makeFile(dir.filePath("a.bmp"));
+    const QString project = dir.filePath("Set.tpf");
+    makeFile(project, QByteArray("@/a.bmp\r\n@/gone.ico\r\n").replace('@', root));
+    LinuxPlatform platform;
+    test::RecordingReporter r;
+    r.repair = true;
+    r.list = QStringList{"/earlier/x.bmp"};
+    r.answers << Message::Yes; // clear the list
+    DropSequence drop(platform, r);
+    drop.run({project});
+    QCOMPARE(readAll(project), fileAfter.replace('@', root));
+    QCOMPARE(readAll(dir.filePath("Set.bck")), backupAfter.replace('@', root));
+    QCOMPARE(int(r.ids().last()),
+             int(allMissing ? Message::Id::RenamedToBackup : Message::Id::ProjectUpdated));
+    QVERIFY(drop.linksRemoved());
+    QCOMPARE(drop.projectEmpty(), allMissing);
+}
+
+void TestDropCore::lastPathScannedWhenFolder_data()
+{
+    QTest::addColumn<QString>("dropped"); // below the test folder
+    QTest::addColumn<QStringList>("added");
+    QTest::newRow("folder with a dot") << "john.doe/art" << QStringList{"john.doe/art/a.bmp"};
+    QTest::newRow("below a hidden folder") << ".cache/art" << QStringList{".cache/art/a.bmp"};
+    QTest::newRow("plain folder") << "art" << QStringList{"art/a.bmp"};
+    QTest::newRow("file without extension") << "art/README" << QStringList{};
+}
+
+void TestDropCore::lastPathScannedWhenFolder()
+{
+    QFETCH(QString, dropped);
+    QFETCH(QStringList, added);
+    QTemporaryDir dir;
+    for (const QString f : {"john.doe/art/a.bmp", ".cache/art/a.bmp", "art/a.bmp", "art/README"})
+        makeFile(dir.filePath(f));
+    LinuxPlatform platform;
+    test::RecordingReporter r;
+    DropSequence(platform, r).run({dir.filePath(dropped)});
+    QCOMPARE(relative(dir.path(), r.list), added);
+    if (added.isEmpty()) {
+        QCOMPARE(int(r.ids().value(0)), int(Message::Id::NothingAdded));
+        QCOMPARE(r.texts(), QStringList{"Fail to execute, check current program settings!"});
+    } else {
+        QCOMPARE(r.caption, "Contents of Folder [" + dir.filePath(dropped) + "]");
+        QVERIFY(r.messages.isEmpty());
+    }
+}
+
+void TestDropCore::executeOnDropBuildsBeforeTheSweep()
+{
+    QTemporaryDir dir;
+    makeFile(dir.filePath("a.bmp"));
+    LinuxPlatform platform;
+    test::RecordingReporter r;
+    r.execute = true;
+    r.list = QStringList{dir.filePath("gone.ico")};
+    DropSequence drop(platform, r);
+    QCOMPARE(int(drop.run({dir.filePath("a.bmp")})), int(DropSequence::End::BuildStarted));
+    QCOMPARE(r.commands, (QStringList{"selectFirst", "selectAll", "build"}));
+    // The missing entry is still there: the build meets it first.
+    QCOMPARE(r.list.size(), 2);
+}
+
+void TestDropCore::selectedEntriesRefuseTheDrop()
+{
+    QTemporaryDir dir;
+    makeFile(dir.filePath("art/a.bmp"));
+    LinuxPlatform platform;
+    test::RecordingReporter r;
+    r.list = QStringList{"/x/y.bmp"};
+    r.selected = r.list;
+    QCOMPARE(int(DropSequence(platform, r).run({dir.filePath("art")})),
+             int(DropSequence::End::EntriesSelected));
+    QCOMPARE(r.list, QStringList{"/x/y.bmp"});
+    QCOMPARE(r.messages.size(), 1);
+    QCOMPARE(r.messages.first().caption, QString("Tolvane"));
+}
+
+void TestDropCore::closingChecks_data()
+{
+    QTest::addColumn<bool>("programFolderThere");
+    QTest::addColumn<bool>("sameAsDestination");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("program folder gone")
+        << false << false << int(DropSequence::End::NoProgramFolder)
+        << "Cannot locate program's working directory folder. Press\rthe paths button to create a "
+           "new folder, and retry your application.";
+    QTest::newRow("destination is the program folder")
+        << true << true << int(DropSequence::End::SameFolder)
+        << "You cannot save \"@/a.bmp\" to the tolvane folder\rsource and destination directories "
+           "are the same!";
+    QTest::newRow("all well") << true << false << int(DropSequence::End::Done) << QString();
+}
+
+void TestDropCore::closingChecks()
+{
+    QFETCH(bool, programFolderThere);
+    QFETCH(bool, sameAsDestination);
+    QFETCH(int, end);
+    QFETCH(QString, text);
+    QTemporaryDir dir;
+    makeFile(dir.filePath("a.bmp"));
+    const QString program = dir.filePath("TOLVANE");
+    if (programFolderThere)
+        QDir().mkpath(program);
+    LinuxPlatform platform;
+    test::RecordingReporter r;
+    r.keyExists = true;
+    r.clearItems = true;
+    r.program = program;
+    r.destinationFolder = sameAsDestination ? program + "/" : dir.filePath("out");
+    QCOMPARE(int(DropSequence(platform, r).run({dir.filePath("a.bmp")})), end);
+    QCOMPARE(r.list, QStringList{dir.filePath("a.bmp")});
+    QCOMPARE(r.texts(),
+             text.isEmpty() ? QStringList{} : QStringList{QString(text).replace('@', dir.path())});
+    QVERIFY(r.commands.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestDropCore)

@@ -1,15 +1,25 @@
+#include "RecordingReporter.h"
 #include "core/ProjectFile.h"
 #include "core/project/ProjectLoad.h"
+#include "core/project/ProjectLoadSequence.h"
 #include "core/project/ProjectSave.h"
+#include "core/project/ProjectSaveSequence.h"
+#include "core/project/ProjectSweep.h"
 #include "core/project/ProjectTexts.h"
 #include "platform/LinuxPlatform.h"
+#include "platform/NativeName.h"
+#include "tests/platform/Fixtures.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace tolvane;
+
+Q_DECLARE_METATYPE(tolvane::Message::Id)
 
 namespace {
 
@@ -47,6 +57,9 @@ QString longPath(const QString &root, int length)
     return path;
 }
 
+// Before QCoreApplication starts any thread.
+const QString mountNamespace = test::SmallFileSystem::prepare();
+
 } // namespace
 
 class TestProject : public QObject
@@ -58,10 +71,14 @@ class TestProject : public QObject
     void open();
     void sweep_data();
     void sweep();
-    void loadAndSweep_data();
-    void loadAndSweep();
+    void load_data();
+    void load();
     void backupTaken();
-    void writeBackFailureKeepsFile();
+    void repairWritesOnlyTheProjectsOwnEntries();
+    void refusedFileIsLeftAlone_data();
+    void refusedFileIsLeftAlone();
+    void loadLooksAtEachEntryOnce();
+    void writeRefusesLineBreak();
     void roundTrip_data();
     void roundTrip();
     void backupName_data();
@@ -70,7 +87,13 @@ class TestProject : public QObject
     void checkName();
     void quickSaveNames_data();
     void quickSaveNames();
-    void moveInto();
+    void quickSaveClaimsItsName();
+    void promptedSave_data();
+    void promptedSave();
+    void promptedSaveIgnoresTheTempFolder();
+    void saveOnFullDisk_data();
+    void saveOnFullDisk();
+    void quickSaveOnFullDiskLeavesNoFile();
     void parentFolder_data();
     void parentFolder();
     void texts_data();
@@ -101,8 +124,17 @@ void TestProject::open_data()
                                 << QStringList{"/a/x.bmp", "", "/b/y.ico"};
     QTest::newRow("utf-8") << true << QByteArray("/k\xc3\xa9/\xc3\xb8.bmp\r\n")
                            << int(ProjectOpen::Loaded) << QStringList{"/k\u00e9/\u00f8.bmp"};
-    QTest::newRow("zero byte ends") << true << QByteArray("/a/x.bmp\r\n\0/b/y.ico\r\n", 21)
-                                    << int(ProjectOpen::Loaded) << QStringList{"/a/x.bmp"};
+    QTest::newRow("zero byte refuses the file")
+        << true << QByteArray("/a/x.bmp\r\n\0/b/y.ico\r\n", 21) << int(ProjectOpen::NotText)
+        << QStringList{};
+    QTest::newRow("binary file") << true << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
+                                 << int(ProjectOpen::NotText) << QStringList{};
+    QTest::newRow("relative line in the project's folder")
+        << true << QByteArray("art/x.bmp\r\n/b/y.ico\r\n") << int(ProjectOpen::Loaded)
+        << QStringList{"@/art/x.bmp", "/b/y.ico"};
+    QTest::newRow("not utf-8") << true << QByteArray("/k/caf\xe9.wav\r\n")
+                               << int(ProjectOpen::Loaded)
+                               << QStringList{"/k/caf" + QString(QChar(0xdce9)) + ".wav"};
     QTest::newRow("only a break") << true << QByteArray("\r\n") << int(ProjectOpen::Loaded)
                                   << QStringList{""};
     QTest::newRow("empty") << true << QByteArray() << int(ProjectOpen::NoData) << QStringList{};
@@ -121,7 +153,7 @@ void TestProject::open()
         writeBytes(file, bytes);
     const ProjectOpen opened = ProjectLoad::open(m_platform, file);
     QCOMPARE(int(opened.outcome), outcome);
-    QCOMPARE(opened.entries, entries);
+    QCOMPARE(opened.entries, under(dir.path(), entries));
 }
 
 void TestProject::sweep_data()
@@ -129,26 +161,19 @@ void TestProject::sweep_data()
     QTest::addColumn<QStringList>("existing");
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QList<int>>("missing");
-    QTest::addColumn<QStringList>("kept");
     QTest::newRow("all there") << QStringList{"@/a.bmp", "@/b.ico"}
-                               << QStringList{"@/a.bmp", "@/b.ico"} << QList<int>{}
-                               << QStringList{"@/a.bmp", "@/b.ico"};
+                               << QStringList{"@/a.bmp", "@/b.ico"} << QList<int>{};
     QTest::newRow("middle gone") << QStringList{"@/a.bmp", "@/c.wav"}
-                                 << QStringList{"@/a.bmp", "@/b.ico", "@/c.wav"} << QList<int>{1}
-                                 << QStringList{"@/a.bmp", "@/c.wav"};
+                                 << QStringList{"@/a.bmp", "@/b.ico", "@/c.wav"} << QList<int>{1};
     QTest::newRow("last first") << QStringList{"@/b.ico"}
-                                << QStringList{"@/a.bmp", "@/b.ico", "@/c.wav"} << QList<int>{2, 0}
-                                << QStringList{"@/b.ico"};
-    QTest::newRow("all gone") << QStringList{} << QStringList{"@/a.bmp", "@/b.ico"}
-                              << QList<int>{1, 0} << QStringList{};
+                                << QStringList{"@/a.bmp", "@/b.ico", "@/c.wav"} << QList<int>{2, 0};
     QTest::newRow("blank line") << QStringList{"@/a.bmp"} << QStringList{"", "@/a.bmp"}
-                                << QList<int>{0} << QStringList{"@/a.bmp"};
-    QTest::newRow("folder is no file") << QStringList{"@/a.bmp"} << QStringList{"@", "@/a.bmp"}
-                                       << QList<int>{0} << QStringList{"@/a.bmp"};
-    QTest::newRow("duplicates kept")
-        << QStringList{"@/a.bmp"} << QStringList{"@/a.bmp", "@/a.bmp", "@/z.bmp"} << QList<int>{2}
-        << QStringList{"@/a.bmp", "@/a.bmp"};
-    QTest::newRow("empty list") << QStringList{} << QStringList{} << QList<int>{} << QStringList{};
+                                << QList<int>{0};
+    QTest::newRow("folder is no file")
+        << QStringList{"@/a.bmp"} << QStringList{"@", "@/a.bmp"} << QList<int>{0};
+    QTest::newRow("duplicates") << QStringList{"@/a.bmp"}
+                                << QStringList{"@/a.bmp", "@/a.bmp", "@/z.bmp"} << QList<int>{2};
+    QTest::newRow("empty list") << QStringList{} << QStringList{} << QList<int>{};
 }
 
 void TestProject::sweep()
@@ -156,78 +181,108 @@ void TestProject::sweep()
     QFETCH(QStringList, existing);
     QFETCH(QStringList, entries);
     QFETCH(QList<int>, missing);
-    QFETCH(QStringList, kept);
     QTemporaryDir dir;
     for (const QString &f : under(dir.path(), existing))
         writeBytes(f, "x");
-    const QStringList list = under(dir.path(), entries);
-    const QList<int> rows = ProjectLoad::missingRows(m_platform, list);
-    QCOMPARE(rows, missing);
-    QCOMPARE(ProjectLoad::without(list, rows), under(dir.path(), kept));
+    QCOMPARE(ProjectSweep::missingRows(m_platform, under(dir.path(), entries)), missing);
 }
 
-void TestProject::loadAndSweep_data()
+void TestProject::load_data()
 {
     QTest::addColumn<QStringList>("existing");
     QTest::addColumn<QByteArray>("project"); // "@" is the test folder
     QTest::addColumn<bool>("repair");
     QTest::addColumn<QStringList>("entries");
-    QTest::addColumn<QStringList>("removed");
     QTest::addColumn<QByteArray>("fileAfter");   // "<missing>" when renamed away
     QTest::addColumn<QByteArray>("backupAfter"); // the .bck file, "<missing>" when none
+    QTest::addColumn<QList<Message::Id>>("messages");
+    using Id = Message::Id;
 
     const QByteArray three("@/c.wav\r\n@/A.bmp\r\n@/b.ico\r\n");
+    const QByteArray none("<missing>");
     QTest::newRow("all there, sorted, untouched")
         << QStringList{"@/A.bmp", "@/b.ico", "@/c.wav"} << three << true
-        << QStringList{"@/A.bmp", "@/b.ico", "@/c.wav"} << QStringList{} << three
-        << QByteArray("<missing>");
+        << QStringList{"@/A.bmp", "@/b.ico", "@/c.wav"} << three << none << QList<Id>{};
     QTest::newRow("one gone, repaired")
         << QStringList{"@/A.bmp", "@/c.wav"} << three << true << QStringList{"@/A.bmp", "@/c.wav"}
-        << QStringList{"@/b.ico"} << QByteArray("@/A.bmp\r\n@/c.wav\r\n")
-        << QByteArray("<missing>");
+        << QByteArray("@/A.bmp\r\n@/c.wav\r\n") << none << QList<Id>{Id::SomeInvalid};
     QTest::newRow("one gone, no repair")
         << QStringList{"@/A.bmp", "@/c.wav"} << three << false << QStringList{"@/A.bmp", "@/c.wav"}
-        << QStringList{"@/b.ico"} << three << QByteArray("<missing>");
+        << three << none << QList<Id>{Id::SomeInvalid};
     QTest::newRow("lf file repaired in crlf")
         << QStringList{"@/A.bmp"} << QByteArray("@/A.bmp\n\n@/z.bmp\n") << true
-        << QStringList{"@/A.bmp"} << QStringList{"@/z.bmp", ""} << QByteArray("@/A.bmp\r\n")
-        << QByteArray("<missing>");
-    QTest::newRow("all gone, repaired to bck")
-        << QStringList{} << three << true << QStringList{}
-        << QStringList{"@/c.wav", "@/b.ico", "@/A.bmp"} << QByteArray("<missing>") << QByteArray();
-    QTest::newRow("all gone, no repair")
-        << QStringList{} << three << false << QStringList{}
-        << QStringList{"@/c.wav", "@/b.ico", "@/A.bmp"} << three << QByteArray("<missing>");
+        << QStringList{"@/A.bmp"} << QByteArray("@/A.bmp\r\n") << none
+        << QList<Id>{Id::SomeInvalid};
+    // The backup keeps the list: a share that is not mounted loses nothing.
+    QTest::newRow("all gone, repaired to bck") << QStringList{} << three << true << QStringList{}
+                                               << none << three << QList<Id>{Id::RenamedToBackup};
+    QTest::newRow("all gone, no repair") << QStringList{} << three << false << QStringList{}
+                                         << three << none << QList<Id>{Id::NoValidLinks};
+    // Judged and kept where the project is, whatever the program's working folder.
+    QTest::newRow("relative entries")
+        << QStringList{"@/art/a.bmp", "@/b.ico"}
+        << QByteArray("art/a.bmp\r\nart/gone.wav\r\nb.ico\r\n") << true
+        << QStringList{"@/art/a.bmp", "@/b.ico"} << QByteArray("art/a.bmp\r\nb.ico\r\n") << none
+        << QList<Id>{Id::SomeInvalid};
+    // A line that starts with a byte order mark keeps it through the repair.
+    QTest::newRow("byte order mark kept") << QStringList{"@/\ufeffa.bmp", "@/b.bmp"}
+                                          << QByteArray("\xef\xbb\xbf"
+                                                        "a.bmp\r\n@/b.bmp\r\n@/gone.ico\r\n")
+                                          << true << QStringList{"@/b.bmp", "@/\ufeffa.bmp"}
+                                          << QByteArray("@/b.bmp\r\n\xef\xbb\xbf"
+                                                        "a.bmp\r\n")
+                                          << none << QList<Id>{Id::SomeInvalid};
+    QTest::newRow("name that is not utf-8 kept")
+        << QStringList{"@/caf%E9.wav"} << QByteArray("@/caf%E9.wav\r\n@/gone.ico\r\n") << true
+        << QStringList{"@/caf%E9.wav"} << QByteArray("@/caf%E9.wav\r\n") << none
+        << QList<Id>{Id::SomeInvalid};
 }
 
-void TestProject::loadAndSweep()
+void TestProject::load()
 {
     QFETCH(QStringList, existing);
     QFETCH(QByteArray, project);
     QFETCH(bool, repair);
     QFETCH(QStringList, entries);
-    QFETCH(QStringList, removed);
     QFETCH(QByteArray, fileAfter);
     QFETCH(QByteArray, backupAfter);
+    QFETCH(QList<Message::Id>, messages);
     QTemporaryDir dir;
     const QByteArray root = dir.path().toUtf8();
-    for (const QString &f : under(dir.path(), existing))
-        writeBytes(f, "x");
+    // A row's "%E9" stands for that byte in a name: written and compared as bytes.
+    auto bytes = [&root](QByteArray b) { return b.replace('@', root).replace("%E9", "\xe9"); };
+    for (const QString &f : existing) {
+        const QByteArray name = bytes(f.toUtf8());
+        QDir().mkpath(QFileInfo(nativename::decode(name)).absolutePath());
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+    }
     const QString file = dir.filePath("Saved.tpf");
-    writeBytes(file, QByteArray(project).replace('@', root));
+    writeBytes(file, bytes(project));
 
-    const ProjectLoadReport report = ProjectLoad::loadAndSweep(m_platform, file, repair);
-    QCOMPARE(int(report.outcome), int(ProjectOpen::Loaded));
-    QCOMPARE(report.entries, under(dir.path(), entries));
-    QCOMPARE(report.removed, under(dir.path(), removed));
-    QCOMPARE(report.error, QString());
-    QByteArray expectedFile = fileAfter;
-    QCOMPARE(readAll(file), expectedFile.replace('@', root));
-    QByteArray expectedBackup = backupAfter;
-    QCOMPARE(readAll(dir.filePath("Saved.bck")), expectedBackup.replace('@', root));
-    QCOMPARE(report.backup.isEmpty(), backupAfter == "<missing>");
+    // Elsewhere, so that a relative entry is not found by chance.
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(QDir::rootPath());
+    test::RecordingReporter r;
+    r.repair = repair;
+    const ProjectLoadSequence::End end = ProjectLoadSequence(m_platform, r).run(file);
+    QDir::setCurrent(before);
+    QCOMPARE(int(end), int(ProjectLoadSequence::End::Loaded));
+    QStringList expected;
+    for (const QString &e : entries)
+        expected << nativename::decode(bytes(e.toUtf8()));
+    QCOMPARE(r.list, expected);
+    QCOMPARE(r.ids().size(), messages.size());
+    for (int i = 0; i < messages.size(); ++i)
+        QCOMPARE(int(r.ids().at(i)), int(messages.at(i)));
+    QCOMPARE(readAll(file), bytes(fileAfter));
+    QCOMPARE(readAll(dir.filePath("Saved.bck")), bytes(backupAfter));
     // Nothing is left behind beside the project by the write-back.
     QCOMPARE(QDir(dir.path()).entryList({"Saved*"}, QDir::Files).size(), 1);
+    // QDir cannot remove a name that is not UTF-8.
+    for (const QString &f : existing)
+        ::unlink(bytes(f.toUtf8()).constData());
 }
 
 void TestProject::backupTaken()
@@ -236,26 +291,131 @@ void TestProject::backupTaken()
     const QString file = dir.filePath("Old.tpf");
     writeBytes(file, "/gone/a.bmp\r\n");
     writeBytes(dir.filePath("Old.bck"), "earlier backup\r\n");
-    const ProjectLoadReport report = ProjectLoad::loadAndSweep(m_platform, file, true);
-    QCOMPARE(report.error, "Could not rename file \"" + file + "\"");
-    QVERIFY(report.backup.isEmpty());
-    // The project stays under its name (holding the repaired, empty list); the old backup is kept.
-    QCOMPARE(readAll(file), QByteArray());
+    test::RecordingReporter r;
+    r.repair = true;
+    QCOMPARE(int(ProjectLoadSequence(m_platform, r).run(file)),
+             int(ProjectLoadSequence::End::RepairFailed));
+    QCOMPARE(r.texts().last(), "Could not rename file \"" + file + "\"");
+    QCOMPARE(r.messages.last().caption, QString("Write Error!"));
+    // The project stays under its name as it was; the old backup is kept.
+    QCOMPARE(readAll(file), QByteArray("/gone/a.bmp\r\n"));
     QCOMPARE(readAll(dir.filePath("Old.bck")), QByteArray("earlier backup\r\n"));
 }
 
-void TestProject::writeBackFailureKeepsFile()
+void TestProject::repairWritesOnlyTheProjectsOwnEntries()
 {
-    // A path with a line break cannot be written back; the project must stay as it was.
+    // Execute on load: "Select All" finds the empty file and, answered Yes, takes it out of the
+    // list. The file exists: the repair that follows keeps it in the project.
+    QTemporaryDir dir;
+    const QString empty = dir.filePath("empty.bmp");
+    const QString full = dir.filePath("full.ico");
+    writeBytes(empty, "");
+    writeBytes(full, "x");
+    const QString file = dir.filePath("P.tpf");
+    writeBytes(file, (empty + "\r\n" + full + "\r\n" + dir.filePath("gone.wav") + "\r\n").toUtf8());
+    test::RecordingReporter r;
+    r.repair = true;
+    r.execute = true;
+    r.onSelectAll = [&empty](test::RecordingReporter &rr) {
+        rr.list.removeAll(empty);
+        rr.selected.removeAll(empty);
+    };
+    ProjectLoadSequence(m_platform, r).run(file);
+    QCOMPARE(r.commands, (QStringList{"selectAll", "build"}));
+    QCOMPARE(r.list, QStringList{full});
+    QCOMPARE(readAll(file), (empty + "\r\n" + full + "\r\n").toUtf8());
+    QVERIFY(!r.execute);
+}
+
+void TestProject::refusedFileIsLeftAlone_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero byte")
+        << QByteArray("/gone/a.bmp\r\n\0/gone/b.bmp\r\n", 26)
+        << int(ProjectLoadSequence::End::NotText)
+        << "Cannot open file: @/P.tpf\rit holds a zero byte and is not a project file; nothing "
+           "was loaded.";
+    QTest::newRow("empty") << QByteArray() << int(ProjectLoadSequence::End::NoData)
+                           << "File \"P.tpf\" contains no data !";
+}
+
+void TestProject::refusedFileIsLeftAlone()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, end);
+    QFETCH(QString, text);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("P.tpf");
+    writeBytes(file, bytes);
+    test::RecordingReporter r;
+    r.repair = true;
+    r.list = QStringList{"/earlier/x.bmp"};
+    r.answers << Message::Yes; // clear the list
+    QCOMPARE(int(ProjectLoadSequence(m_platform, r).run(file)), end);
+    QCOMPARE(r.texts().last(), QString(text).replace('@', dir.path()));
+    QCOMPARE(r.list, QStringList{"/earlier/x.bmp"});
+    QCOMPARE(readAll(file), bytes);
+    QVERIFY(!QFile::exists(dir.filePath("P.bck")));
+}
+
+// Counts each look at a path.
+class CountingPlatform : public LinuxPlatform
+{
+  public:
+    PathState pathState(const QString &path) override
+    {
+        ++looks[path];
+        return LinuxPlatform::pathState(path);
+    }
+    bool fileExists(const QString &path) override
+    {
+        ++looks[path];
+        return LinuxPlatform::fileExists(path);
+    }
+    qint64 fileSize(const QString &path) override
+    {
+        ++looks[path];
+        return LinuxPlatform::fileSize(path);
+    }
+    QHash<QString, int> looks;
+};
+
+void TestProject::loadLooksAtEachEntryOnce()
+{
+    QTemporaryDir dir;
+    QByteArray lines;
+    QStringList entries;
+    for (int i = 0; i < 20; ++i) {
+        const QString p = dir.filePath(QString("f%1.bmp").arg(i));
+        if (i % 3)
+            writeBytes(p, "x");
+        lines += p.toUtf8() + "\r\n";
+        entries << p;
+    }
+    const QString file = dir.filePath("P.tpf");
+    writeBytes(file, lines);
+    CountingPlatform platform;
+    test::RecordingReporter r;
+    r.repair = true;
+    ProjectLoadSequence(platform, r).run(file);
+    for (const QString &e : entries)
+        QCOMPARE(platform.looks.value(e), 1);
+    QCOMPARE(r.list.size(), 13);
+}
+
+void TestProject::writeRefusesLineBreak()
+{
     QTemporaryDir dir;
     const QString file = dir.filePath("P.tpf");
     writeBytes(file, "/gone/a.bmp\r\n");
-    const WriteResult r = ProjectLoad::writeBack(file, {"/ok.bmp", "/bad\nname.bmp"});
+    const WriteResult r = ProjectFile::write(m_platform, file, {"/ok.bmp", "/bad\nname.bmp"});
     QVERIFY(!r);
     QCOMPARE(readAll(file), QByteArray("/gone/a.bmp\r\n"));
     // A project inside a folder that is gone cannot be written: the standard report.
     const QString lost = dir.filePath("nowhere/P.tpf");
-    QCOMPARE(ProjectLoad::writeBack(lost, {}).error, "Cannot create file " + lost);
+    QCOMPARE(ProjectFile::write(m_platform, lost, {}).error, "Cannot create file " + lost);
 }
 
 void TestProject::roundTrip_data()
@@ -283,10 +443,12 @@ void TestProject::roundTrip()
     }
     const QStringList list = ProjectLoad::sorted(paths);
     const QString file = dir.filePath("R.TPF");
-    QVERIFY(ProjectFile::write(file, list));
-    const ProjectLoadReport report = ProjectLoad::loadAndSweep(m_platform, file, true);
-    QCOMPARE(report.entries, list);
-    QVERIFY(report.removed.isEmpty());
+    QVERIFY(ProjectFile::write(m_platform, file, list));
+    test::RecordingReporter r;
+    r.repair = true;
+    ProjectLoadSequence(m_platform, r).run(file);
+    QCOMPARE(r.list, list);
+    QVERIFY(r.messages.isEmpty());
 }
 
 void TestProject::backupName_data()
@@ -343,6 +505,8 @@ void TestProject::quickSaveNames_data()
         << "PF10812.TPF";
     QTest::newRow("a folder of that name")
         << qint64(3600000) << QStringList{"PF10810.TPF/"} << "PF10811.TPF";
+    QTest::newRow("a dangling link of that name")
+        << qint64(3600000) << QStringList{"PF10810.TPF>"} << "PF10811.TPF";
     QTest::newRow("negative") << qint64(-666) << QStringList{"PF-2.TPF"} << "PF-1.TPF";
     QTest::newRow("wraps past the top")
         << qint64(2147483647) * 333 << QStringList{"PF2147483647.TPF"} << "PF-2147483648.TPF";
@@ -358,31 +522,191 @@ void TestProject::quickSaveNames()
     for (const QString &t : taken) {
         if (t.endsWith('/'))
             QDir(dir.path()).mkpath("Projects/" + t);
+        else if (t.endsWith('>'))
+            QVERIFY(QFile::link(dir.filePath("elsewhere.tpf"),
+                                dir.filePath("Projects/" + t.chopped(1))));
         else
             writeBytes(dir.filePath("Projects/" + t), "x");
     }
-    QCOMPARE(ProjectSave::freeQuickSaveName(m_platform, dir.path(), ticks),
-             dir.path() + "/Projects/" + name);
+    test::RecordingSaver r;
+    r.program = dir.path();
+    r.entries = QStringList{"/a/x.bmp", "/b/y.ico"};
+    ProjectSaveSequence save(m_platform, r);
+    QCOMPARE(int(save.quick(ticks)), int(ProjectSaveSequence::End::Saved));
+    const QString file = dir.path() + "/Projects/" + name;
+    QCOMPARE(save.written(), file);
+    QCOMPARE(readAll(file), QByteArray("/a/x.bmp\r\n/b/y.ico\r\n"));
+    QCOMPARE(r.messages.last().text, "New project file created in: \r" + file);
+    QCOMPARE(r.loadFolder, QFileInfo(dir.path()).absolutePath());
+    QVERIFY(!QFile::exists(dir.filePath("elsewhere.tpf")));
 }
 
-void TestProject::moveInto()
+// Another copy of the program saves under the same name just before this one.
+class RacingPlatform : public LinuxPlatform
+{
+  public:
+    Claim claimFile(const QString &path) override
+    {
+        if (!raced) {
+            raced = true;
+            QFile other(path);
+            if (other.open(QIODevice::WriteOnly))
+                other.write("/other/copy.bmp\r\n");
+        }
+        return LinuxPlatform::claimFile(path);
+    }
+    bool raced = false;
+};
+
+void TestProject::quickSaveClaimsItsName()
 {
     QTemporaryDir dir;
-    const QString from = dir.filePath("tmp/PROJ.TPF");
-    const QString to = dir.filePath("target/PROJ.TPF");
-    writeBytes(from, "new\r\n");
-    writeBytes(to, "old\r\n");
-    // A target that is a folder cannot be replaced: both stay as they were.
-    QDir(dir.path()).mkpath("target/DIR.TPF");
-    QCOMPARE(ProjectSave::moveInto(m_platform, from, dir.filePath("target/DIR.TPF")), 1);
-    QCOMPARE(readAll(from), QByteArray("new\r\n"));
-    // The user agreed to replace the file of that name.
-    QCOMPARE(ProjectSave::moveInto(m_platform, from, to), 0);
-    QCOMPARE(readAll(to), QByteArray("new\r\n"));
-    QVERIFY(!QFile::exists(from));
-    // Nothing to move: the move cannot start.
-    QCOMPARE(ProjectSave::moveInto(m_platform, from, to), -1);
-    QCOMPARE(readAll(to), QByteArray("new\r\n"));
+    QDir(dir.path()).mkdir("Projects");
+    RacingPlatform platform;
+    test::RecordingSaver r;
+    r.program = dir.path();
+    r.entries = QStringList{"/mine.bmp"};
+    ProjectSaveSequence save(platform, r);
+    QCOMPARE(int(save.quick(3600000)), int(ProjectSaveSequence::End::Saved));
+    QCOMPARE(readAll(dir.filePath("Projects/PF10810.TPF")), QByteArray("/other/copy.bmp\r\n"));
+    QCOMPARE(readAll(dir.filePath("Projects/PF10811.TPF")), QByteArray("/mine.bmp\r\n"));
+    QCOMPARE(save.written(), dir.filePath("Projects/PF10811.TPF"));
+}
+
+void TestProject::promptedSave_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("earlier"); // PROJ.TPF before the save; "" for none
+    QTest::addColumn<int>("answer");         // to the question about replacing it
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray saved("/Art/a.ico\r\n/Art/b.bmp\r\n");
+    using End = ProjectSaveSequence::End;
+    QTest::newRow("new") << "proj" << QByteArray() << 0 << int(End::Saved)
+                         << "Successfully created proj.tpf" << saved;
+    QTest::newRow("replaced") << "proj" << QByteArray("old\r\n") << int(Message::Yes)
+                              << int(End::Saved) << "Successfully created proj.tpf" << saved;
+    QTest::newRow("kept") << "proj" << QByteArray("old\r\n") << int(Message::No) << int(End::Kept)
+                          << "PROJ.TPF already exists.\rDo you want to replace it?"
+                          << QByteArray("old\r\n");
+    QTest::newRow("blank") << "my proj" << QByteArray() << 0 << int(End::Blank)
+                           << "Cannot process file name with blank spaces!"
+                           << QByteArray("<missing>");
+    QTest::newRow("dot")
+        << "proj.tpf" << QByteArray() << 0 << int(End::Dot)
+        << "Cannot create filename: proj.tpf\rrename the file and try saving again!"
+        << QByteArray("<missing>");
+}
+
+void TestProject::promptedSave()
+{
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, earlier);
+    QFETCH(int, answer);
+    QFETCH(int, end);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, after);
+    QTemporaryDir dir;
+    const QString target = dir.filePath("PROJ.TPF");
+    if (!earlier.isEmpty())
+        writeBytes(target, earlier);
+    test::RecordingSaver r;
+    r.chosen = dir.filePath(typed);
+    r.entries = QStringList{"/Art/a.ico", "/Art/b.bmp"};
+    if (answer)
+        r.answers << answer;
+    QCOMPARE(int(ProjectSaveSequence(m_platform, r).prompted()), end);
+    QCOMPARE(r.messages.last().text, text);
+    QCOMPARE(readAll(target), after);
+    if (end == int(ProjectSaveSequence::End::Saved))
+        QCOMPARE(r.steps, (QStringList{"1/2 /Art/a.ico", "2/2 /Art/b.bmp"}));
+    // Nothing else is left in the folder.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), after == "<missing>" ? 0 : 1);
+}
+
+class TempPlatform : public LinuxPlatform
+{
+  public:
+    QString tempFolder() override { return temp; }
+    QString temp;
+};
+
+void TestProject::promptedSaveIgnoresTheTempFolder()
+{
+    // Someone else's link waits in the shared temporary folder under the name a save would use.
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("tmp");
+    QDir(dir.path()).mkdir("out");
+    const QString victim = dir.filePath("victim.txt");
+    writeBytes(victim, "precious\r\n");
+    QVERIFY(QFile::link(victim, dir.filePath("tmp/PROJ.TPF")));
+    TempPlatform platform;
+    platform.temp = dir.filePath("tmp/");
+    test::RecordingSaver r;
+    r.chosen = dir.filePath("out/proj");
+    r.entries = QStringList{"/Art/a.ico"};
+    QCOMPARE(int(ProjectSaveSequence(platform, r).prompted()),
+             int(ProjectSaveSequence::End::Saved));
+    QCOMPARE(readAll(victim), QByteArray("precious\r\n"));
+    QCOMPARE(readAll(dir.filePath("out/PROJ.TPF")), QByteArray("/Art/a.ico\r\n"));
+}
+
+void TestProject::saveOnFullDisk_data()
+{
+    QTest::addColumn<int>("freePages");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("one page free") << 1 << false;
+    QTest::newRow("disk full") << 0 << false;
+    QTest::newRow("room enough") << 8 << true;
+}
+
+void TestProject::saveOnFullDisk()
+{
+    QFETCH(int, freePages);
+    QFETCH(bool, fits);
+    test::SmallFileSystem fs;
+    if (!fs.isMounted())
+        QSKIP(qPrintable(fs.whyNot()));
+    const QString target = fs.filePath("PROJ.TPF");
+    writeBytes(target, "/old/one.bmp\r\n");
+    QVERIFY(fs.leaveFree(freePages));
+    QStringList entries;
+    for (int i = 0; i < 300; ++i)
+        entries
+            << QStringLiteral("/home/user/art/icons/icon%1.ico").arg(i, 3, 10, QLatin1Char('0'));
+    test::RecordingSaver r;
+    r.chosen = fs.filePath("proj");
+    r.entries = entries;
+    r.answers << Message::Yes;
+    const ProjectSaveSequence::End end = ProjectSaveSequence(m_platform, r).prompted();
+    if (fits) {
+        QCOMPARE(int(end), int(ProjectSaveSequence::End::Saved));
+        QCOMPARE(readAll(target), entries.join("\r\n").toUtf8() + "\r\n");
+        return;
+    }
+    QCOMPARE(int(end), int(ProjectSaveSequence::End::Failed));
+    QCOMPARE(r.messages.last().text, "Cannot create file " + target);
+    QCOMPARE(int(r.messages.last().icon), int(Message::Icon::Error));
+    QCOMPARE(readAll(target), QByteArray("/old/one.bmp\r\n"));
+}
+
+void TestProject::quickSaveOnFullDiskLeavesNoFile()
+{
+    test::SmallFileSystem fs;
+    if (!fs.isMounted())
+        QSKIP(qPrintable(fs.whyNot()));
+    QVERIFY(QDir().mkpath(fs.filePath("Projects")));
+    QVERIFY(fs.leaveFree(0));
+    test::RecordingSaver r;
+    r.program = fs.filePath(QString()).chopped(1);
+    for (int i = 0; i < 300; ++i)
+        r.entries << QStringLiteral("/home/user/art/icon%1.ico").arg(i);
+    ProjectSaveSequence save(m_platform, r);
+    QCOMPARE(int(save.quick(3600000)), int(ProjectSaveSequence::End::Failed));
+    QCOMPARE(r.messages.last().text, "Cannot create file " + fs.filePath("Projects/PF10810.TPF"));
+    QVERIFY(!r.messages.last().text.startsWith("New project file"));
+    QCOMPARE(QDir(fs.filePath("Projects")).entryList(QDir::Files), QStringList{});
 }
 
 void TestProject::parentFolder_data()

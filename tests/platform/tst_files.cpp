@@ -117,7 +117,8 @@ void TestFiles::generatedFileOnNearlyFullDisk()
                          .arg(i, 3, 10, QLatin1Char('0'));
         expected = paths.join("\r\n").toUtf8() + "\r\n";
         prepare("Icons.tpf");
-        result = ProjectFile::write(path, paths);
+        LinuxPlatform platform;
+        result = ProjectFile::write(platform, path, paths);
     } else if (writer == "script") {
         QStringList lines;
         for (int i = 1; i <= 120; ++i)
@@ -126,20 +127,23 @@ void TestFiles::generatedFileOnNearlyFullDisk()
                          .arg(i);
         expected = lines.join("\r\n").toUtf8() + "\r\n";
         prepare("Icons.rc");
-        result = TextFile::write(path, lines);
+        LinuxPlatform platform;
+        result = TextFile::write(platform, path, lines);
     } else if (writer == "library") {
         LibrarySettings s;
         s.libraryName = "Icons";
         s.scriptName = "Icons";
         s.programFolder = fs.filePath(QString());
         prepare("Icons.dpr");
-        result = LibraryProjectWriter::write(s);
+        LinuxPlatform platform;
+        result = LibraryProjectWriter::write(platform, s);
         expected = "\r\nLibrary Icons;\r\n";
     } else {
         StringTable table;
         table.insert("Hello");
         prepare("Strings.rc");
-        result = table.exportTo(path);
+        LinuxPlatform platform;
+        result = table.exportTo(platform, path);
         expected = "STRINGTABLE";
     }
     QCOMPARE(result.ok, fits);

@@ -195,7 +195,8 @@ QByteArray buildLibrary(const QString &folder, const QString &scriptName, QStrin
         return QByteArray();
     }
     LibrarySettings lib{"Lib", scriptName, true, true, false, folder};
-    if (!LibraryProjectWriter::write(lib)) {
+    LinuxPlatform platform;
+    if (!LibraryProjectWriter::write(platform, lib)) {
         why = "the library project was not written";
         return QByteArray();
     }
@@ -348,7 +349,7 @@ void TestTools::compileAndLinkCorpus()
 
     // The library links exactly those resources.
     LibrarySettings lib{"CorpusLib", "Corpus", true, true, false, prog.path()};
-    QVERIFY(LibraryProjectWriter::write(lib));
+    QVERIFY(LibraryProjectWriter::write(platform, lib));
     const Run dc = run(bin + "/dcc32", {prog.filePath("CorpusLib.dpr")});
     QVERIFY2(dc.code == 0, qPrintable(dc.output));
     const QString dll = prog.filePath("CorpusLib.dll");

@@ -78,6 +78,7 @@ class TestDrop : public QObject
     void folderLinkingBackEnds();
     void projectWithFilterSet_data();
     void projectWithFilterSet();
+    void projectKeptOutByTheFilterIsLeftAlone();
     void emptyProjectAsksThenRefuses_data();
     void emptyProjectAsksThenRefuses();
     void projectSweep_data();
@@ -183,9 +184,11 @@ void TestDrop::onlyTheLastFolderIsScanned()
     QCOMPARE(h.taskbar.title(), QString("Tolvane v3.06b"));
     QCOMPARE(h.taskbar.iconName(), QString("folder"));
 
+    // A folder is scanned because it is one, a dot in its name or not.
     QVERIFY(dropFiles(m, {h.path("My.Icons")}));
-    QCOMPARE(m.list().count(), 1);
-    QCOMPARE(texts(h.prompter), QStringList{failText});
+    QCOMPARE(m.list().paths(), (QStringList{h.path("My.Icons/z.ico"), h.path("two/y.ico")}));
+    QVERIFY(h.prompter.boxes.isEmpty());
+    QCOMPARE(m.windowTitle(), "Contents of Folder [" + h.path("My.Icons") + "]");
 }
 
 void TestDrop::folderScan_data()
@@ -341,6 +344,38 @@ void TestDrop::projectWithFilterSet()
     QVERIFY(m.dropFlag());
 }
 
+void TestDrop::projectKeptOutByTheFilterIsLeftAlone()
+{
+    // The filter stays at icons: the project is not loaded, so it is neither asked about nor
+    // repaired, although the sweep removes the list's own missing entry.
+    Harness h;
+    h.createWindows();
+    MainWindow &m = h.windows->main();
+    ToolWindow &t = h.windows->tool();
+    check(t, "Cx14", true);
+    t.setDropFilterPosition(7);
+    const QString kept = h.file("kept.bmp");
+    const QString gone = h.file("gone.bmp");
+    m.addFile(kept);
+    m.addFile(gone);
+    QFile::remove(gone);
+    const QString project = h.path("Other.tpf");
+    const QByteArray original = (h.file("far/a.ico") + "\r\n").toUtf8();
+    write(project, original);
+    h.prompter.answers << Box::No; // keep the filter
+    QVERIFY(dropFiles(m, {project}));
+    QCOMPARE(m.list().paths(), QStringList{kept});
+    QCOMPARE(readAll(project), original);
+    QVERIFY(!QFile::exists(h.path("Other.bck")));
+    for (const QString &text : texts(h.prompter)) {
+        QVERIFY2(!text.startsWith("This will clear"), qPrintable(text));
+        QVERIFY2(!text.startsWith("Updated project file"), qPrintable(text));
+    }
+    QCOMPARE(texts(h.prompter).last(),
+             "One or more files from: " + project +
+                 " \"\rcontained invalid file links, which were not added to the current list.");
+}
+
 void TestDrop::emptyProjectAsksThenRefuses_data()
 {
     QTest::addColumn<int>("answer");
@@ -432,7 +467,8 @@ void TestDrop::projectSweep()
                      "\"\rcontained no valid links, file's extension changed to .BCK",
                  Box::Information, Box::Ok);
         QVERIFY(!QFile::exists(project));
-        QCOMPARE(readAll(h.path("Set.bck")), QByteArray());
+        // The backup keeps the list as it was: a share that was not mounted loses nothing.
+        QCOMPARE(readAll(h.path("Set.bck")), original);
     } else {
         checkBox(b, &m, "Tolvane v3.06",
                  "The project file: " + project +

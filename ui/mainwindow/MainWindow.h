@@ -158,6 +158,7 @@ class MainWindow : public QWidget, public SettingsTarget
   private:
     class Drop;
     Drop &drop();
+    class Save;
 
     void buildLayout();
     void buildMenu();
@@ -174,11 +175,7 @@ class MainWindow : public QWidget, public SettingsTarget
     SettingsBinder binder() const;
     // Project files (MainWindowProject.cpp).
     void buildProjectParts();
-    void promptedSave();
-    void quickSave(qint64 ticks);
-    QStringList saveProgress();
     void showListAgain();
-    void sweepMissing(const QString &path, const QString &shortPath);
 
     Services &m_s;
     ToolWindow *m_tool = nullptr;

@@ -30,7 +30,7 @@ PropertiesDialog::PropertiesDialog(const QString &path, Platform &platform, QWid
     const qint64 size = platform.fileSize(path);
     add(QStringLiteral("Size:"),
         size < 0 ? QStringLiteral("(missing)") : FileTexts::totalSizeText(size));
-    add(QStringLiteral("Modified:"), FileTexts::dateText(path));
+    add(QStringLiteral("Modified:"), FileTexts::dateText(platform, path));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     form->addRow(buttons);

@@ -246,7 +246,7 @@ void StringTableEditor::exportTable()
         if (m_s.prompter.ask(b) != Box::Yes)
             return;
     }
-    const WriteResult result = m_s.strings.exportTo(path);
+    const WriteResult result = m_s.strings.exportTo(m_s.platform, path);
     if (!result) {
         m_s.prompter.ask(this, product::title(), result.error, Box::Error);
     }

@@ -53,12 +53,23 @@ void TFileLabel::relayout()
     ++m_layouts;
     const QFontMetrics fm(font());
     const int width = contentsRect().width();
-    const QString shown =
-        PathLayout::layout(m_fileName, m_separator, m_direction, width,
-                           [&fm](const QString &s) { return fm.horizontalAdvance(s); });
-    // A text with no folders left to drop is cut at its end, so that it never spills over.
-    setText(fm.horizontalAdvance(shown) > width ? fm.elidedText(shown, Qt::ElideRight, width)
-                                                : shown);
+    // No glyph that shows is narrower than a pixel, so a label never shows more characters than
+    // it is wide: only that much of a text is measured or handed on, however long the text.
+    const int shows = qMax(width, 0) + 2;
+    m_measured = 0;
+    const auto measure = [this, &fm, shows](const QString &text) {
+        const QString part = text.size() > shows ? text.left(shows) : text;
+        m_measured += part.size();
+        return fm.horizontalAdvance(part);
+    };
+    QString shown = PathLayout::layout(m_fileName, m_separator, m_direction, width, measure);
+    const bool cut = shown.size() > shows;
+    if (cut)
+        shown.truncate(shows);
+    // A text with no folders left to drop is cut with an ellipsis at the label's edge.
+    if (cut || fm.horizontalAdvance(shown) > width)
+        shown = fm.elidedText(cut ? shown + QChar(0x2026) : shown, Qt::ElideRight, width);
+    setText(shown);
 }
 
 } // namespace tolvane

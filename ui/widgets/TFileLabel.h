@@ -23,6 +23,8 @@ class TFileLabel : public QLabel
     void setDirection(PathLayout::Direction direction);
     // How many times the text was laid out; a repeated equal text does not count.
     int layouts() const { return m_layouts; }
+    // How many characters the last layout measured, however often.
+    qsizetype measured() const { return m_measured; }
 
   protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -35,6 +37,7 @@ class TFileLabel : public QLabel
     QString m_separator;
     PathLayout::Direction m_direction = PathLayout::FromLeft;
     int m_layouts = 0;
+    qsizetype m_measured = 0;
 };
 
 } // namespace tolvane
