@@ -119,7 +119,7 @@ int main(int argc, char **argv)
             Collector collector;
             FolderScan(platform, collector).run(root, true, 0);
             found = collector.list.takePending();
-            std::stable_sort(found.begin(), found.end(), FileList::lessThan);
+            FileList::sort(found);
         });
 
         Pacer pacer;

@@ -31,6 +31,16 @@ struct Message
         FileSummary,
         InvalidDrive,
         PrintFailed,
+        FolderNotCreated,
+        SetupStepFailed,
+        ManualKept,
+        SetupComplete,
+        KeyNotRemoved,
+        ProgramFolderNotFound,
+        RemovalRefused,
+        ConfirmFolderDelete,
+        FolderKept,
+        RemovalAborted,
         BuildRunning, // another build holds the program folder
         // The drop, the project load and the saves.
         SelectedEntries,
@@ -42,6 +52,7 @@ struct Message
         ProjectNotText,
         NothingAdded,
         Duplicate,
+        FoldersUnread,
         NameTaken,
         CopyFailed,
         RenameFailed,
@@ -86,6 +97,7 @@ struct Message
         MainWindow,
         ToolWindow,
         BesideToolWindow, // no owner, placed left of and below the tool window's top left
+        SetupWizard,
     };
 
     Id id = Id::InvalidLink;

@@ -63,11 +63,15 @@ RemovalPlan ProgramFolder::removalPlan(Platform &platform, const QString &folder
     const QString realProjects = platform.resolvedPath(projects);
     if (!realProjects.isEmpty() && inside(realProjects, real) && marked(platform, realProjects))
         plan.trees << realProjects;
+    const QString manualMarker = Platform::folderWithSeparator(real) + manualMarkerName();
+    if (!platform.fileExists(manualMarker))
+        return plan; // a manual there is the user's own file
     for (const QString &name : setupFiles()) {
         const QString file = Platform::folderWithSeparator(real) + name;
         if (platform.fileExists(file))
             plan.files << file;
     }
+    plan.files << manualMarker;
     return plan;
 }
 

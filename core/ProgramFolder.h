@@ -31,6 +31,9 @@ class ProgramFolder
     // Setup leaves this file in each folder it made itself; only a folder holding it is deleted
     // whole.
     static QString markerName() { return QStringLiteral(".tolvane-program-folder"); }
+    // In a folder that was there before setup, this file says that the manual beside it is
+    // setup's; without it a file of the manual's name is the user's.
+    static QString manualMarkerName() { return QStringLiteral(".tolvane-manual"); }
     // The files setup puts into the main folder besides its subfolder.
     static QStringList setupFiles();
 

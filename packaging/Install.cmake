@@ -30,24 +30,36 @@ if(TOLVANE_BUILD_UI)
             RENAME ${TOLVANE_APP_ID}.svg)
 endif()
 
+# The package's copyright and the manual's registration; Debian's changelog is added by
+# packaging/debian/Finish.cmake, since only the package carries it.
+install(FILES packaging/debian/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tolvane)
+if(TOLVANE_BUILD_UI)
+    install(FILES packaging/debian/tolvane.doc-base DESTINATION ${CMAKE_INSTALL_DATADIR}/doc-base
+            RENAME tolvane)
+endif()
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tolvane)
 set(CPACK_PACKAGE_VENDOR Kelvadore)
 set(CPACK_PACKAGE_CONTACT "Kelvadore <tolvane@kelvadore.invalid>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "compiles resource files into a resource script, a .res file and a resource-only DLL")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "resource script, .res and resource-only DLL builder")
+set(CPACK_PACKAGE_DESCRIPTION_FILE ${PROJECT_SOURCE_DIR}/packaging/debian/description)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
-# The Qt libraries come from dpkg-shlibdeps; what is started as a program or loaded as a plugin
-# is named here: the stand-ins' heavy tools, and the desktop's platform plugins.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/debian/Finish.cmake)
+set(CPACK_TOLVANE_STRIP ${CMAKE_STRIP})
+set(CPACK_TOLVANE_DEBIAN_DIR ${PROJECT_SOURCE_DIR}/packaging/debian)
+# The libraries come from dpkg-shlibdeps, the X11 platform plugin with libqt6gui6. What is
+# started as a program is named here: llvm-rc, lld-link (either the versioned package or the one
+# that adds the plain names) and cabextract.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(TOLVANE_DEB_DEPENDS "llvm, lld, cabextract")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "llvm-14 | llvm, lld-14 | lld, cabextract")
 if(TOLVANE_BUILD_UI)
-    string(APPEND TOLVANE_DEB_DEPENDS ", qt6-qpa-plugins")
+    # Wayland sessions, and printing the script through lp.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+    set(CPACK_DEBIAN_PACKAGE_SUGGESTS cups-client)
 endif()
-set(CPACK_DEBIAN_PACKAGE_DEPENDS ${TOLVANE_DEB_DEPENDS})
 include(CPack)

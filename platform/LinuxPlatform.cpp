@@ -18,6 +18,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -39,9 +41,34 @@ static QString fileUrl(const QString &path)
 
 bool LinuxPlatform::printFile(const QString &path)
 {
-    if (!QFileInfo::exists(path))
+    // The file is opened here by its bytes and handed to lp on its standard input, so any name
+    // prints. lp queues the job and ends at once; its exit code says whether a printer took it
+    // (no printer, no scheduler: a failure the caller reports).
+    const int fd = ::open(nativename::encode(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    return QProcess::startDetached(QStringLiteral("lp"), {QStringLiteral("--"), path});
+    QFile in;
+    if (!in.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    const QString name = nativename::display(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
+    QProcess lp;
+    lp.setStandardOutputFile(QProcess::nullDevice());
+    lp.setStandardErrorFile(QProcess::nullDevice());
+    lp.start(QStringLiteral("lp"), {QStringLiteral("-t"), name});
+    if (!lp.waitForStarted(-1))
+        return false;
+    bool sent = true;
+    while (sent && !in.atEnd()) {
+        const QByteArray chunk = in.read(1 << 16);
+        sent = !chunk.isEmpty() && lp.write(chunk) == chunk.size();
+        while (sent && lp.bytesToWrite() > 0)
+            sent = lp.waitForBytesWritten(-1);
+    }
+    lp.closeWriteChannel();
+    lp.waitForFinished(-1);
+    return sent && lp.exitStatus() == QProcess::NormalExit && lp.exitCode() == 0;
 }
 
 static bool openWithDesktop(const QString &path)
@@ -198,7 +225,46 @@ bool LinuxPlatform::removeFolderTree(const QString &path)
 
 FolderListing LinuxPlatform::listFolder(const QString &folder)
 {
-    return FolderTree::list(nativename::encode(folder));
+    FolderListing listing;
+    DIR *dir = ::opendir(nativename::encode(folder).constData());
+    if (!dir) {
+        listing.error = QString::fromLocal8Bit(std::strerror(errno));
+        return listing;
+    }
+    const int fd = ::dirfd(dir);
+    struct stat st
+    {
+    };
+    if (::fstat(fd, &st) == 0) {
+        listing.device = quint64(st.st_dev);
+        listing.inode = quint64(st.st_ino);
+    }
+    // The type comes with the entry; only a link, or a file system that does not say, costs a
+    // look of its own.
+    errno = 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        const char *name = entry->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+            continue;
+        unsigned char type = entry->d_type;
+        if (type == DT_LNK || type == DT_UNKNOWN) {
+            type = DT_UNKNOWN;
+            if (::fstatat(fd, name, &st, 0) == 0)
+                type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG : DT_UNKNOWN;
+        }
+        const QByteArray bytes = QByteArray::fromRawData(name, qsizetype(std::strlen(name)));
+        if (type == DT_DIR) {
+            if (name[0] != '.')
+                listing.folders << nativename::decode(bytes);
+        } else if (type == DT_REG) {
+            listing.files << nativename::decode(bytes);
+        }
+        errno = 0;
+    }
+    if (errno != 0)
+        listing.error = QString::fromLocal8Bit(std::strerror(errno));
+    ::closedir(dir);
+    return listing;
 }
 
 QString LinuxPlatform::canonicalFolder(const QString &folder)

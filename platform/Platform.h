@@ -13,6 +13,12 @@ struct FolderListing
 {
     QStringList files;   // file names, hidden ones included
     QStringList folders; // names of visible sub-folders
+    // Empty when the folder was read; else why not.
+    QString error;
+    // Which folder this is, links followed (0, 0 when not known): a folder reached twice is
+    // known without resolving its path.
+    quint64 device = 0;
+    quint64 inode = 0;
 };
 
 // Every operation on the operating system goes through here, so the build logic and the windows
@@ -80,7 +86,8 @@ class Platform
         CannotCreate  // the copy cannot be written
     };
     virtual CopyResult copyFile(const QString &from, const QString &to) = 0;
-    // The entries of a folder ("." and ".." left out); empty when it cannot be read.
+    // The entries of a folder ("." and ".." left out); empty, with the reason, when it cannot be
+    // read. Names keep bytes that are not UTF-8 (nativename).
     virtual FolderListing listFolder(const QString &folder) = 0;
     // Where a folder really is, links followed; empty when it cannot be resolved.
     virtual QString canonicalFolder(const QString &folder) = 0;

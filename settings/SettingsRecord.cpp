@@ -95,8 +95,8 @@ const SettingRow *SettingsRecord::find(const QString &name)
     return nullptr;
 }
 
-SequenceItem::SequenceItem(Setting key, const QString &target)
-    : key(key), name(SettingsRecord::row(key).name), target(target)
+SequenceItem::SequenceItem(Setting setting, const QString &control)
+    : key(setting), name(SettingsRecord::row(setting).name), target(control)
 {
 }
 

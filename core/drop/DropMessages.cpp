@@ -97,6 +97,11 @@ Message duplicate(const QString &folder)
                   Message::Ok | Message::Cancel);
 }
 
+Message foldersUnread(const QString &text)
+{
+    return dialog(Message::Id::FoldersUnread, Message::Icon::Warning, text, Message::Ok);
+}
+
 Message nameTaken(const QString &path)
 {
     return dialog(Message::Id::NameTaken, Message::Icon::Error, TextCopy::nameTakenText(path),

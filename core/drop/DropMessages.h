@@ -18,6 +18,8 @@ Message noData(const QString &project);
 Message cannotOpen(const QString &project);
 Message notText(const QString &project);
 Message nothingAdded();
+// The folders a scan could not read, said once when it is done.
+Message foldersUnread(const QString &text);
 Message duplicate(const QString &folder);
 Message nameTaken(const QString &path);
 Message copyFailed(const QString &error);

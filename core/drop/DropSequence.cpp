@@ -6,6 +6,7 @@
 #include "core/drop/DropRules.h"
 #include "core/drop/TextCopy.h"
 #include "core/project/ProjectSweep.h"
+#include "platform/NativeName.h"
 #include "platform/Platform.h"
 
 namespace tolvane {
@@ -217,8 +218,16 @@ bool DropSequence::textFile(const QString &path, End &end)
     case ListReporter::TextOption::None:
         return true;
     case ListReporter::TextOption::Print:
-        // Printing is handed to the desktop; its failures are not ours to report.
-        m_reporter.print(path);
+        // A print the system did not take is told, as the build's print of its script is.
+        if (!m_reporter.print(path)) {
+            Message m;
+            m.id = Message::Id::PrintFailed;
+            m.caption = QStringLiteral("Program error");
+            m.text = QStringLiteral("Unable to print file ") + nativename::display(path) +
+                     QLatin1Char('!');
+            m.icon = Message::Icon::Error;
+            m_reporter.ask(m);
+        }
         return true;
     case ListReporter::TextOption::Unit:
         extension = QStringLiteral(".pas");
@@ -240,8 +249,13 @@ void DropSequence::scan(const QString &folder)
         m_list.reset(m_reporter.entries());
     m_recurse = m_reporter.recurse();
     m_visitedFile.clear();
-    FolderScan(m_platform, *this).run(folder, m_recurse, m_reporter.dropFilter());
+    const QList<UnreadFolder> unread =
+        FolderScan(m_platform, *this).run(folder, m_recurse, m_reporter.dropFilter());
     showProgress(true);
+    if (!unread.isEmpty()) {
+        m_reporter.setScanPanel(false);
+        m_reporter.ask(dm::foldersUnread(FolderScan::unreadText(unread)));
+    }
 }
 
 void DropSequence::entering(const QString &)

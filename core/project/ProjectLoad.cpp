@@ -46,7 +46,7 @@ ProjectOpen ProjectLoad::open(Platform &platform, const QString &path)
 
 QStringList ProjectLoad::sorted(QStringList entries)
 {
-    std::stable_sort(entries.begin(), entries.end(), FileList::lessThan);
+    FileList::sort(entries);
     return entries;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 
+#include <QList>
 #include <QSet>
 #include <QString>
 
@@ -21,21 +22,37 @@ class ScanListener
     virtual void entering(const QString &folder) { Q_UNUSED(folder) }
 };
 
+// A folder the scan could not read, and why.
+struct UnreadFolder
+{
+    QString folder; // ends in a separator
+    QString reason;
+    bool operator==(const UnreadFolder &o) const
+    {
+        return folder == o.folder && reason == o.reason;
+    }
+};
+
 // Adds the files of a folder that pass the drop filter, optionally with its sub-folders.
 // A duplicate ends the scan of the folder it was found in (its sub-folders too); the folders above
 // go on with their own remaining sub-folders. A folder reached twice, through a link back to one
-// of its parents or to a sibling, is scanned once.
+// of its parents or to a sibling, is scanned once. Each folder is read once, and what a listing
+// says of its entries is what the scan knows of them.
 class FolderScan
 {
   public:
     FolderScan(Platform &platform, ScanListener &listener);
     // filterPosition: 0 takes all twelve kinds, 1 to 12 one kind each (the drop filter's order).
-    void run(const QString &folder, bool recurse, int filterPosition);
+    // Returns the folders that could not be read, in the order they were met, so that the caller
+    // can say so once when the scan is done.
+    QList<UnreadFolder> run(const QString &folder, bool recurse, int filterPosition);
 
     // The drop filter's kinds in the order of its positions 1 to 12.
     static const QStringList &filterExtensions();
     // Whether a path passes the drop filter at a position (by its upper-cased extension).
     static bool passes(const QString &path, int filterPosition);
+    // The message that names the folders a scan could not read (a few, then how many more).
+    static QString unreadText(const QList<UnreadFolder> &unread);
 
   private:
     void scan(const QString &folder);
@@ -44,7 +61,9 @@ class FolderScan
     ScanListener &m_listener;
     bool m_recurse = false;
     int m_filter = 0;
-    QSet<QString> m_visited;
+    QSet<QString> m_visitedPaths;
+    QSet<QPair<quint64, quint64>> m_visited;
+    QList<UnreadFolder> m_unread;
 };
 
 } // namespace tolvane

@@ -1,5 +1,7 @@
 #include "core/setup/Uninstaller.h"
+#include "core/Product.h"
 #include "core/ProgramFolder.h"
+#include "core/setup/SetupBox.h"
 #include "platform/Platform.h"
 
 namespace tolvane {
@@ -9,34 +11,52 @@ Uninstaller::Uninstaller(Platform &platform, UninstallReport &report)
 {
 }
 
-bool Uninstaller::run(const QString &mainFolder, const QString &projectsFolder)
+bool Uninstaller::run(const QString &mainFolder, const QString &projectsFolder,
+                      const QString &abortText)
 {
-    // The folder goes even when a key stays: each is told on its own.
-    const QString settingsError = m_report.removeSettingsKeys();
-    if (!settingsError.isEmpty())
-        m_report.keyFailed(settingsError);
-    m_report.pause(2000);
-    const QString historyError = m_report.removeHistory();
-    if (!historyError.isEmpty())
-        m_report.keyFailed(historyError);
-
-    // Everything is decided before the first deletion, so a "no" deletes nothing.
+    const Message aborted = setupbox::make(Message::Id::RemovalAborted, product::titleCopyright(),
+                                           abortText, Message::Icon::Warning);
+    // Everything is decided, and every deletion agreed to, before anything goes: a "no" removes
+    // neither a key nor a file.
     const RemovalPlan plan =
         ProgramFolder::removalPlan(m_platform, mainFolder, projectsFolder, m_platform.homeFolder());
+    for (const QString &tree : plan.trees) {
+        const Message confirm = setupbox::make(
+            Message::Id::ConfirmFolderDelete, QStringLiteral("Confirm Folder Delete"),
+            QStringLiteral("Are you sure you want to remove the folder '") + tree +
+                QStringLiteral("' and all its contents?"),
+            Message::Icon::Question, Message::Yes | Message::No, Message::Owner::SetupWizard);
+        if (m_report.ask(confirm) != Message::Yes) {
+            m_report.ask(aborted);
+            return false;
+        }
+    }
+
+    // The folder goes even when a key stays: each is told on its own.
+    const Message keyFailed = setupbox::make(Message::Id::KeyNotRemoved, product::title(),
+                                             QString(), Message::Icon::Error);
+    if (const QString error = m_report.removeSettingsKeys(); !error.isEmpty()) {
+        Message m = keyFailed;
+        m.text = error;
+        m_report.ask(m);
+    }
+    m_report.pause(2000);
+    if (const QString error = m_report.removeHistory(); !error.isEmpty()) {
+        Message m = keyFailed;
+        m.text = error;
+        m_report.ask(m);
+    }
+
     if (plan.kind == RemovalPlan::Missing) {
-        m_report.folderMissing(plan.message);
+        m_report.ask(setupbox::make(Message::Id::ProgramFolderNotFound, QStringLiteral("Error"),
+                                    plan.message, Message::Icon::Error));
         return false;
     }
     if (plan.kind == RemovalPlan::Refused) {
-        m_report.refused(plan.message);
-        m_report.aborted();
+        m_report.ask(setupbox::make(Message::Id::RemovalRefused, QStringLiteral("Error"),
+                                    plan.message, Message::Icon::Error));
+        m_report.ask(aborted);
         return false;
-    }
-    for (const QString &tree : plan.trees) {
-        if (!m_report.confirmDelete(tree)) {
-            m_report.aborted();
-            return false;
-        }
     }
     bool removed = true;
     for (const QString &tree : plan.trees)
@@ -44,11 +64,12 @@ bool Uninstaller::run(const QString &mainFolder, const QString &projectsFolder)
     for (const QString &file : plan.files)
         removed = m_platform.removeFile(file) && removed;
     if (!removed) {
-        m_report.aborted();
+        m_report.ask(aborted);
         return false;
     }
     if (plan.kind == RemovalPlan::SetupItems)
-        m_report.kept(plan.message);
+        m_report.ask(setupbox::make(Message::Id::FolderKept, product::titleCopyright(),
+                                    plan.message, Message::Icon::Information));
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Message.h"
+
 #include <QString>
 
 namespace tolvane {
@@ -18,18 +20,8 @@ class UninstallReport
     virtual void pause(int milliseconds) = 0;
     // The destination history; empty when it is gone, else what stayed.
     virtual QString removeHistory() = 0;
-    // A key that stayed; the removal goes on.
-    virtual void keyFailed(const QString &text) = 0;
-    // The program folder is not there; nothing is deleted.
-    virtual void folderMissing(const QString &text) = 0;
-    // The folder must not be deleted; nothing is deleted.
-    virtual void refused(const QString &text) = 0;
-    // Asks before a folder is deleted with everything in it.
-    virtual bool confirmDelete(const QString &folder) = 0;
-    // The folder stays, emptied of what setup put there.
-    virtual void kept(const QString &text) = 0;
-    // Something was refused, declined or could not be deleted.
-    virtual void aborted() = 0;
+    // Shows a box and returns the button pressed.
+    virtual Message::Button ask(const Message &message) = 0;
 };
 
 // The removal sequence of uninstall and of a cancelled setup: the keys, then the program folder.
@@ -37,8 +29,9 @@ class Uninstaller
 {
   public:
     Uninstaller(Platform &platform, UninstallReport &report);
-    // True when everything the removal plan named was deleted.
-    bool run(const QString &mainFolder, const QString &projectsFolder);
+    // True when everything the removal plan named was deleted. abortText is what the user is told
+    // when something was refused, declined or could not be deleted.
+    bool run(const QString &mainFolder, const QString &projectsFolder, const QString &abortText);
 
   private:
     Platform &m_platform;

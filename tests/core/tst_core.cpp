@@ -632,10 +632,10 @@ void TestCore::fileListRules()
 
 void TestCore::numericNames()
 {
-    for (const QString &refused : {"123", "$1F", "+7", "  42", "0"})
-        QVERIFY2(NameChecks::isNumericName(refused), qPrintable(refused));
-    for (const QString &kept : {"1abc", "-1", "-$1F", "$", "+", "99999999999", "Lib", ""})
-        QVERIFY2(!NameChecks::isNumericName(kept), qPrintable(kept));
+    for (const char *refused : {"123", "$1F", "+7", "  42", "0"})
+        QVERIFY2(NameChecks::isNumericName(QString::fromLatin1(refused)), refused);
+    for (const char *kept : {"1abc", "-1", "-$1F", "$", "+", "99999999999", "Lib", ""})
+        QVERIFY2(!NameChecks::isNumericName(QString::fromLatin1(kept)), kept);
     QCOMPARE(NameChecks::diskLabel("D:\\", 1234),
              QStringLiteral("Available space on drive 'D:\\' 1234 Bytes"));
 }

@@ -9,9 +9,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace tolvane;
 
@@ -90,6 +93,7 @@ class TestDropCore : public QObject
     void droppedProjectRepair();
     void lastPathScannedWhenFolder_data();
     void lastPathScannedWhenFolder();
+    void unreadFoldersAreSaidOnce();
     void executeOnDropBuildsBeforeTheSweep();
     void selectedEntriesRefuseTheDrop();
     void closingChecks_data();
@@ -432,6 +436,34 @@ void TestDropCore::lastPathScannedWhenFolder()
         QCOMPARE(r.caption, "Contents of Folder [" + dir.filePath(dropped) + "]");
         QVERIFY(r.messages.isEmpty());
     }
+}
+
+// A folder the scan cannot read (here: deeper than a path can name) is named once, after the
+// scan, and what could be read is still added.
+void TestDropCore::unreadFoldersAreSaidOnce()
+{
+    QTemporaryDir dir;
+    makeFile(dir.filePath("tree/a.bmp"));
+    const QByteArray part(200, 'd');
+    int fd = ::open(QFile::encodeName(dir.filePath("tree")).constData(), O_RDONLY | O_DIRECTORY);
+    QVERIFY(fd >= 0);
+    for (int i = 0; i < 22; ++i) {
+        QVERIFY(::mkdirat(fd, part.constData(), 0755) == 0);
+        const int next = ::openat(fd, part.constData(), O_RDONLY | O_DIRECTORY);
+        QVERIFY(next >= 0);
+        ::close(fd);
+        fd = next;
+    }
+    ::close(fd);
+    LinuxPlatform platform;
+    test::RecordingReporter r;
+    r.recursing = true;
+    DropSequence(platform, r).run({dir.filePath("tree")});
+    QCOMPARE(relative(dir.path(), r.list), QStringList{"tree/a.bmp"});
+    QCOMPARE(r.ids(), QList<Message::Id>{Message::Id::FoldersUnread});
+    QVERIFY(r.texts().value(0).startsWith(
+        "One or more folder(s) could not be read; their files were not added to the list:\r"));
+    QCOMPARE(QProcess::execute("rm", {"-rf", dir.filePath("tree")}), 0);
 }
 
 void TestDropCore::executeOnDropBuildsBeforeTheSweep()

@@ -67,13 +67,11 @@ struct Recorder : InstallReport, UninstallReport
         if (duringPause)
             duringPause();
     }
-    void folderFailed(const QString &text) override { calls << "folder failed " + text; }
     QString writeSettings() override
     {
         calls << "settings";
         return settingsError;
     }
-    void actionFailed(const QString &text) override { calls << "failed " + text; }
     void complete() override { calls << "complete"; }
     QString removeSettingsKeys() override
     {
@@ -85,16 +83,47 @@ struct Recorder : InstallReport, UninstallReport
         calls << "history";
         return historyError;
     }
-    void keyFailed(const QString &text) override { calls << "key failed " + text; }
-    void folderMissing(const QString &text) override { calls << "missing " + text; }
-    void refused(const QString &text) override { calls << "refused " + text; }
-    bool confirmDelete(const QString &folder) override
+    // Each box as one line: what kind of box it is, then its text.
+    Message::Button ask(const Message &m) override
     {
-        calls << "confirm " + folder;
-        return confirm;
+        switch (m.id) {
+        case Message::Id::FolderNotCreated:
+            calls << "folder failed " + m.text;
+            break;
+        case Message::Id::SetupStepFailed:
+            calls << "failed " + m.text;
+            break;
+        case Message::Id::ManualKept:
+            calls << "manual kept " + m.text;
+            break;
+        case Message::Id::SetupComplete:
+            calls << "restart " + m.text;
+            break;
+        case Message::Id::KeyNotRemoved:
+            calls << "key failed " + m.text;
+            break;
+        case Message::Id::ProgramFolderNotFound:
+            calls << "missing " + m.text;
+            break;
+        case Message::Id::RemovalRefused:
+            calls << "refused " + m.text;
+            break;
+        case Message::Id::ConfirmFolderDelete:
+            // The folder between the quotes of "... the folder '...' and all its contents?"
+            calls << "confirm " + m.text.section('\'', 1, 1);
+            return confirm ? Message::Yes : Message::No;
+        case Message::Id::FolderKept:
+            calls << "kept " + m.text;
+            break;
+        case Message::Id::RemovalAborted:
+            calls << "aborted " + m.text;
+            break;
+        default:
+            calls << "other " + m.text;
+            break;
+        }
+        return Message::Ok;
     }
-    void kept(const QString &text) override { calls << "kept " + text; }
-    void aborted() override { calls << "aborted"; }
 
     QStringList failures() const { return calls.filter(QRegularExpression("^(failed|folder)")); }
 };
@@ -120,6 +149,9 @@ class TestSetupCore : public QObject
     void actionFailuresGoOn_data();
     void actionFailuresGoOn();
     void ticksDuringAPauseWait();
+    void usersManualIsKept_data();
+    void usersManualIsKept();
+    void stopDuringAFolderPause();
     void removalPlans_data();
     void removalPlans();
     void removal_data();
@@ -144,7 +176,10 @@ void TestSetupCore::installsEverything()
     QVERIFY(!installer.advance()); // the end stays the end
     QCOMPARE(report.calls, QStringList({"cancel shown", "status Creating " + main, "pause 1000",
                                         "status Adding sub " + main + "/Projects", "pause 500",
-                                        "settings", "status ...Setup complete...", "complete"}));
+                                        "settings", "status ...Setup complete...",
+                                        "restart Program needs to be restarted for changes to "
+                                        "take affect",
+                                        "complete"}));
     QCOMPARE(readAll(main + "/Tolvane.pdf"), manualBytes);
     QVERIFY(!exists(main + "/Tolvane.pd_"));
     QVERIFY(!exists(main + "/TOLVANE.PDF"));
@@ -264,6 +299,108 @@ void TestSetupCore::ticksDuringAPauseWait()
     QVERIFY(!report.calls.contains("settings"));
 }
 
+void TestSetupCore::usersManualIsKept_data()
+{
+    QTest::addColumn<QString>("marker"); // what marks the folder as setup's, if anything
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("manual");       // Tolvane.pdf after setup
+    QTest::addColumn<QString>("cabinet");      // Tolvane.pd_ after setup
+    QTest::addColumn<QString>("afterRemoval"); // Tolvane.pdf after uninstall
+    const QString ours = QString::fromLatin1(manualBytes);
+    // A folder that was there before setup, holding the user's own files of the manual's names.
+    QTest::newRow("user's pdf") << "" << QStringList{"Tolvane.pdf"} << "mine Tolvane.pdf"
+                                << "<missing>"
+                                << "mine Tolvane.pdf";
+    QTest::newRow("user's cabinet name") << "" << QStringList{"Tolvane.pd_"} << "<missing>"
+                                         << "mine Tolvane.pd_"
+                                         << "<missing>";
+    QTest::newRow("user's upper-case pdf") << "" << QStringList{"TOLVANE.PDF"} << "<missing>"
+                                           << "<missing>"
+                                           << "<missing>";
+    // The manual an earlier setup put there makes way for the new one.
+    QTest::newRow("earlier manual")
+        << ".tolvane-manual" << QStringList{"Tolvane.pdf"} << ours << "<missing>"
+        << "<missing>";
+    QTest::newRow("folder setup made")
+        << ".tolvane-program-folder" << QStringList{"Tolvane.pdf"} << ours << "<missing>"
+        << "<missing>";
+    QTest::newRow("nothing there") << "" << QStringList() << ours << "<missing>"
+                                   << "<missing>";
+}
+
+void TestSetupCore::usersManualIsKept()
+{
+    QFETCH(QString, marker);
+    QFETCH(QStringList, before);
+    QFETCH(QString, manual);
+    QFETCH(QString, cabinet);
+    QFETCH(QString, afterRemoval);
+    QTemporaryDir dir;
+    const QString main = QFileInfo(dir.path()).canonicalFilePath() + "/data/TOLVANE";
+    QDir().mkpath(main);
+    if (!marker.isEmpty())
+        makeFile(main + "/" + marker, "");
+    for (const QString &name : before)
+        makeFile(main + "/" + name, "mine " + name.toUtf8());
+    HomePlatform platform;
+    platform.home = dir.filePath("home");
+    Recorder report;
+    Installer installer(platform, report);
+    installer.start({main, main + "/Projects", ::cabinet(dir.filePath("work")), extractTool});
+    while (installer.advance()) {
+    }
+    QCOMPARE(QString::fromLatin1(readAll(main + "/Tolvane.pdf")), manual);
+    QCOMPARE(QString::fromLatin1(readAll(main + "/Tolvane.pd_")), cabinet);
+    for (const QString &name : before)
+        if (name == "TOLVANE.PDF")
+            QCOMPARE(readAll(main + "/" + name), QByteArray("mine TOLVANE.PDF"));
+    QCOMPARE(report.failures(), QStringList());
+    const QStringList told = report.calls.filter("manual kept");
+    if (manual.startsWith("%PDF"))
+        QCOMPARE(told, QStringList());
+    else
+        QCOMPARE(told, QStringList{"manual kept The manual was not unpacked: " + main + "/" +
+                                   before.first() + " was there before setup and is kept."});
+    Recorder removal;
+    Uninstaller(platform, removal).run(main, main + "/Projects", "Operation Aborted!");
+    QCOMPARE(QString::fromLatin1(readAll(main + "/Tolvane.pdf")), afterRemoval);
+}
+
+void TestSetupCore::stopDuringAFolderPause()
+{
+    QTemporaryDir dir;
+    const QString main = QFileInfo(dir.path()).canonicalFilePath() + "/TOLVANE";
+    LinuxPlatform platform;
+    Recorder report;
+    Installer installer(platform, report);
+    // Cancel is pressed while the main folder's pause paints.
+    report.duringPause = [&] {
+        if (report.calls.last() == "pause 1000")
+            installer.requestStop();
+    };
+    installer.start({main, main + "/Projects", "cab", extractTool});
+    for (int i = 1; i < 5; ++i)
+        QVERIFY(installer.advance());
+    QVERIFY(!installer.advance());
+    // It went no further, and what it made is known as setup's.
+    QVERIFY(!report.calls.contains("status Adding sub " + main + "/Projects"));
+    QVERIFY(!QFileInfo::exists(main + "/Projects"));
+    QVERIFY(QFileInfo::exists(main + marker));
+    QCOMPARE(report.failures(), QStringList());
+    // Going on runs that position again, from its start.
+    report.duringPause = nullptr;
+    report.calls.clear();
+    QVERIFY(installer.advance());
+    QCOMPARE(installer.position(), 5);
+    QVERIFY(QFileInfo(main + "/Projects").isDir());
+    QVERIFY(QFileInfo::exists(main + "/Projects" + marker));
+    // Removed now, the folder setup made goes whole.
+    Recorder removal;
+    QVERIFY(Uninstaller(platform, removal).run(main, main + "/Projects", "Operation Aborted!"));
+    QVERIFY(!QFileInfo::exists(main));
+    QCOMPARE(removal.calls.filter("kept"), QStringList());
+}
+
 void TestSetupCore::removalPlans_data()
 {
     QTest::addColumn<QString>("folder");
@@ -291,10 +428,12 @@ void TestSetupCore::removalPlans_data()
                                      << QStringList{"T/made"} << QStringList{"T/madelink"} << "";
     QTest::newRow("adopted") << "adopted" << int(RemovalPlan::SetupItems)
                              << QStringList{"T/adopted/Projects"}
-                             << QStringList{"T/adopted/Tolvane.pdf"} << kept.arg("adopted");
+                             << QStringList{"T/adopted/Tolvane.pdf", "T/adopted/.tolvane-manual"}
+                             << kept.arg("adopted");
     QTest::newRow("link to adopted")
         << "adoptedlink" << int(RemovalPlan::SetupItems) << QStringList{"T/adopted/Projects"}
-        << QStringList{"T/adopted/Tolvane.pdf"} << kept.arg("adoptedlink");
+        << QStringList{"T/adopted/Tolvane.pdf", "T/adopted/.tolvane-manual"}
+        << kept.arg("adoptedlink");
     QTest::newRow("adopted, its own projects") << "own" << int(RemovalPlan::SetupItems)
                                                << QStringList() << QStringList() << kept.arg("own");
 }
@@ -313,8 +452,10 @@ void TestSetupCore::removalPlans()
     makeFile(t + "/made/Projects" + marker, "");
     makeFile(t + "/adopted/letter.txt");
     makeFile(t + "/adopted/Tolvane.pdf");
+    makeFile(t + "/adopted/.tolvane-manual", "");
     makeFile(t + "/adopted/Projects" + marker, "");
     makeFile(t + "/own/Projects/mine.rpj");
+    makeFile(t + "/own/Tolvane.pdf"); // the user's own file of the manual's name
     QFile::link(t + "/home", t + "/homelink");
     QFile::link(t + "/made", t + "/madelink");
     QFile::link(t + "/adopted", t + "/adoptedlink");
@@ -346,28 +487,34 @@ void TestSetupCore::removal_data()
                                     "adopted/letter.txt",
                                     "adopted/Tolvane.pdf",
                                     "adopted/Projects/p.rpj"};
-    QTest::newRow("created") << "made" << true << keys + QStringList{"confirm T/made"}
+    QTest::newRow("created") << "made" << true << QStringList{"confirm T/made"} + keys
                              << QStringList{"made"}
                              << QStringList{"madelink", "adopted/letter.txt"};
     // The setting names a link: the real folder goes, and the link with it; no abort.
     QTest::newRow("link to created")
-        << "madelink" << true << keys + QStringList{"confirm T/made"}
+        << "madelink" << true << QStringList{"confirm T/made"} + keys
         << QStringList{"made", "madelink"} << QStringList{"adopted/letter.txt"};
+    // A "no" removes nothing: neither a key nor a file.
     QTest::newRow("declined") << "madelink" << false
-                              << keys + QStringList{"confirm T/made", "aborted"} << QStringList()
-                              << everything;
-    // A folder that was there before setup: the user's letter stays.
+                              << QStringList{"confirm T/made", "aborted Operation Aborted!"}
+                              << QStringList() << everything;
+    // A folder that was there before setup: the user's letter and own manual stay.
     QTest::newRow("adopted")
         << "adopted" << true
-        << keys + QStringList{"confirm T/adopted/Projects",
-                              "kept The folder \"T/adopted\" was kept: it was there before setup. "
-                              "Only what setup put into it was removed."}
-        << QStringList{"adopted/Tolvane.pdf", "adopted/Projects"}
+        << QStringList{"confirm T/adopted/Projects"} + keys +
+               QStringList{"kept The folder \"T/adopted\" was kept: it was there before setup. "
+                           "Only what setup put into it was removed."}
+        << QStringList{"adopted/Tolvane.pdf", "adopted/Projects", "adopted/.tolvane-manual"}
         << QStringList{"adopted/letter.txt", "made/Projects/p.rpj"};
+    QTest::newRow("adopted, the user's manual")
+        << "own" << true
+        << keys + QStringList{"kept The folder \"T/own\" was kept: it was there before setup. "
+                              "Only what setup put into it was removed."}
+        << QStringList() << QStringList{"own/Tolvane.pdf", "own/Tolvane.pd_"};
     QTest::newRow("home") << "home" << true
                           << keys + QStringList{"refused The folder \"T/home\" was not removed: it "
                                                 "is your home folder or holds it.",
-                                                "aborted"}
+                                                "aborted Operation Aborted!"}
                           << QStringList() << everything;
     QTest::newRow("missing") << "gone" << true
                              << keys + QStringList{"missing Could not locate program folder T/gone"}
@@ -388,17 +535,21 @@ void TestSetupCore::removal()
     makeFile(t + "/made/Projects/p.rpj");
     makeFile(t + "/adopted/letter.txt");
     makeFile(t + "/adopted/Tolvane.pdf");
+    makeFile(t + "/adopted/.tolvane-manual", "");
     makeFile(t + "/adopted/Projects/p.rpj");
     makeFile(t + "/adopted/Projects" + marker, "");
+    makeFile(t + "/own/Tolvane.pdf");
+    makeFile(t + "/own/Tolvane.pd_");
     QFile::link(t + "/made", t + "/madelink");
     HomePlatform platform;
     platform.home = t + "/home";
     Recorder report;
     report.confirm = confirm;
     const bool removed =
-        Uninstaller(platform, report).run(t + "/" + folder, t + "/" + folder + "/Projects");
+        Uninstaller(platform, report)
+            .run(t + "/" + folder, t + "/" + folder + "/Projects", "Operation Aborted!");
     QCOMPARE(report.calls, calls.replaceInStrings("T/", t + "/"));
-    QCOMPARE(removed, !gone.isEmpty());
+    QCOMPARE(removed, !calls.last().startsWith("aborted") && !calls.last().startsWith("missing"));
     for (const QString &name : gone)
         QVERIFY2(!exists(t + "/" + name), qPrintable(name));
     for (const QString &name : kept)
@@ -414,12 +565,13 @@ void TestSetupCore::keysThatStayAreTold()
     Recorder report;
     report.keysError = "Could not remove the key A";
     report.historyError = "Could not remove the key B";
-    QVERIFY(Uninstaller(platform, report).run(dir.filePath("made"), dir.filePath("made/Projects")));
+    QVERIFY(Uninstaller(platform, report)
+                .run(dir.filePath("made"), dir.filePath("made/Projects"), "Operation Aborted!"));
     const QString made = QFileInfo(dir.filePath("made")).absoluteFilePath();
     QCOMPARE(report.calls,
-             QStringList({"keys", "key failed Could not remove the key A", "pause 2000", "history",
-                          "key failed Could not remove the key B",
-                          "confirm " + QFileInfo(dir.path()).canonicalFilePath() + "/made"}));
+             QStringList({"confirm " + QFileInfo(dir.path()).canonicalFilePath() + "/made", "keys",
+                          "key failed Could not remove the key A", "pause 2000", "history",
+                          "key failed Could not remove the key B"}));
     QVERIFY(!QFileInfo::exists(made));
 }
 

@@ -3,6 +3,7 @@
 #include "core/ScriptWriter.h"
 #include "core/StringTable.h"
 #include "platform/LinuxPlatform.h"
+#include "platform/NativeName.h"
 #include "tools/brcc32/ScriptCheck.h"
 #include "tools/common/ResFile.h"
 #include "tools/dcc32/LibraryProject.h"
@@ -13,7 +14,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tolvane;
 using namespace tolvane::tools;
@@ -52,6 +55,16 @@ Run run(const QString &program, const QStringList &args, const QString &cwd = QS
     }
     r.output = QString::fromUtf8(p.readAll());
     return r;
+}
+
+// A run whose one argument is given as bytes: an argument list of texts would spell a byte that is
+// not UTF-8 another way. The shell's printf turns the escapes back into the bytes.
+Run runWithBytes(const QString &program, const QByteArray &argument)
+{
+    QString escaped;
+    for (const char c : argument)
+        escaped += QString::asprintf("\\0%03o", unsigned(uchar(c)));
+    return run("sh", {"-c", "exec \"$0\" \"$(printf %b \"$1\")\"", program, escaped});
 }
 
 QList<Resource> resourcesOf(const QString &resPath)
@@ -243,6 +256,10 @@ class TestTools : public QObject
     void onlyRegularFilesAreRead();
     void dcc32Messages_data();
     void dcc32Messages();
+    void linksOnlyWhereNeeded_data();
+    void linksOnlyWhereNeeded();
+    void namesThatAreNotUtf8_data();
+    void namesThatAreNotUtf8();
 
   private:
     QTemporaryDir m_dir;
@@ -871,6 +888,111 @@ void TestTools::dcc32Messages()
     QCOMPARE(r.code, 1);
     QVERIFY2(r.output.contains(message), qPrintable(r.output));
     QVERIFY(!QFileInfo::exists(dir.filePath("x.dll")));
+}
+
+void TestTools::linksOnlyWhereNeeded_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("linked");
+    QTest::newRow("plain") << "ding.wav" << false;
+    QTest::newRow("blanks, apostrophe, brackets") << "it's a (b) [c] {d}.wav" << false;
+    QTest::newRow("non-ASCII") << "Grüße 名前.wav" << false;
+    QTest::newRow("semicolon") << "a;b.wav" << false;
+    QTest::newRow("double quote") << "say \"hi\".wav" << true;
+    QTest::newRow("backslash") << "back\\slash.wav" << true;
+    QTest::newRow("tab") << "tab\there.wav" << true;
+    QTest::newRow("comment start") << "a/*b" << true;
+    QTest::newRow("byte that is not UTF-8") << QString("caf") + QChar(0xDCE9) + ".wav" << true;
+}
+
+void TestTools::linksOnlyWhereNeeded()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, linked);
+    QTemporaryDir dir;
+    QString folder = dir.path();
+    if (name.contains('/')) {
+        folder += "/" + name.section('/', 0, 0);
+        QVERIFY(QDir().mkpath(folder));
+        name = name.section('/', 1);
+    }
+    const QByteArray file = nativename::encode(folder + "/" + name);
+    {
+        const int fd = ::open(file.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        QVERIFY(fd >= 0);
+        const QByteArray wave = corpus::wave();
+        QCOMPARE(::write(fd, wave.constData(), size_t(wave.size())), ssize_t(wave.size()));
+        ::close(fd);
+    }
+    const QString path = folder + "/" + name;
+    QString written = path;
+    written.replace("\"", "\"\"");
+    const CheckedScript checked =
+        ScriptCheck::check("A1 WAVE \"" + written + "\"\r\n", {dir.path()});
+    QVERIFY(checked.problems.isEmpty());
+    QCOMPARE(checked.files.size(), 1);
+    QCOMPARE(checked.files.first().linked, linked);
+    // Handed as it is, the compiler gets the very path; else the link's plain name.
+    QCOMPARE(checked.compilable,
+             "A1 WAVE \"" + (linked ? ScriptCheck::linkName(0) : path) + "\"\r\n");
+    // Names Qt's own clean-up cannot spell.
+    QCOMPARE(QProcess::execute("rm", {"-rf", dir.path()}), 0);
+}
+
+void TestTools::namesThatAreNotUtf8_data()
+{
+    QTest::addColumn<QByteArray>("folder");
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("the file's name") << QByteArray("art") << QByteArray("caf\xe9.wav");
+    QTest::newRow("the folders' names") << QByteArray("Stra\xdf"
+                                                      "e")
+                                        << QByteArray("ding.wav");
+}
+
+void TestTools::namesThatAreNotUtf8()
+{
+    QFETCH(QByteArray, folder);
+    QFETCH(QByteArray, file);
+    QTemporaryDir dir;
+    const QByteArray root = QFile::encodeName(dir.path()) + "/" + folder;
+    QCOMPARE(::mkdir(root.constData(), 0755), 0);
+    const QByteArray payload = corpus::wave(321);
+    auto writeRaw = [](const QByteArray &path, const QByteArray &bytes) {
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const bool ok = fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) ==
+                                       ssize_t(bytes.size());
+        return ::close(fd) == 0 && ok;
+    };
+    QVERIFY(writeRaw(root + "/" + file, payload));
+    // A decoy under the name the bytes would turn into, were they read as text and back.
+    if (!nativename::hasRawBytes(nativename::decode(root)))
+        QVERIFY(writeRaw(QFile::encodeName(QString::fromUtf8(root + "/" + file)), "DECOY"));
+    // The script names the file by its bytes, as the program writes it.
+    QVERIFY(writeRaw(root + "/Bytes.rc", "A1 WAVE \"" + root + "/" + file + "\"\r\n"));
+    // The script's own path goes as its bytes too: a program hands them on as they are.
+    const Run rc = runWithBytes(bin + "/brcc32", root + "/Bytes.rc");
+    QVERIFY2(rc.code == 0, qPrintable(rc.output));
+    QFile res;
+    const int fd = ::open((root + "/Bytes.res").constData(), O_RDONLY);
+    QVERIFY(fd >= 0);
+    QVERIFY(res.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+    QList<Resource> resources;
+    QString error;
+    QVERIFY2(parseResFile(res.readAll(), resources, error), qPrintable(error));
+    QCOMPARE(resources.size(), 1);
+    QCOMPARE(resources.first().type, "WAVE");
+    QCOMPARE(resources.first().data, payload);
+
+    // And the library beside it, from a project that names the .res by its bytes.
+    QVERIFY(writeRaw(root + "/Lib.dpr", "Library Lib;\r\n{$R BYTES.RES}\r\nBegin\r\nEnd.\r\n"));
+    const Run dc = runWithBytes(bin + "/dcc32", root + "/Lib.dpr");
+    QVERIFY2(dc.code == 0, qPrintable(dc.output));
+    QFile dll;
+    const int dllFd = ::open((root + "/Lib.dll").constData(), O_RDONLY);
+    QVERIFY(dllFd >= 0);
+    QVERIFY(dll.open(dllFd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+    QCOMPARE(dllResource(dll.readAll(), "WAVE", "A1"), payload);
+    QCOMPARE(QProcess::execute("rm", {"-rf", dir.path()}), 0);
 }
 
 QTEST_GUILESS_MAIN(TestTools)

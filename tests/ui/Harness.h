@@ -88,8 +88,9 @@ class FakePlatform : public LinuxPlatform
     bool printFile(const QString &path) override
     {
         printed << path;
-        return true;
+        return printWorks;
     }
+    bool printWorks = true; // false: the system takes no print (no printer)
     CopyResult copyFile(const QString &from, const QString &to) override
     {
         return copyResult ? *copyResult : LinuxPlatform::copyFile(from, to);

@@ -74,8 +74,8 @@ struct BuildHarness : Harness
     // One build on another platform, run as the windows run it.
     BuildSummary runOn(Platform &other)
     {
-        Services services{other, settings, prompter, pacer, sound, taskbar, clock, strings};
-        BuildRunner runner(services, main(), tool());
+        Services onOther{other, settings, prompter, pacer, sound, taskbar, clock, strings};
+        BuildRunner runner(onOther, main(), tool());
         runner.run();
         return runner.summary();
     }

@@ -85,11 +85,20 @@ class TestSetup : public QObject
     void uninstallKeepsAFolderThatWasThere();
     void uninstallThroughALink();
     void textsFitTheirControls();
+    void firstRunOffersTheBundledCompilers_data();
+    void firstRunOffersTheBundledCompilers();
+    void eachStepOffersOnlyItsButtons();
+    void valuesThatAreNotTexts_data();
+    void valuesThatAreNotTexts();
+    void cancelInTheFirstSecond();
+    void uninstallAnsweredNoRemovesNothing();
+    void usersManualIsKept();
 };
 
 void TestSetup::pagesAndNavigation()
 {
     SetupHarness h;
+    h.platform.toolchain = h.path("no-toolchain"); // nothing comes with the program
     h.createWindows();
     SetupWizard &w = h.wizard();
     QCOMPARE(w.windowTitle(), QStringLiteral("Setup paths..."));
@@ -100,8 +109,9 @@ void TestSetup::pagesAndNavigation()
     child<QSpinBox>(w, "SpinEdit1")->setValue(3); // nothing registered for 3
     QCOMPARE(w.delphiFolder(), QString());
     QVERIFY(!child(w, "N1")->isEnabled());
+    QDir().mkpath(h.path("no-toolchain"));
     child<QSpinBox>(w, "SpinEdit1")->setValue(4);
-    QCOMPARE(w.delphiFolder(), toolchain);
+    QCOMPARE(w.delphiFolder(), h.path("no-toolchain"));
     QVERIFY(child(w, "N1")->isEnabled());
     w.next();
     QCOMPARE(w.page(), 2);
@@ -110,7 +120,7 @@ void TestSetup::pagesAndNavigation()
     h.prompter.files << OpenFilesResult{true, {h.file("other.exe")}, 1};
     w.addCompiler();
     QCOMPARE(child<QLineEdit>(w, "Edit2")->text(), QString()); // any other file is ignored
-    QCOMPARE(h.prompter.lastRequest.folder, toolchain + "/bin");
+    QCOMPARE(h.prompter.lastRequest.folder, h.path("no-toolchain") + "/bin");
     w.next();
     QCOMPARE(w.page(), 3);
     QDir().mkpath(h.path("D Tools"));
@@ -290,6 +300,7 @@ void TestSetup::uninstallRefusesForeignFolders()
 void TestSetup::finishChecks()
 {
     SetupHarness h;
+    h.platform.toolchain = h.path("no-toolchain"); // the fields stay empty
     h.createWindows();
     h.wizard().finish();
     QCOMPARE(h.prompter.last().caption, QStringLiteral("Incomplete form...!"));
@@ -299,6 +310,7 @@ void TestSetup::finishChecks()
 void TestSetup::exitConfirmation()
 {
     SetupHarness h;
+    h.platform.toolchain = h.path("no-toolchain"); // the fields stay empty
     h.createWindows();
     MainWindow &m = h.windows->main();
     m.show();
@@ -478,6 +490,215 @@ void TestSetup::textsFitTheirControls()
         const int needed = button->fontMetrics().horizontalAdvance(button->text().remove('&'));
         QVERIFY2(needed < button->width() - 8, qPrintable(button->text()));
     }
+}
+
+void TestSetup::firstRunOffersTheBundledCompilers_data()
+{
+    QTest::addColumn<bool>("registered"); // a Delphi 3 installation is registered
+    QTest::addColumn<bool>("bundled");    // the program's own compilers are there
+    QTest::addColumn<int>("version");
+    QTest::addColumn<bool>("filledIn");
+    QTest::newRow("only the bundled ones") << false << true << 4 << true;
+    QTest::newRow("a registered one") << true << true << 2 << false;
+    QTest::newRow("none at all") << false << false << 2 << false;
+}
+
+void TestSetup::firstRunOffersTheBundledCompilers()
+{
+    QFETCH(bool, registered);
+    QFETCH(bool, bundled);
+    QFETCH(int, version);
+    QFETCH(bool, filledIn);
+    SetupHarness h;
+    if (!bundled)
+        h.platform.toolchain = h.path("no-toolchain");
+    if (registered)
+        QVERIFY(h.registry.createKey(RegRoot::LocalMachine, "\\SOFTWARE\\Borland\\Delphi\\3.0"));
+    if (registered)
+        h.registry.setText(RegRoot::LocalMachine, "\\SOFTWARE\\Borland\\Delphi\\3.0", "RootDir",
+                           h.path("delphi3"));
+    h.createWindows();
+    SetupWizard &w = h.wizard();
+    QCOMPARE(child<QSpinBox>(w, "SpinEdit1")->value(), version);
+    QCOMPARE(child(w, "N1")->isEnabled(), filledIn);
+    QCOMPARE(w.delphiFolder(), filledIn ? toolchain : QString());
+    QCOMPARE(child<QLineEdit>(w, "Edit2")->text(),
+             filledIn ? toolchain + "/bin/brcc32" : QString());
+    QCOMPARE(child<QLineEdit>(w, "Edit3")->text(), filledIn ? toolchain + "/bin/dcc32" : QString());
+    if (!filledIn)
+        return;
+    // Next, Next, Next and Finish: set up with nothing typed.
+    w.next();
+    w.next();
+    w.next();
+    w.finish();
+    QVERIFY(runUntil([&] { return w.ended(); }));
+    QCOMPARE(h.stored("Delphi Version"), QStringLiteral("4"));
+    QCOMPARE(h.stored("Compiler1"), toolchain + "/bin/brcc32");
+    QCOMPARE(h.stored("Compiler2"), toolchain + "/bin/dcc32");
+}
+
+void TestSetup::eachStepOffersOnlyItsButtons()
+{
+    SetupHarness h;
+    h.createWindows();
+    SetupWizard &w = h.wizard();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    // The one button at the Next place, by name, on each step.
+    const auto shown = [&w] {
+        QStringList names;
+        for (const char *name : {"N1", "N2", "N3", "Button1"})
+            if (child(w, name)->isVisible())
+                names << QString::fromLatin1(name);
+        return names;
+    };
+    // A shortcut clicks its button a moment later, as a click the user can see; the step that
+    // follows Alt+N has waited for any click that Alt+F could have started.
+    const auto press = [&w](Qt::Key key) { QTest::keyClick(&w, key, Qt::AltModifier); };
+    QCOMPARE(shown(), QStringList{"N1"});
+    press(Qt::Key_F); // on page 1 it must not start the installation
+    press(Qt::Key_N);
+    QVERIFY(runUntil([&] { return w.page() == 2; }));
+    QCOMPARE(shown(), QStringList{"N2"});
+    press(Qt::Key_N);
+    QVERIFY(runUntil([&] { return w.page() == 3; }));
+    QCOMPARE(shown(), QStringList{"N3"});
+    press(Qt::Key_N);
+    QVERIFY(runUntil([&] { return child(w, "Button1")->isVisible(); }));
+    QCOMPARE(shown(), QStringList{"Button1"});
+    // Back: page 1 with its own Next only, Finish out of reach again.
+    press(Qt::Key_B);
+    QVERIFY(runUntil([&] { return w.page() == 1; }));
+    QCOMPARE(shown(), QStringList{"N1"});
+    press(Qt::Key_F);
+    press(Qt::Key_N);
+    QVERIFY(runUntil([&] { return w.page() == 2; }));
+    QVERIFY(!w.installing());
+    QCOMPARE(w.position(), 0);
+    QVERIFY(h.prompter.boxes.isEmpty());
+    w.hide();
+}
+
+void TestSetup::valuesThatAreNotTexts_data()
+{
+    QTest::addColumn<QString>("number");     // the value stored as a number
+    QTest::addColumn<QStringList>("fields"); // Edit1, Edit2, Edit3
+    QTest::newRow("Delphi") << "Delphi"
+                            << QStringList{"", "/opt/d4/bin/brcc32", "/opt/d4/bin/dcc32"};
+    QTest::newRow("Compiler1") << "Compiler1" << QStringList{"/opt/d4", "", "/opt/d4/bin/dcc32"};
+    QTest::newRow("Compiler2") << "Compiler2" << QStringList{"/opt/d4", "/opt/d4/bin/brcc32", ""};
+}
+
+void TestSetup::valuesThatAreNotTexts()
+{
+    QFETCH(QString, number);
+    QFETCH(QStringList, fields);
+    SetupHarness h;
+    QDir().mkpath(h.path("prog"));
+    h.setUpFresh(h.path("prog"), {{"Delphi", QString("/opt/d4")},
+                                  {"Compiler1", QString("/opt/d4/bin/brcc32")},
+                                  {"Compiler2", QString("/opt/d4/bin/dcc32")},
+                                  {number, 7}});
+    h.createWindows();
+    SetupWizard &w = h.wizard();
+    QCOMPARE(
+        QStringList({child<QLineEdit>(w, "Edit1")->text(), child<QLineEdit>(w, "Edit2")->text(),
+                     child<QLineEdit>(w, "Edit3")->text()}),
+        fields);
+    // Finish cannot write another field's path in its place.
+    w.next();
+    w.next();
+    w.next();
+    w.finish();
+    QCOMPARE(h.prompter.last().caption, QStringLiteral("Incomplete form...!"));
+    QVERIFY(!w.installing());
+    QCOMPARE(h.stored(number), QStringLiteral("7"));
+}
+
+void TestSetup::cancelInTheFirstSecond()
+{
+    SetupHarness h;
+    h.createWindows();
+    SetupWizard &w = h.wizard();
+    h.fillIn();
+    w.next();
+    const QString folder = w.mainFolder();
+    // Cancel is pressed while the main folder's pause paints; Yes, and Yes to deleting it.
+    bool pressed = false;
+    QList<int> pauses;
+    h.pacer.onPause = [&](int ms) {
+        pauses << ms;
+        if (ms == 1000 && !pressed) {
+            pressed = true;
+            w.cancel();
+            w.finish(); // pressed again, impatiently: the running sequence keeps its place
+        }
+    };
+    h.prompter.answers << Box::Yes << Box::Yes;
+    w.finish();
+    QVERIFY(runUntil([&] { return w.ended(); }));
+    QVERIFY(pressed);
+    // No further folder was made; the one setup made went, and nobody was told otherwise.
+    QVERIFY(!pauses.contains(500));
+    QVERIFY(!QFileInfo::exists(folder));
+    QStringList texts;
+    for (const Box &b : h.prompter.boxes)
+        texts << b.text;
+    QCOMPARE(texts, QStringList({"Setup is not complete! Are you sure you want to cancel?",
+                                 "Are you sure you want to remove the folder '" + folder +
+                                     "' and all its contents?"}));
+    QVERIFY(!h.settings.settingsKeyExists());
+}
+
+void TestSetup::uninstallAnsweredNoRemovesNothing()
+{
+    SetupHarness h;
+    h.createWindows();
+    h.install();
+    const QString folder = h.wizard().mainFolder();
+    h.settings.saveHistory({"/a"});
+    h.windows.reset();
+    h.createWindows();
+    h.prompter.answers << Box::Yes << Box::No;
+    h.wizard().uninstall();
+    QVERIFY(h.wizard().ended());
+    QCOMPARE(h.prompter.last().caption, QStringLiteral("Tolvane v3.06b\u00a9"));
+    QCOMPARE(h.prompter.last().text, QStringLiteral("Operation Aborted!"));
+    QVERIFY(h.settings.settingsKeyExists());
+    QCOMPARE(h.stored("Program Folder"), folder);
+    QVERIFY(h.registry.keyExists(RegRoot::CurrentUser, "Tolvane"));
+    QVERIFY(QFileInfo(folder + "/Tolvane.pdf").isFile());
+}
+
+void TestSetup::usersManualIsKept()
+{
+    SetupHarness h;
+    const QString folder = h.path("system/TOLVANE");
+    QDir().mkpath(folder);
+    QFile mine(folder + "/Tolvane.pdf");
+    QVERIFY(mine.open(QIODevice::WriteOnly));
+    mine.write("my own notes, not the manual");
+    mine.close();
+    h.createWindows();
+    h.install();
+    QVERIFY(mine.open(QIODevice::ReadOnly));
+    QCOMPARE(mine.readAll(), QByteArray("my own notes, not the manual"));
+    mine.close();
+    QVERIFY(!QFileInfo::exists(folder + "/Tolvane.pd_"));
+    bool told = false;
+    for (const Box &b : h.prompter.boxes)
+        told = told || b.text == "The manual was not unpacked: " + folder +
+                                     "/Tolvane.pdf was there before setup and is kept.";
+    QVERIFY(told);
+    // Uninstall keeps it as well.
+    h.windows.reset();
+    h.createWindows();
+    h.prompter.answers << Box::Yes << Box::Yes;
+    h.wizard().uninstall();
+    QVERIFY(mine.open(QIODevice::ReadOnly));
+    QCOMPARE(mine.readAll(), QByteArray("my own notes, not the manual"));
 }
 
 QTEST_MAIN(TestSetup)

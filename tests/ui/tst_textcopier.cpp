@@ -1,8 +1,13 @@
 #include "Harness.h"
+#include "platform/NativeName.h"
 #include "ui/mainwindow/FileListModel.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/PropertiesDialog.h"
 #include "ui/textcopier/TextCopier.h"
 
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -88,6 +93,11 @@ class TestTextCopier : public QObject
     void sameChoiceTwiceIsRefused();
     void upperCaseExtensionAndTwoFiles();
     void textHandledStaysForTheRun();
+    void backslashIsPartOfTheName();
+    void printTheSystemRefusesIsTold();
+    void printThroughTheSpooler_data();
+    void printThroughTheSpooler();
+    void dialogsAreAsWideAsTheirTitles();
 };
 
 void TestTextCopier::dialogAtStart()
@@ -256,6 +266,156 @@ void TestTextCopier::textHandledStaysForTheRun()
     QVERIFY(dropFiles(m, {h.file("readme.doc")}));
     QVERIFY(h.prompter.boxes.isEmpty());
     QVERIFY(m.textHandled());
+}
+
+void TestTextCopier::backslashIsPartOfTheName()
+{
+    Harness h;
+    h.createWindows();
+    const QString odd = h.path("a\\b.txt");
+    write(odd, "odd");
+    Answers answers(h, {choose("UnitOption")});
+    QVERIFY(dropFiles(h.windows->main(), {odd}));
+    QCOMPARE(answers.visits.size(), 1);
+    QCOMPARE(answers.visits.first().caption, QString("Select an option for file \"A\\B.TXT\""));
+    QCOMPARE(readAll(h.path("a\\b.pas")), QByteArray("odd"));
+    QCOMPARE(TextCopier::captionFor("/x/caf" + nativename::decode("\xe9") + ".txt"),
+             QString("Select an option for file \"CAF\uFFFD.TXT\""));
+}
+
+void TestTextCopier::printTheSystemRefusesIsTold()
+{
+    Harness h;
+    h.platform.printWorks = false; // lp started, and found no printer
+    h.createWindows();
+    const QString notes = h.path("notes.txt");
+    write(notes, "some notes");
+    Answers answers(h, {choose("PrintOption")});
+    QVERIFY(dropFiles(h.windows->main(), {notes}));
+    QCOMPARE(h.platform.printed, QStringList{notes});
+    QCOMPARE(h.prompter.boxes.size(), 1);
+    QCOMPARE(h.prompter.last().caption, QString("Program error"));
+    QCOMPARE(h.prompter.last().text, "Unable to print file " + notes + "!");
+    QCOMPARE(int(h.prompter.last().icon), int(Box::Error));
+    QCOMPARE(h.prompter.last().buttons, int(Box::Ok));
+    QCOMPARE(readAll(notes), QByteArray("some notes"));
+}
+
+void TestTextCopier::printThroughTheSpooler_data()
+{
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<bool>("printed");
+    QTest::newRow("queued") << 0 << QByteArray("notes.txt") << true;
+    QTest::newRow("no printer") << 1 << QByteArray("notes.txt") << false;
+    QTest::newRow("name not UTF-8") << 0 << QByteArray("caf\xe9.txt") << true;
+}
+
+// The real print goes to lp: here a stand-in on the PATH that keeps what it was given.
+void TestTextCopier::printThroughTheSpooler()
+{
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, name);
+    QFETCH(bool, printed);
+    QTemporaryDir dir;
+    const QString bin = dir.filePath("bin");
+    QDir().mkpath(bin);
+    write(bin + "/lp", "#!/bin/sh\ncat > \"$(dirname \"$0\")/job\"\necho \"$@\" > \"$(dirname "
+                       "\"$0\")/args\"\necho 'lp: Error - no default destination available.' >&2\n"
+                       "exit " +
+                           QByteArray::number(exitCode) + "\n");
+    QFile::setPermissions(bin + "/lp", QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const QByteArray path = QFile::encodeName(dir.path()) + "/" + name;
+    {
+        FILE *raw = fopen(path.constData(), "wb");
+        QVERIFY(raw);
+        fputs("line one\r\nline two\r\n", raw);
+        fclose(raw);
+    }
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin) + ":" + oldPath);
+    LinuxPlatform platform;
+    const bool result = platform.printFile(nativename::decode(path));
+    qputenv("PATH", oldPath);
+    QCOMPARE(result, printed);
+    QCOMPARE(readAll(bin + "/job"), QByteArray("line one\r\nline two\r\n"));
+    QCOMPARE(readAll(bin + "/args"),
+             "-t " + nativename::display(nativename::decode(name)).toUtf8() + "\n");
+    // Nothing to print, or no spooler at all: a failure as well.
+    QVERIFY(!platform.printFile(dir.filePath("missing.txt")));
+    qputenv("PATH", QFile::encodeName(dir.filePath("nowhere")));
+    QVERIFY(!platform.printFile(nativename::decode(path)));
+    qputenv("PATH", oldPath);
+}
+
+namespace {
+
+// The least a title bar needs: the title in a bold face a little larger than the windows', and
+// room for the close button and one more.
+int titleNeeds(const QString &title)
+{
+    QFont face = QApplication::font();
+    face.setBold(true);
+    face.setPointSizeF(face.pointSizeF() * 1.2);
+    return QFontMetrics(face).horizontalAdvance(title) + 2 * 32;
+}
+
+} // namespace
+
+void TestTextCopier::dialogsAreAsWideAsTheirTitles()
+{
+    Harness h;
+    h.createWindows();
+    // The properties of a file with a long name.
+    const QString cursor = h.file("hand.cursor-for-the-drawing-board.cur");
+    PropertiesDialog sheet(cursor, h.platform);
+    sheet.setAttribute(Qt::WA_DeleteOnClose, false);
+    sheet.show();
+    QCOMPARE(sheet.windowTitle(), QString("hand.cursor-for-the-drawing-board.cur Properties"));
+    QVERIFY2(sheet.width() >= titleNeeds(sheet.windowTitle()),
+             qPrintable(QString::number(sheet.width())));
+    sheet.close();
+
+    // The text file utility names its file in its caption.
+    const QString notes = h.path("a-rather-long-name-for-a-notes-file.txt");
+    write(notes, "x");
+    int copierWidth = 0;
+    QString copierTitle;
+    Answers answers(h, {[&](TextCopier &c) {
+                        copierWidth = c.width();
+                        copierTitle = c.windowTitle();
+                        child<QPushButton>(c, "CancelButton")->click();
+                    }});
+    QVERIFY(dropFiles(h.windows->main(), {notes}));
+    QVERIFY2(copierWidth >= titleNeeds(copierTitle), qPrintable(QString::number(copierWidth)));
+
+    // The real message box and input box: a short text under a product caption.
+    WidgetPrompter real;
+    int boxWidth = 0;
+    QTimer::singleShot(0, [&] {
+        auto *m = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(m);
+        boxWidth = m->width();
+        m->buttons().first()->click();
+    });
+    Box b;
+    b.caption = QStringLiteral("Tolvane v3.06b\u00a9");
+    b.text = QStringLiteral("Operation Aborted!");
+    b.icon = Box::Warning;
+    QCOMPARE(real.ask(b), Box::Ok);
+    QVERIFY2(boxWidth >= titleNeeds(b.caption), qPrintable(QString::number(boxWidth)));
+
+    int inputWidth = 0;
+    QTimer::singleShot(0, [&] {
+        auto *d = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        QVERIFY(d);
+        inputWidth = d->width();
+        d->reject();
+    });
+    const QString caption = QStringLiteral("Enter a name for string table...");
+    QCOMPARE(real.inputText(nullptr, caption, QStringLiteral("Name:"), QString()),
+             std::optional<QString>());
+    QVERIFY2(inputWidth >= titleNeeds(caption), qPrintable(QString::number(inputWidth)));
 }
 
 QTEST_MAIN(TestTextCopier)

@@ -1,9 +1,8 @@
 #include "tools/brcc32/ScriptCheck.h"
+#include "platform/NativeName.h"
 #include "tools/common/Toolbox.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QtEndian>
 
@@ -164,20 +163,24 @@ const QStringList &memoryOptions()
 
 // On this file system a backslash is a character of a file name, so the name as written is looked
 // for first; only when no such file exists is a backslash read as a Windows script's separator.
-QString findFile(const QString &name, const QStringList &folders)
+// One look at each candidate, which also tells what the file is.
+QString findFile(const QString &name, const QStringList &folders, FileStatus &status)
 {
     QStringList forms = {name};
     if (name.contains(QLatin1Char('\\')))
         forms << QString(name).replace(QLatin1Char('\\'), QLatin1Char('/'));
     for (const QString &n : forms) {
-        if (QFileInfo(n).isAbsolute()) {
-            if (QFileInfo::exists(n))
+        if (n.startsWith(QLatin1Char('/'))) {
+            status = statusOf(n);
+            if (status.exists)
                 return n;
             continue;
         }
         for (const QString &folder : folders) {
-            const QString candidate = QDir(folder).filePath(n);
-            if (QFileInfo::exists(candidate))
+            const QString candidate =
+                folder.endsWith(QLatin1Char('/')) ? folder + n : folder + QLatin1Char('/') + n;
+            status = statusOf(candidate);
+            if (status.exists)
                 return candidate;
         }
     }
@@ -186,7 +189,7 @@ QString findFile(const QString &name, const QStringList &folders)
 
 } // namespace
 
-QString ScriptCheck::iconProblem(const QByteArray &d, int wantType)
+QString ScriptCheck::iconProblem(const QByteArray &d, qint64 fileSize, int wantType)
 {
     const QString what = wantType == 1 ? QStringLiteral("icon") : QStringLiteral("cursor");
     if (d.size() < 6)
@@ -199,13 +202,13 @@ QString ScriptCheck::iconProblem(const QByteArray &d, int wantType)
         return QStringLiteral("invalid %1 file (not an %1 header)").arg(what);
     if (count == 0)
         return QStringLiteral("invalid %1 file (no images)").arg(what);
-    if (6 + 16 * qint64(count) > d.size())
+    if (6 + 16 * qint64(count) > d.size() || 6 + 16 * qint64(count) > fileSize)
         return QStringLiteral("invalid %1 file (directory runs past the end)").arg(what);
     for (int i = 0; i < count; ++i) {
         const uchar *e = p + 6 + 16 * i;
         const quint32 size = qFromLittleEndian<quint32>(e + 8);
         const quint32 offset = qFromLittleEndian<quint32>(e + 12);
-        if (size < 8 || qint64(offset) + size > d.size())
+        if (size < 8 || qint64(offset) + size > fileSize)
             return QStringLiteral("invalid %1 file (image %2 runs past the end)")
                 .arg(what)
                 .arg(i + 1);
@@ -213,15 +216,15 @@ QString ScriptCheck::iconProblem(const QByteArray &d, int wantType)
     return QString();
 }
 
-QString ScriptCheck::bitmapProblem(const QByteArray &d)
+QString ScriptCheck::bitmapProblem(const QByteArray &d, qint64 fileSize)
 {
-    if (d.size() < 14 + 12 || !d.startsWith("BM"))
+    if (d.size() < 14 + 12 || fileSize < 14 + 12 || !d.startsWith("BM"))
         return QStringLiteral("invalid bitmap file");
     const quint32 header = qFromLittleEndian<quint32>(d.constData() + 14);
     if (header != 12 && header != 16 && header != 40 && header != 52 && header != 56 &&
         header != 64 && header != 108 && header != 124)
         return QStringLiteral("invalid bitmap file (unknown header size %1)").arg(header);
-    if (14 + qint64(header) > d.size())
+    if (14 + qint64(header) > fileSize)
         return QStringLiteral("invalid bitmap file (header runs past the end)");
     return QString();
 }
@@ -229,6 +232,18 @@ QString ScriptCheck::bitmapProblem(const QByteArray &d)
 QString ScriptCheck::linkName(int index)
 {
     return QStringLiteral("tolvane-file-%1.dat").arg(index + 1);
+}
+
+bool ScriptCheck::needsLink(const QString &path)
+{
+    if (nativename::hasRawBytes(path) || path.contains(QLatin1String("/*")) ||
+        path.contains(QLatin1String("//")))
+        return true;
+    for (const QChar c : path)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c == QLatin1Char('"') ||
+            c == QLatin1Char('\\'))
+            return true;
+    return false;
 }
 
 CheckedScript ScriptCheck::check(const QString &stripped, const QStringList &folders)
@@ -296,39 +311,45 @@ CheckedScript ScriptCheck::check(const QString &stripped, const QStringList &fol
             continue;
         out.lineOfId.insert(type + QLatin1Char(':') + t.at(0).text.toUpper(), lineNo);
         const QString &name = file.text;
-        const QString path = findFile(name, folders);
+        FileStatus status;
+        const QString path = findFile(name, folders, status);
         if (path.isEmpty()) {
             out.problems << ScriptProblem{lineNo, name + QStringLiteral(": file not found")};
             continue;
         }
-        const QString why = regularFileProblem(path);
+        const bool shaped = type == QLatin1String("ICON") || type == QLatin1String("CURSOR") ||
+                            type == QLatin1String("BITMAP");
+        QByteArray head;
+        const QString why = readProblem(path, status, shaped ? &head : nullptr, headBytes);
         if (!why.isEmpty()) {
             out.problems << ScriptProblem{lineNo, name + QStringLiteral(": ") + why};
             continue;
         }
         // A resource's size is a 32-bit field of the .res format.
-        if (QFileInfo(path).size() > qint64(0xFFFFFFFF)) {
+        if (status.size > qint64(0xFFFFFFFF)) {
             out.problems << ScriptProblem{
                 lineNo, name + QStringLiteral(": is larger than a resource can be (4 GB)")};
             continue;
         }
-        if (type == QLatin1String("ICON") || type == QLatin1String("CURSOR") ||
-            type == QLatin1String("BITMAP")) {
-            QFile f(path);
-            const QByteArray data = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-            const QString bad = type == QLatin1String("BITMAP")
-                                    ? bitmapProblem(data)
-                                    : iconProblem(data, type == QLatin1String("ICON") ? 1 : 2);
+        if (shaped) {
+            const QString bad =
+                type == QLatin1String("BITMAP")
+                    ? bitmapProblem(head, status.size)
+                    : iconProblem(head, status.size, type == QLatin1String("ICON") ? 1 : 2);
             if (!bad.isEmpty()) {
                 out.problems << ScriptProblem{lineNo, name + QStringLiteral(": ") + bad};
                 continue;
             }
         }
-        // The compiler gets a plain name for the file it was found as: no quote, backslash or
-        // other character of the real name can be read another way than it was meant.
-        lines[i] = lines.at(i).left(file.start) + QLatin1Char('"') +
-                   linkName(int(out.files.size())) + QLatin1Char('"') + lines.at(i).mid(file.end);
-        out.files << ScriptFile{lineNo, name, QFileInfo(path).absoluteFilePath()};
+        // The compiler gets the path as found where it reads it as meant, else a plain name for
+        // a link to it: no quote, backslash or other character of the real name can be read
+        // another way than it was meant.
+        ScriptFile found{lineNo, name, path, status, path, needsLink(path)};
+        if (found.linked)
+            found.handed = linkName(int(out.files.size()));
+        lines[i] = lines.at(i).left(file.start) + QLatin1Char('"') + found.handed +
+                   QLatin1Char('"') + lines.at(i).mid(file.end);
+        out.files << found;
     }
     if (state != Outside)
         out.problems << ScriptProblem{int(lines.size()),

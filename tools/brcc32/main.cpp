@@ -2,25 +2,27 @@
 // The heavy work is llvm-rc's; this keeps the command line and the messages of a resource
 // compiler: one "SCRIPT(LINE): Error: ..." per problem on standard output, exit code 1, and no
 // new .res left behind.
+#include "platform/NativeName.h"
 #include "tools/brcc32/ScriptCheck.h"
 #include "tools/common/Toolbox.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 using namespace tolvane::tools;
+namespace nativename = tolvane::nativename;
 
 namespace {
 
 QString resPathFor(const QString &script)
 {
-    const QFileInfo info(script);
-    const QString base = info.suffix().isEmpty() ? info.fileName() : info.completeBaseName();
-    return info.dir().filePath(base + QStringLiteral(".res"));
+    const QString name = fileNameOf(script);
+    const int dot = int(name.lastIndexOf(QLatin1Char('.')));
+    const QString base = dot > 0 ? name.left(dot) : name;
+    return folderOf(script) + QLatin1Char('/') + base + QStringLiteral(".res");
 }
 
 // llvm-rc names a failing statement by type and id; find its line again.
@@ -54,14 +56,14 @@ void reportCompilerText(const QString &scriptName, const QString &text,
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    const QStringList args = nativeArguments(argc, argv).mid(1);
     if (args.size() != 1 || args.first().startsWith(QLatin1Char('-'))) {
         say(QStringLiteral("Resource compiler (Tolvane stand-in)"));
         say(QStringLiteral("Syntax: brcc32 SCRIPT.rc"));
         return 2;
     }
     const QString script = args.first();
-    const QString scriptName = QFileInfo(script).fileName();
+    const QString scriptName = fileNameOf(script);
     const QString target = resPathFor(script);
     if (sameFile(script, target)) {
         say(QStringLiteral("%1: Error: the compiled resources would replace the script itself; "
@@ -69,24 +71,21 @@ int main(int argc, char **argv)
                 .arg(scriptName));
         return 1;
     }
-    const QString scriptProblem = regularFileProblem(script);
-    if (!scriptProblem.isEmpty()) {
+    QByteArray bytes;
+    QString scriptProblem;
+    if (!readWhole(script, bytes, scriptProblem)) {
         say(QStringLiteral("%1: Error: %2").arg(script, scriptProblem));
         return 1;
     }
-    QFile in(script);
-    if (!in.open(QIODevice::ReadOnly)) {
-        say(QStringLiteral("%1: Error: cannot open file").arg(script));
-        return 1;
-    }
-    const QString text = QString::fromUtf8(in.readAll());
-    in.close();
+    // Read as the bytes they are: a file name in the script that is not UTF-8 still names its file.
+    const QString text = nativename::decode(bytes);
 
     const QString stripped = ScriptCheck::stripComments(text);
-    const QStringList folders = {QFileInfo(script).absolutePath(), QDir::currentPath()};
+    const QStringList folders = {folderOf(script), QDir::currentPath()};
     CheckedScript checked = ScriptCheck::check(stripped, folders);
+    const FileStatus targetStatus = statusOf(target);
     for (const ScriptFile &file : checked.files)
-        if (sameFile(file.path, target))
+        if (file.status.sameAs(targetStatus))
             checked.problems << ScriptProblem{
                 file.line, file.written + QStringLiteral(": is the output file of this script")};
     if (!checked.problems.isEmpty()) {
@@ -108,54 +107,68 @@ int main(int argc, char **argv)
                 .arg(scriptName, work.errorString()));
         return 1;
     }
-    const QString workFolder = QDir(work.path()).canonicalPath();
-    // Each file reaches llvm-rc through a link with a plain name in the work folder, where it
-    // runs: the real names may hold quotes, backslashes and any other character.
-    for (int i = 0; i < checked.files.size(); ++i) {
-        if (!QFile::link(checked.files.at(i).path,
-                         QDir(workFolder).filePath(ScriptCheck::linkName(i)))) {
+    const QString workFolder = work.path();
+    const auto inWork = [&](const QString &name) { return workFolder + QLatin1Char('/') + name; };
+    // A file whose path the compiler would misread reaches it through a link with a plain name in
+    // the work folder, where it runs; every other file is handed as it is.
+    for (const ScriptFile &file : checked.files) {
+        if (file.linked && !makeLink(file.path, inWork(file.handed))) {
             say(QStringLiteral("%1(%2): Error: cannot prepare %3 in the temporary folder %4")
-                    .arg(scriptName, QString::number(checked.files.at(i).line),
-                         checked.files.at(i).written, workFolder));
+                    .arg(scriptName, QString::number(file.line), file.written, workFolder));
             return 1;
         }
     }
-    const QString strippedPath = QDir(workFolder).filePath(QStringLiteral("script.rc"));
-    // llvm-rc writes beside the target under a passing name, which is renamed into place only
-    // when all went well: no copy of a large file, and never half a .res under the real name.
-    const QString outPath =
-        target + QStringLiteral(".partial-%1").arg(QCoreApplication::applicationPid());
+    // The folders the compiler searches and writes into reach it through links too: any of them
+    // may hold bytes that are not UTF-8, or start with a '/' that it takes for an option.
+    const QString targetFolder = folderOf(target);
+    const QStringList folderLinks = {QStringLiteral("folder-1"), QStringLiteral("folder-2"),
+                                     QStringLiteral("target")};
+    const QStringList linkedFolders = {folders.at(0), folders.at(1), targetFolder};
+    for (int i = 0; i < folderLinks.size(); ++i) {
+        if (!makeLink(linkedFolders.at(i), inWork(folderLinks.at(i)))) {
+            say(QStringLiteral("%1: Error: cannot prepare the folder %2 in the temporary folder %3")
+                    .arg(scriptName, linkedFolders.at(i), workFolder));
+            return 1;
+        }
+    }
     {
-        QFile f(strippedPath);
-        if (!f.open(QIODevice::WriteOnly) || f.write(checked.compilable.toUtf8()) < 0 ||
-            !f.flush()) {
+        QFile f(inWork(QStringLiteral("script.rc")));
+        // What is not a file name keeps its text; a byte that is not UTF-8 there shows as such.
+        if (!f.open(QIODevice::WriteOnly) ||
+            f.write(nativename::display(checked.compilable).toUtf8()) < 0 || !f.flush()) {
             say(QStringLiteral("%1: Error: cannot write a work file").arg(scriptName));
             return 1;
         }
     }
-    // Every path goes in a relative form: llvm-rc reads a leading '/' as an option, and the
-    // temporary or the user's folder may start with one that it knows (/dev/shm, /usr ...).
-    QStringList rcArgs = {QStringLiteral("-no-preprocess"), QStringLiteral("-C"),
-                          QStringLiteral("65001")};
-    for (const QString &folder : folders)
-        rcArgs << QStringLiteral("-I") << argumentPath(folder, workFolder);
-    rcArgs << QStringLiteral("-fo") << argumentPath(outPath, workFolder)
-           << argumentPath(strippedPath, workFolder);
+    // llvm-rc writes beside the target under a passing name, which is renamed into place only
+    // when all went well: no copy of a large file, and never half a .res under the real name.
+    const QString partialName =
+        QStringLiteral(".tolvane-%1.res.partial").arg(QCoreApplication::applicationPid());
+    const QString outPath = targetFolder + QLatin1Char('/') + partialName;
+    const QStringList rcArgs = {QStringLiteral("-no-preprocess"),
+                                QStringLiteral("-C"),
+                                QStringLiteral("65001"),
+                                QStringLiteral("-I"),
+                                QStringLiteral("./folder-1"),
+                                QStringLiteral("-I"),
+                                QStringLiteral("./folder-2"),
+                                QStringLiteral("-fo"),
+                                QStringLiteral("./target/") + partialName,
+                                QStringLiteral("./script.rc")};
     QString output;
     const int code = runProgram(rc, rcArgs, &output, workFolder);
-    if (code != 0 || !QFileInfo::exists(outPath)) {
-        QFile::remove(outPath);
-        for (int i = 0; i < checked.files.size(); ++i)
-            output.replace(ScriptCheck::linkName(i), checked.files.at(i).written);
+    if (code != 0 || !statusOf(outPath).exists) {
+        removeFile(outPath);
+        for (const ScriptFile &file : checked.files)
+            output.replace(file.handed, file.written);
         reportCompilerText(scriptName,
                            output.isEmpty() ? QStringLiteral("compilation failed") : output,
                            checked.lineOfId);
         return 1;
     }
 
-    QFile::remove(target);
-    if (!QFile::rename(outPath, target)) {
-        QFile::remove(outPath);
+    if (!replaceFile(outPath, target)) {
+        removeFile(outPath);
         say(QStringLiteral("%1: Error: cannot write %2").arg(scriptName, target));
         return 1;
     }

@@ -1,6 +1,7 @@
 // dcc32 LIBRARY.dpr: links the .res files that a resource-only library project names into
 // LIBRARY.dll beside the project (a 32-bit Windows DLL, through lld-link). Errors are printed as
 // "FILE(LINE) Error: ..." with exit code 1, and no DLL is left behind.
+#include "platform/NativeName.h"
 #include "tools/common/ResFile.h"
 #include "tools/common/Toolbox.h"
 #include "tools/dcc32/LibraryProject.h"
@@ -10,8 +11,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tolvane::tools;
+namespace nativename = tolvane::nativename;
 
 namespace {
 
@@ -22,29 +30,80 @@ constexpr qint64 resourceLimit = qint64(1) << 31;
 // The compiler's file system ignores case: "ICONS.RES" finds icons.res, and as the project
 // writer upper-cases, "STRASSE.RES" finds Straße.res. A backslash is a character of a file name
 // here; it is read as a Windows separator only when no file has the name as written.
-QString findBeside(const QDir &dir, const QString &name)
+QString findBeside(const QString &dir, const QString &name)
 {
     QStringList forms = {name};
     if (name.contains(QLatin1Char('\\')))
         forms << QString(name).replace(QLatin1Char('\\'), QLatin1Char('/'));
     for (const QString &n : forms) {
-        const QFileInfo wanted(dir, n);
-        if (wanted.exists())
-            return wanted.absoluteFilePath();
-        const QDir folder = wanted.dir();
+        const QString wanted = n.startsWith(QLatin1Char('/')) ? n : dir + QLatin1Char('/') + n;
+        if (statusOf(wanted).exists)
+            return wanted;
+        const QString folder = folderOf(wanted);
+        const QString wantedName = fileNameOf(wanted);
         // Folders, FIFOs and devices are listed too, so that the error names what is there.
-        const QStringList entries = folder.entryList(
-            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-        for (const QString &entry : entries)
-            if (entry.compare(wanted.fileName(), Qt::CaseInsensitive) == 0)
-                return folder.filePath(entry);
-        const QString upper = wanted.fileName().toUpper();
-        for (const QString &entry : entries)
+        QStringList entries = folderEntries(folder);
+        entries.sort();
+        for (const QString &entry : std::as_const(entries))
+            if (entry.compare(wantedName, Qt::CaseInsensitive) == 0)
+                return folder + QLatin1Char('/') + entry;
+        const QString upper = wantedName.toUpper();
+        for (const QString &entry : std::as_const(entries))
             if (entry.toUpper() == upper)
-                return folder.filePath(entry);
+                return folder + QLatin1Char('/') + entry;
     }
     return QString();
 }
+
+// A file's bytes, mapped for as long as this lives: a large file is walked without being read.
+class MappedFile
+{
+  public:
+    explicit MappedFile(const QString &path)
+    {
+        m_fd = ::open(nativename::encode(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        if (m_fd < 0) {
+            m_error = QString::fromLocal8Bit(std::strerror(errno));
+            return;
+        }
+        struct stat st
+        {
+        };
+        if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            m_error = QStringLiteral("is not a regular file");
+            return;
+        }
+        m_size = qint64(st.st_size);
+        if (m_size == 0)
+            return;
+        void *at = ::mmap(nullptr, size_t(m_size), PROT_READ, MAP_PRIVATE, m_fd, 0);
+        if (at == MAP_FAILED) {
+            m_error = QString::fromLocal8Bit(std::strerror(errno));
+            return;
+        }
+        m_data = static_cast<const char *>(at);
+    }
+    ~MappedFile()
+    {
+        if (m_data)
+            ::munmap(const_cast<char *>(m_data), size_t(m_size));
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    MappedFile(const MappedFile &) = delete;
+    MappedFile &operator=(const MappedFile &) = delete;
+    const QString &error() const { return m_error; }
+    QByteArray bytes() const
+    {
+        return m_data ? QByteArray::fromRawData(m_data, m_size) : QByteArray();
+    }
+
+  private:
+    int m_fd = -1;
+    const char *m_data = nullptr;
+    qint64 m_size = 0;
+    QString m_error;
+};
 
 QString typeName(const QString &type)
 {
@@ -70,34 +129,34 @@ QString resourceText(const Resource &r)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    const QStringList args = nativeArguments(argc, argv).mid(1);
     if (args.size() != 1 || args.first().startsWith(QLatin1Char('-'))) {
         say(QStringLiteral("Library compiler (Tolvane stand-in)"));
         say(QStringLiteral("Syntax: dcc32 LIBRARY.dpr"));
         return 2;
     }
     QString project = args.first();
-    if (QFileInfo(project).suffix().isEmpty() && !QFileInfo::exists(project))
+    if (!fileNameOf(project).contains(QLatin1Char('.')) && !statusOf(project).exists)
         project += QStringLiteral(".dpr");
-    const QFileInfo info(project);
-    const QString shownName = info.fileName();
-    const QString target =
-        info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral(".dll"));
+    const QString shownName = fileNameOf(project);
+    const QString projectFolder = folderOf(project);
+    const int dot = int(shownName.lastIndexOf(QLatin1Char('.')));
+    const QString baseName = dot > 0 ? shownName.left(dot) : shownName;
+    const QString target = projectFolder + QLatin1Char('/') + baseName + QStringLiteral(".dll");
     if (sameFile(project, target)) {
         say(QStringLiteral("%1(1) Error: The library would replace the project itself; name the "
                            "project with the extension .dpr")
                 .arg(shownName));
         return 1;
     }
-    const QString projectProblem = regularFileProblem(project);
-    QFile in(project);
-    if (!projectProblem.isEmpty() || !in.open(QIODevice::ReadOnly)) {
+    QByteArray projectBytes;
+    QString projectProblem;
+    if (!readWhole(project, projectBytes, projectProblem)) {
         say(QStringLiteral("%1(1) Error: Could not open project file: %2")
-                .arg(shownName, projectProblem.isEmpty() ? in.errorString() : projectProblem));
+                .arg(shownName, projectProblem));
         return 1;
     }
-    const QString text = QString::fromUtf8(in.readAll());
-    in.close();
+    const QString text = nativename::decode(projectBytes);
 
     LibraryProject parsed;
     int errorLine = 0;
@@ -113,7 +172,7 @@ int main(int argc, char **argv)
                 .arg(shownName, work.errorString()));
         return 1;
     }
-    const QString workFolder = QDir(work.path()).canonicalPath();
+    const QString workFolder = work.path();
     QStringList inputs;
     QStringList inputNames;          // as the project names them, for lld-link's messages
     QMap<QString, QString> holderOf; // resource -> the file that holds it
@@ -122,13 +181,13 @@ int main(int argc, char **argv)
     for (const ResourceDirective &r : parsed.resources) {
         QString file = r.file;
         if (file.startsWith(QLatin1String("*.")))
-            file = info.completeBaseName() + file.mid(1);
+            file = baseName + file.mid(1);
         auto fail = [&](const QString &message) {
             say(QStringLiteral("%1(%2) Error: %3")
                     .arg(shownName, QString::number(r.line), message));
             failed = true;
         };
-        const QString path = findBeside(info.absoluteDir(), file);
+        const QString path = findBeside(projectFolder, file);
         if (path.isEmpty()) {
             fail(QStringLiteral("File not found: '%1'").arg(file));
             continue;
@@ -142,19 +201,13 @@ int main(int argc, char **argv)
             fail(QStringLiteral("Could not read resource file '%1': %2").arg(file, why));
             continue;
         }
-        QFile f(path);
-        QList<Resource> resources;
-        if (!f.open(QIODevice::ReadOnly)) {
-            fail(
-                QStringLiteral("Could not read resource file '%1': %2").arg(file, f.errorString()));
+        const MappedFile mapped(path);
+        if (!mapped.error().isEmpty()) {
+            fail(QStringLiteral("Could not read resource file '%1': %2").arg(file, mapped.error()));
             continue;
         }
-        // Mapped, so a large file is walked without being read into memory.
-        uchar *mapped = f.size() > 0 ? f.map(0, f.size()) : nullptr;
-        const QByteArray bytes =
-            mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), f.size())
-                   : f.readAll();
-        if (!parseResFile(bytes, resources, error, false)) {
+        QList<Resource> resources;
+        if (!parseResFile(mapped.bytes(), resources, error, false)) {
             fail(QStringLiteral("'%1' is not a valid resource file: %2").arg(file, error));
             continue;
         }
@@ -181,14 +234,13 @@ int main(int argc, char **argv)
         }
         // lld-link takes a leading '/' for an option: a link with a plain name keeps paths out
         // of its way.
-        const QString link =
-            QDir(workFolder).filePath(QStringLiteral("r%1.res").arg(inputs.size()));
-        if (!QFile::link(QFileInfo(path).absoluteFilePath(), link)) {
+        const QString linkName = QStringLiteral("r%1.res").arg(inputs.size());
+        if (!makeLink(path, workFolder + QLatin1Char('/') + linkName)) {
             fail(QStringLiteral("Could not prepare '%1' in the temporary folder %2")
                      .arg(file, workFolder));
             continue;
         }
-        inputs << QFileInfo(link).fileName(); // lld-link runs in the work folder
+        inputs << linkName; // lld-link runs in the work folder
         inputNames << file;
     }
     if (failed)
@@ -212,21 +264,29 @@ int main(int argc, char **argv)
         say(QStringLiteral("%1(1) Error: lld-link is not installed").arg(shownName));
         return 1;
     }
-    // Linked beside the target under a passing name and renamed into place when whole.
-    const QString built =
-        target + QStringLiteral(".partial-%1").arg(QCoreApplication::applicationPid());
-    QStringList linkArgs = {QStringLiteral("/dll"), QStringLiteral("/noentry"),
-                            QStringLiteral("/machine:x86"), QStringLiteral("/nodefaultlib"),
-                            QStringLiteral("/Brepro"),
-                            // The import library stays in the work folder: a resource-only
-                            // library exports nothing, and the project's folder gets the DLL alone.
-                            QStringLiteral("/implib:import.lib"),
-                            QStringLiteral("/out:") + argumentPath(built, workFolder)};
+    // Linked beside the target under a passing name and renamed into place when whole. The
+    // target's folder reaches lld-link through a link: its path may hold bytes that are not
+    // UTF-8, or start with a '/' that it takes for an option.
+    const QString partialName =
+        QStringLiteral(".tolvane-%1.dll.partial").arg(QCoreApplication::applicationPid());
+    const QString built = projectFolder + QLatin1Char('/') + partialName;
+    if (!makeLink(projectFolder, workFolder + QStringLiteral("/target"))) {
+        say(QStringLiteral(
+                "%1(1) Error: Could not prepare the folder %2 in the temporary folder %3")
+                .arg(shownName, projectFolder, workFolder));
+        return 1;
+    }
+    QStringList linkArgs = {
+        QStringLiteral("/dll"), QStringLiteral("/noentry"), QStringLiteral("/machine:x86"),
+        QStringLiteral("/nodefaultlib"), QStringLiteral("/Brepro"),
+        // The import library stays in the work folder: a resource-only
+        // library exports nothing, and the project's folder gets the DLL alone.
+        QStringLiteral("/implib:import.lib"), QStringLiteral("/out:./target/") + partialName};
     linkArgs << inputs;
     QString output;
     const int code = runProgram(linker, linkArgs, &output, workFolder);
-    if (code != 0 || !QFileInfo::exists(built)) {
-        QFile::remove(built);
+    if (code != 0 || !statusOf(built).exists) {
+        removeFile(built);
         for (int i = 0; i < inputNames.size(); ++i)
             output.replace(inputs.at(i), inputNames.at(i));
         const QStringList lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -241,9 +301,8 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    QFile::remove(target);
-    if (!QFile::rename(built, target)) {
-        QFile::remove(built);
+    if (!replaceFile(built, target)) {
+        removeFile(built);
         say(QStringLiteral("%1(1) Error: Could not create output file '%2'")
                 .arg(shownName, target));
         return 1;

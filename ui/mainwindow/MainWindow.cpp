@@ -236,7 +236,10 @@ void MainWindow::selectRows(const QList<int> &rows)
     QItemSelection selection;
     for (int r : rows)
         selection.select(m_model->index(r), m_model->index(r));
-    m_list->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    // Cleared first: replacing a scattered selection in one step compares every old range with
+    // every new one.
+    m_list->selectionModel()->clearSelection();
+    m_list->selectionModel()->select(selection, QItemSelectionModel::Select);
 }
 
 bool MainWindow::addFile(const QString &path)

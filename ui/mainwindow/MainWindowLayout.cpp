@@ -159,6 +159,7 @@ void MainWindow::buildLayout()
     m_list = new QListView(this);
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_list->setModel(m_model);
+    m_model->setSelectionModel(m_list->selectionModel());
     m_list->setItemDelegate(new RowDelegate(m_list));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setUniformItemSizes(true);
@@ -296,11 +297,11 @@ void MainWindow::buildLayout()
     connect(m_buildButton, &QPushButton::clicked, this, &MainWindow::build);
     connect(m_filterButton, &QToolButton::clicked, this, &MainWindow::openSearchFilter);
 
-    for (QWidget *w : std::initializer_list<QWidget *>{
+    for (QWidget *watched : std::initializer_list<QWidget *>{
              m_selectAllButton, m_invertButton, m_clearItemsButton, m_clearAllButton,
              m_saveListButton, m_toolsButton, m_pathsButton, m_buildButton, m_executeOffLamp,
              m_executeOnLamp, m_recurseOnLamp, m_list, m_exitButton})
-        w->installEventFilter(this);
+        watched->installEventFilter(this);
     m_list->viewport()->setAttribute(Qt::WA_Hover);
 }
 

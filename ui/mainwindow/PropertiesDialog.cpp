@@ -1,10 +1,11 @@
 #include "ui/mainwindow/PropertiesDialog.h"
 #include "core/FileTexts.h"
 #include "core/ResourceKinds.h"
+#include "platform/NativeName.h"
 #include "platform/Platform.h"
+#include "ui/services/Look.h"
 
 #include <QDialogButtonBox>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
 
@@ -15,16 +16,20 @@ PropertiesDialog::PropertiesDialog(const QString &path, Platform &platform, QWid
 {
     setObjectName(QStringLiteral("PropertiesSheet"));
     setAttribute(Qt::WA_DeleteOnClose);
-    const QFileInfo info(path);
-    setWindowTitle(info.fileName() + QStringLiteral(" Properties"));
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString name = nativename::display(path.mid(slash + 1));
+    const QString folder = slash <= 0 ? QStringLiteral("/") : nativename::display(path.left(slash));
+    setWindowTitle(name + QStringLiteral(" Properties"));
+    // Its rows are short; the title bar must still show the whole title.
+    setMinimumWidth(titleBarWidth(windowTitle()));
     auto *form = new QFormLayout(this);
     auto add = [&](const QString &label, const QString &value) {
         auto *v = new QLabel(value, this);
         v->setTextInteractionFlags(Qt::TextSelectableByMouse);
         form->addRow(label, v);
     };
-    add(QStringLiteral("Name:"), info.fileName());
-    add(QStringLiteral("Folder:"), info.absolutePath());
+    add(QStringLiteral("Name:"), name);
+    add(QStringLiteral("Folder:"), folder);
     add(QStringLiteral("Type:"),
         ResourceKinds::keyword(path).value_or(ResourceKinds::extensionOf(path)));
     const qint64 size = platform.fileSize(path);

@@ -1,15 +1,31 @@
 #include "ui/services/Prompter.h"
+#include "ui/services/Look.h"
 #include "ui/services/TaskbarIdentity.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace tolvane {
+
+namespace {
+
+// A message box sizes itself to its text: a short text under a long caption would cut the
+// caption in the title bar. A spacer across its grid keeps it as wide as its title.
+void widenForTitle(QMessageBox &m, const QString &caption)
+{
+    if (auto *grid = qobject_cast<QGridLayout *>(m.layout()))
+        grid->addItem(
+            new QSpacerItem(titleBarWidth(caption), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+            grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+} // namespace
 
 Box Prompter::dialog(Box::Icon icon, const QString &text, int buttons)
 {
@@ -101,6 +117,7 @@ Box::Button WidgetPrompter::ask(const Box &box)
     add(Box::No, QStringLiteral("&No"), QMessageBox::NoRole);
     add(Box::Abort, QStringLiteral("&Abort"), QMessageBox::RejectRole);
     add(Box::Cancel, QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    widenForTitle(m, box.caption);
     if (!box.position.isNull())
         m.move(box.position);
     m.exec();
@@ -166,10 +183,13 @@ std::optional<QString> WidgetPrompter::inputText(QWidget *owner, const QString &
     d.setWindowTitle(caption);
     d.setLabelText(prompt);
     d.setTextValue(initial);
-    // Wide enough for its caption in the title bar, beside the title bar's buttons.
-    QFont titleFont = d.font();
-    titleFont.setBold(true);
-    d.setMinimumWidth(qMin(640, QFontMetrics(titleFont).horizontalAdvance(caption) + 140));
+    // Wide enough for its caption in the title bar, beside the title bar's buttons. Its layout,
+    // made when its size is first asked, sets the dialog's least size from its items, so the
+    // width goes in as one of them.
+    d.minimumSizeHint();
+    if (QLayout *layout = d.layout())
+        layout->addItem(
+            new QSpacerItem(titleBarWidth(caption), 0, QSizePolicy::Minimum, QSizePolicy::Fixed));
     if (d.exec() != QDialog::Accepted)
         return std::nullopt;
     return d.textValue();

@@ -62,28 +62,33 @@ class SetupWizard : public QWidget,
     void quitRequested();
 
   private:
-    // InstallReport
+    // InstallReport and UninstallReport
     void progress(int position) override;
     void showCancel() override;
     void status(const QString &text) override;
-    void pause(int milliseconds) override; // and UninstallReport's
-    void folderFailed(const QString &text) override;
+    void pause(int milliseconds) override;
+    Message::Button ask(const Message &message) override;
     QString writeSettings() override;
-    void actionFailed(const QString &text) override;
     void complete() override;
-    // UninstallReport
     QString removeSettingsKeys() override;
     QString removeHistory() override;
-    void keyFailed(const QString &text) override;
-    void folderMissing(const QString &text) override;
-    void refused(const QString &text) override;
-    bool confirmDelete(const QString &folder) override;
-    void kept(const QString &text) override;
-    void aborted() override;
 
+    // The steps of the wizard, each with its own button at the Next place.
+    enum Step
+    {
+        Page1 = 1,
+        Page2,
+        Page3,
+        FinishReady
+    };
     void buildLayout();
+    void connectControls();
+    void loadConfiguration();
+    void offerBundledCompilers();
+    QString storedText(const QString &name);
     void versionChanged(int version);
-    void showPage(int page);
+    void showStep(Step step);
+    void askToCancel();
     void removal(const QString &abortText);
     void endProgram();
     bool fieldsIncomplete() const;
@@ -94,7 +99,6 @@ class SetupWizard : public QWidget,
     ToolWindow &m_tool;
     QTimer m_timer;
     Installer m_installer;
-    QString m_abortText;
     QWidget *m_page1 = nullptr, *m_page2 = nullptr, *m_page3 = nullptr;
     QSpinBox *m_versionSpin = nullptr;
     QLineEdit *m_delphiFolderEdit = nullptr, *m_brccEdit = nullptr, *m_dccEdit = nullptr;
@@ -106,6 +110,8 @@ class SetupWizard : public QWidget,
                 *m_exitButton = nullptr, *m_cancelButton = nullptr, *m_addButton = nullptr,
                 *m_otherLocationButton = nullptr;
     bool m_ended = false;
+    bool m_cancelPending = false; // Cancel pressed while a position acts
+    bool m_removing = false;
 };
 
 } // namespace tolvane

@@ -1,6 +1,6 @@
 #include "ui/textcopier/TextCopier.h"
 #include "core/Product.h"
-#include "core/drop/DropRules.h"
+#include "platform/NativeName.h"
 #include "ui/services/Look.h"
 
 #include <QButtonGroup>
@@ -142,10 +142,7 @@ void TextCopier::fitCaption()
 {
     // Wide enough for the caption beside the title bar's buttons; the icon and the buttons keep
     // their place at the right edge.
-    QFont titleFont = font();
-    titleFont.setBold(true);
-    const int wanted = QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + 140;
-    const int width = qBound(340, wanted, 640);
+    const int width = qMax(340, titleBarWidth(windowTitle()));
     const int shift = width - this->width();
     if (shift == 0)
         return;
@@ -163,8 +160,10 @@ void TextCopier::placeBeside(const QPoint &mainWindowPosition)
 
 QString TextCopier::captionFor(const QString &path)
 {
-    return QStringLiteral("Select an option for file \"") +
-           DropRules::fileNamePart(path).toUpper() + QLatin1Char('"');
+    // Only "/" separates folders here: a backslash is part of the file's name.
+    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    return QStringLiteral("Select an option for file \"") + nativename::display(name).toUpper() +
+           QLatin1Char('"');
 }
 
 QString TextCopier::extensionFor(Option option)
