@@ -3,6 +3,7 @@
 #include "core/Identifiers.h"
 #include "core/Product.h"
 #include "core/ResourceKinds.h"
+#include "platform/NativeName.h"
 
 #include <QFileInfo>
 
@@ -92,7 +93,7 @@ QStringList ScriptWriter::lines(const QList<ListEntry> &entries, const QStringLi
         out << resourceLine(e.path, id, selected, settings.fileInfo);
         if (progress) {
             ScriptProgress step = progressFor(p, selected, allSelected, settings);
-            step.msg3 = QFileInfo(e.path).fileName().toUpper();
+            step.msg3 = nativename::display(QFileInfo(e.path).fileName()).toUpper();
             progress(step);
         }
     }

@@ -1,5 +1,6 @@
 #include "core/TextFile.h"
 
+#include "platform/NativeName.h"
 #include "platform/Platform.h"
 
 namespace tolvane {
@@ -12,7 +13,8 @@ QByteArray TextFile::encode(const QStringList &lines)
         size += line.size() + 2;
     out.reserve(size);
     for (const QString &line : lines) {
-        out += line.toLocal8Bit();
+        // UTF-8, except that a file name's bytes that are not stand in the line as they are.
+        out += nativename::encode(line);
         out += "\r\n";
     }
     return out;

@@ -7,7 +7,8 @@ namespace tolvane {
 
 // Writes a file whole or not at all: the bytes go to a new file beside the old one, which takes
 // the old one's place only when every byte reached the disk. A full disk or any other failed
-// write leaves the old file as it was.
+// write leaves the old file as it was. The name is handed to the system as its bytes, and a link
+// in its place stays a link: what it names is replaced.
 class AtomicFile
 {
   public:

@@ -1,5 +1,7 @@
 #include "platform/LinuxPlatform.h"
 #include "platform/AtomicFile.h"
+#include "platform/FolderTree.h"
+#include "platform/NativeFile.h"
 #include "platform/NativeName.h"
 #include "platform/ToolRunner.h"
 
@@ -8,14 +10,13 @@
 #include <QDBusMessage>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStorageInfo>
-#include <QUrl>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
@@ -29,6 +30,13 @@ int LinuxPlatform::runTool(const QString &program, const QStringList &arguments,
                            const QString &workingFolder)
 {
     return ToolRunner::run(program, arguments, output, workingFolder);
+}
+
+// A file URL spelled from the name's bytes: a name that is not UTF-8 reaches the desktop as it is.
+static QString fileUrl(const QString &path)
+{
+    return QStringLiteral("file://") +
+           QString::fromLatin1(nativename::encode(path).toPercentEncoding("/"));
 }
 
 bool LinuxPlatform::printFile(const QString &path)
@@ -66,13 +74,15 @@ bool LinuxPlatform::printFile(const QString &path)
 static bool openWithDesktop(const QString &path)
 {
     // xdg-open is what the desktop's default handler goes through; starting it detached keeps
-    // this layer free of the GUI library.
-    return QProcess::startDetached(QStringLiteral("xdg-open"), {path});
+    // this layer free of the GUI library. An argument reaches it as UTF-8, so a name that is not
+    // goes as a URL.
+    return QProcess::startDetached(QStringLiteral("xdg-open"),
+                                   {nativename::hasRawBytes(path) ? fileUrl(path) : path});
 }
 
 bool LinuxPlatform::openFile(const QString &path)
 {
-    return QFileInfo::exists(path) && openWithDesktop(path);
+    return nativefile::status(path) && openWithDesktop(path);
 }
 
 bool LinuxPlatform::openFolder(const QString &path)
@@ -89,7 +99,7 @@ bool LinuxPlatform::showProperties(const QString &path)
         QStringLiteral("org.freedesktop.FileManager1"),
         QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItemProperties"));
-    call << QStringList{QUrl::fromLocalFile(path).toString()} << QString();
+    call << QStringList{fileUrl(path)} << QString();
     // The sheet opens on its own; only whether a file manager took the request matters.
     const QDBusMessage reply = bus.call(call, QDBus::Block, 3000);
     return reply.type() == QDBusMessage::ReplyMessage;
@@ -97,10 +107,10 @@ bool LinuxPlatform::showProperties(const QString &path)
 
 qint64 LinuxPlatform::fileSize(const QString &path)
 {
-    QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
+    const std::optional<struct stat> st = nativefile::status(path);
+    if (!st)
         return -1;
-    return info.isDir() ? 0 : info.size();
+    return S_ISDIR(st->st_mode) ? 0 : qint64(st->st_size);
 }
 
 QString LinuxPlatform::shortPath(const QString &path)
@@ -110,15 +120,42 @@ QString LinuxPlatform::shortPath(const QString &path)
 
 QString LinuxPlatform::driveRoot(const QString &folder)
 {
+    if (nativename::hasRawBytes(folder)) {
+        // Qt cannot look such a folder up: climb from where it really is while the folder above
+        // is on the same device; the last one is where the volume is mounted.
+        QByteArray at = nativename::encode(nativefile::resolved(folder));
+        struct stat here;
+        if (at.isEmpty() || ::stat(at.constData(), &here) != 0)
+            return QStringLiteral("/");
+        while (at.size() > 1) {
+            const int slash = at.lastIndexOf('/');
+            const QByteArray up = slash > 0 ? at.left(slash) : QByteArray("/");
+            struct stat above;
+            if (::stat(up.constData(), &above) != 0 || above.st_dev != here.st_dev)
+                break;
+            at = up;
+        }
+        return folderWithSeparator(nativename::decode(at));
+    }
     QStorageInfo info(folder);
     if (!info.isValid())
         return QStringLiteral("/");
     return folderWithSeparator(info.rootPath());
 }
 
+// A folder the environment names, taken by its bytes (Qt would turn a byte that is not UTF-8
+// into U+FFFD); fallback when it is not set.
+static QString folderFromEnvironment(const char *variable, const QString &fallback)
+{
+    const QByteArray value = qgetenv(variable);
+    if (value.isEmpty())
+        return fallback;
+    return QDir::cleanPath(nativename::decode(value));
+}
+
 QString LinuxPlatform::tempFolder()
 {
-    return folderWithSeparator(QDir::tempPath());
+    return folderWithSeparator(folderFromEnvironment("TMPDIR", QStringLiteral("/tmp")));
 }
 
 QString LinuxPlatform::windowsFolder()
@@ -136,23 +173,25 @@ QString LinuxPlatform::systemFontsFolder()
 
 QString LinuxPlatform::currentFolder()
 {
-    return QDir::currentPath();
+    char folder[PATH_MAX];
+    return ::getcwd(folder, sizeof folder) ? nativename::decode(folder) : QDir::currentPath();
 }
 
 bool LinuxPlatform::fileExists(const QString &path)
 {
-    QFileInfo info(path);
-    return !path.isEmpty() && info.exists() && !info.isDir();
+    const std::optional<struct stat> st = nativefile::status(path);
+    return st && !S_ISDIR(st->st_mode);
 }
 
 bool LinuxPlatform::folderExists(const QString &path)
 {
-    return !path.isEmpty() && QFileInfo(path).isDir();
+    const std::optional<struct stat> st = nativefile::status(path);
+    return st && S_ISDIR(st->st_mode);
 }
 
 bool LinuxPlatform::createFolder(const QString &path)
 {
-    return !path.isEmpty() && QDir().mkpath(path);
+    return nativefile::createFolder(path);
 }
 
 QString LinuxPlatform::writeFile(const QString &path, const QByteArray &data)
@@ -163,24 +202,25 @@ QString LinuxPlatform::writeFile(const QString &path, const QByteArray &data)
 
 QString LinuxPlatform::resolvedPath(const QString &path)
 {
-    return path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath();
+    return nativefile::resolved(path);
 }
 
 bool LinuxPlatform::isLink(const QString &path)
 {
-    return !path.isEmpty() && QFileInfo(path).isSymLink();
+    const std::optional<struct stat> st = nativefile::status(path, false);
+    return st && S_ISLNK(st->st_mode);
 }
 
 bool LinuxPlatform::removeFile(const QString &path)
 {
-    return QFile::remove(path);
+    return !path.isEmpty() && ::unlink(nativename::encode(path).constData()) == 0;
 }
 
 bool LinuxPlatform::removeFolderTree(const QString &path)
 {
     if (path.isEmpty())
         return false;
-    return QDir(path).removeRecursively();
+    return FolderTree::remove(nativename::encode(path));
 }
 
 FolderListing LinuxPlatform::listFolder(const QString &folder)
@@ -229,7 +269,7 @@ FolderListing LinuxPlatform::listFolder(const QString &folder)
 
 QString LinuxPlatform::canonicalFolder(const QString &folder)
 {
-    return QFileInfo(folder).canonicalFilePath();
+    return nativefile::resolved(folder);
 }
 
 qint64 LinuxPlatform::tickCount()
@@ -260,7 +300,7 @@ QString LinuxPlatform::toolchainFolderBeside(const QString &programFolder)
 
 QString LinuxPlatform::homeFolder()
 {
-    return QDir::homePath();
+    return folderFromEnvironment("HOME", QDir::rootPath());
 }
 
 } // namespace tolvane

@@ -1,4 +1,7 @@
 #include "platform/Platform.h"
+#include "platform/FolderTree.h"
+#include "platform/NativeFile.h"
+#include "platform/NativeName.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,21 +24,23 @@ QString Platform::resolveExecutable(const QString &path)
 {
     if (path.isEmpty())
         return QString();
-    const QFileInfo info(path);
-    if (info.isFile())
-        return info.absoluteFilePath();
-    QString wanted = info.fileName();
+    // Only the spelling is worked on here; the system is asked by the name's bytes.
+    const QFileInfo spelling(path);
+    const std::optional<struct stat> st = nativefile::status(path);
+    if (st && S_ISREG(st->st_mode))
+        return spelling.absoluteFilePath();
+    QString wanted = spelling.fileName();
     if (wanted.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
         wanted.chop(4);
-    const QDir dir = info.absoluteDir();
-    if (!dir.exists())
-        return QString();
-    for (const QString &entry : dir.entryList(QDir::Files)) {
+    const QString folder = spelling.absolutePath();
+    QStringList files = FolderTree::list(nativename::encode(folder)).files;
+    files.sort(); // the same choice every time when two spellings match
+    for (const QString &entry : std::as_const(files)) {
         QString bare = entry;
         if (bare.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
             bare.chop(4);
         if (bare.compare(wanted, Qt::CaseInsensitive) == 0)
-            return dir.filePath(entry);
+            return folderWithSeparator(folder) + entry;
     }
     return QString();
 }

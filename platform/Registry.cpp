@@ -1,115 +1,26 @@
 #include "platform/Registry.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/FileLock.h"
+#include "platform/NativeFile.h"
+#include "platform/NativeName.h"
 
 #include <QDateTime>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QLockFile>
-#include <QStandardPaths>
-#include <QThread>
-#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace tolvane {
 
-namespace {
-
-const char header[] = "Windows Registry Editor Version 5.00";
-const char olderHeader[] = "REGEDIT4";
-
-QString normalisedPath(QString path)
-{
-    path.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    const QStringList parts = path.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
-    return parts.join(QLatin1Char('\\'));
-}
-
-QString escaped(const QString &text)
-{
-    QString out;
-    out.reserve(text.size() + 2);
-    for (QChar c : text) {
-        if (c == QLatin1Char('\\') || c == QLatin1Char('"'))
-            out += QLatin1Char('\\');
-        if (c == QLatin1Char('\n'))
-            out += QStringLiteral("\\n");
-        else if (c == QLatin1Char('\r'))
-            out += QStringLiteral("\\r");
-        else
-            out += c;
-    }
-    return out;
-}
-
-void skipBlanks(QStringView line, qsizetype &pos)
-{
-    while (pos < line.size() &&
-           (line.at(pos) == QLatin1Char(' ') || line.at(pos) == QLatin1Char('\t')))
-        ++pos;
-}
-
-// After a value only blanks and a comment may follow.
-bool nothingMore(QStringView line, qsizetype pos)
-{
-    skipBlanks(line, pos);
-    return pos == line.size() || line.at(pos) == QLatin1Char(';');
-}
-
-// Reads a quoted string starting at pos (on the opening quote); pos ends after the closing quote.
-bool readQuoted(QStringView line, qsizetype &pos, QString &out)
-{
-    if (pos >= line.size() || line.at(pos) != QLatin1Char('"'))
-        return false;
-    ++pos;
-    out.clear();
-    while (pos < line.size()) {
-        QChar c = line.at(pos++);
-        if (c == QLatin1Char('"'))
-            return true;
-        if (c == QLatin1Char('\\')) {
-            if (pos >= line.size())
-                return false;
-            c = line.at(pos++);
-            if (c == QLatin1Char('n'))
-                c = QLatin1Char('\n');
-            else if (c == QLatin1Char('r'))
-                c = QLatin1Char('\r');
-        }
-        out += c;
-    }
-    return false;
-}
-
-// Exports of the registry editor come in UTF-16 with a byte order mark; ours and most hand-made
-// files are UTF-8, some editors put a mark in front of that too.
-QString decoded(const QByteArray &data)
-{
-    if (data.startsWith("\xFF\xFE"))
-        return QString::fromUtf16(reinterpret_cast<const char16_t *>(data.constData() + 2),
-                                  (data.size() - 2) / 2);
-    if (data.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(data.constData() + 3, data.size() - 3);
-    return QString::fromUtf8(data);
-}
-
-std::optional<RegRoot> rootNamed(const QString &name)
-{
-    for (RegRoot root : {RegRoot::LocalMachine, RegRoot::CurrentUser, RegRoot::Users})
-        if (name.compare(Registry::rootName(root), Qt::CaseInsensitive) == 0)
-            return root;
-    return std::nullopt;
-}
-
-} // namespace
-
 Registry::Stamp Registry::stamp(const QString &path)
 {
     struct stat st;
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+    if (::stat(nativename::encode(path).constData(), &st) != 0)
         return {};
     return {st.st_dev,          st.st_ino,         st.st_size,        st.st_mtim.tv_sec,
             st.st_mtim.tv_nsec, st.st_ctim.tv_sec, st.st_ctim.tv_nsec};
@@ -124,36 +35,6 @@ Registry::Stamp Registry::stamp(int handle)
             st.st_mtim.tv_nsec, st.st_ctim.tv_sec, st.st_ctim.tv_nsec};
 }
 
-Registry::Entry *Registry::Key::find(const QString &name)
-{
-    const auto it = index.constFind(name.toCaseFolded());
-    return it == index.constEnd() ? nullptr : &values[*it];
-}
-
-void Registry::Key::set(const QString &name, const RegValue &value)
-{
-    if (Entry *e = find(name)) {
-        e->value = value;
-        return;
-    }
-    index.insert(name.toCaseFolded(), values.size());
-    values.append(Entry{name, value});
-}
-
-bool Registry::Key::remove(const QString &name)
-{
-    const auto it = index.find(name.toCaseFolded());
-    if (it == index.end())
-        return false;
-    const qsizetype at = *it;
-    index.erase(it);
-    values.removeAt(at);
-    for (qsizetype &i : index)
-        if (i > at)
-            --i;
-    return true;
-}
-
 Registry::Registry(const QString &filePath, Access access)
     : m_filePath(filePath), m_readOnly(access == Access::ReadOnly)
 {
@@ -161,22 +42,33 @@ Registry::Registry(const QString &filePath, Access access)
         readOnce();
         return;
     }
-    QDir().mkpath(QFileInfo(filePath).absolutePath());
+    const qsizetype slash = filePath.lastIndexOf(QLatin1Char('/'));
+    if (slash > 0)
+        nativefile::createFolder(filePath.left(slash));
     refresh();
     if (m_state == FileState::Unreadable)
         m_problem = QStringLiteral("The settings file %1 cannot be read (%2). It is left as it is: "
                                    "the settings start afresh and nothing will be saved until it "
                                    "can be read.")
-                        .arg(m_filePath, m_why);
+                        .arg(nativename::display(m_filePath), m_why);
 }
 
 Registry::~Registry() = default;
 
 QString Registry::userFile()
 {
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QDir(config.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : config)
-        .filePath(QStringLiteral("Tolvane/registry.reg"));
+    // The configuration folder by the bytes the environment gives, as the desktop's own programs
+    // read it: a home folder whose name is not UTF-8 still has its settings.
+    const QByteArray configured = qgetenv("XDG_CONFIG_HOME");
+    QString config;
+    if (configured.startsWith('/')) {
+        config = nativename::decode(configured);
+    } else {
+        const QByteArray home = qgetenv("HOME");
+        config = (home.isEmpty() ? QDir::homePath() : nativename::decode(home)) +
+                 QStringLiteral("/.config");
+    }
+    return QDir::cleanPath(config) + QStringLiteral("/Tolvane/registry.reg");
 }
 
 QString Registry::rootName(RegRoot root)
@@ -192,181 +84,6 @@ QString Registry::rootName(RegRoot root)
     return QString();
 }
 
-QString Registry::fullPath(RegRoot root, const QString &path)
-{
-    QString rest = normalisedPath(path);
-    if (root == RegRoot::Users) {
-        // The default profile is the one user of this desktop.
-        const QString def = QStringLiteral(".Default");
-        if (rest.compare(def, Qt::CaseInsensitive) == 0) {
-            root = RegRoot::CurrentUser;
-            rest.clear();
-        } else if (rest.startsWith(def + QLatin1Char('\\'), Qt::CaseInsensitive)) {
-            root = RegRoot::CurrentUser;
-            rest = rest.mid(def.size() + 1);
-        }
-    }
-    return rest.isEmpty() ? rootName(root) : rootName(root) + QLatin1Char('\\') + rest;
-}
-
-// The key and every missing parent below its root, as the registry itself has them.
-Registry::Key &Registry::addKey(KeyMap &keys, const QString &full)
-{
-    qsizetype cut = full.indexOf(QLatin1Char('\\'));
-    cut = cut < 0 ? full.size() : full.indexOf(QLatin1Char('\\'), cut + 1); // the root is not one
-    if (cut < 0)
-        cut = full.size();
-    for (;;) {
-        const QString walk = full.left(cut);
-        Key &key = keys[walk.toLower()];
-        if (key.path.isEmpty())
-            key.path = walk;
-        if (cut >= full.size())
-            return key;
-        cut = full.indexOf(QLatin1Char('\\'), cut + 1);
-        if (cut < 0)
-            cut = full.size();
-    }
-}
-
-bool Registry::parse(const QByteArray &data, KeyMap &keys, QString &error)
-{
-    const QString text = decoded(data);
-    Key *current = nullptr;
-    bool removedKey = false; // values below a "[-...]" line go with the key
-    bool sawHeader = false;
-    int number = 0;
-    for (qsizetype start = 0; start <= text.size();) {
-        qsizetype stop = text.indexOf(QLatin1Char('\n'), start);
-        if (stop < 0)
-            stop = text.size();
-        const QStringView line = QStringView(text).mid(start, stop - start).trimmed();
-        start = stop + 1;
-        ++number;
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
-            continue;
-        const QString where = QStringLiteral("line %1").arg(number);
-        if (!sawHeader) {
-            if (line != QLatin1String(header) && line != QLatin1String(olderHeader)) {
-                error = where + QStringLiteral(": the header is missing");
-                return false;
-            }
-            sawHeader = true;
-            continue;
-        }
-        if (line.startsWith(QLatin1Char('['))) {
-            if (!line.endsWith(QLatin1Char(']'))) {
-                error = where + QStringLiteral(": a key line must end with ']'");
-                return false;
-            }
-            QStringView inner = line.mid(1, line.size() - 2).trimmed();
-            const bool removal = inner.startsWith(QLatin1Char('-'));
-            if (removal)
-                inner = inner.mid(1);
-            const QString path = normalisedPath(inner.toString());
-            const QString rootText = path.section(QLatin1Char('\\'), 0, 0);
-            const std::optional<RegRoot> root = rootNamed(rootText);
-            if (!root) {
-                error = where + QStringLiteral(": unknown root key '%1'").arg(rootText);
-                return false;
-            }
-            const QString full = fullPath(*root, path.section(QLatin1Char('\\'), 1));
-            if (removal) {
-                const QString lower = full.toLower();
-                const QString prefix = lower + QLatin1Char('\\');
-                // Keys that start with the path lie together; "Key 2" may lie between "Key"
-                // and "Key\Sub", so skip rather than stop.
-                for (auto it = keys.lowerBound(lower);
-                     it != keys.end() && it.key().startsWith(lower);) {
-                    if (it.key() == lower || it.key().startsWith(prefix))
-                        it = keys.erase(it);
-                    else
-                        ++it;
-                }
-                current = nullptr;
-                removedKey = true;
-                continue;
-            }
-            current = &addKey(keys, full);
-            removedKey = false;
-            continue;
-        }
-        if (!current) {
-            if (removedKey)
-                continue;
-            error = where + QStringLiteral(": a value outside of any key");
-            return false;
-        }
-        qsizetype pos = 0;
-        QString name; // "@" is the key's default value, which has no name
-        if (line.startsWith(QLatin1Char('@')))
-            pos = 1;
-        else if (!readQuoted(line, pos, name)) {
-            error = where + QStringLiteral(": expected \"Name\"=value");
-            return false;
-        }
-        skipBlanks(line, pos);
-        if (pos >= line.size() || line.at(pos) != QLatin1Char('=')) {
-            error = where + QStringLiteral(": expected \"Name\"=value");
-            return false;
-        }
-        ++pos;
-        skipBlanks(line, pos);
-        const QStringView rest = line.mid(pos);
-        RegValue value;
-        if (rest.startsWith(QLatin1Char('"'))) {
-            if (!readQuoted(line, pos, value.text) || !nothingMore(line, pos)) {
-                error = where + QStringLiteral(": a text value must be one quoted string");
-                return false;
-            }
-        } else if (rest.startsWith(QLatin1String("dword:"), Qt::CaseInsensitive)) {
-            pos += 6;
-            const qsizetype first = pos;
-            while (pos < line.size() && pos - first <= 8 && isxdigit(line.at(pos).toLatin1()))
-                ++pos;
-            bool ok = false;
-            value.type = RegValue::Dword;
-            value.dword = line.mid(first, pos - first).toUInt(&ok, 16);
-            if (!ok || pos - first > 8 || !nothingMore(line, pos)) {
-                error = where + QStringLiteral(": a number must be dword: and eight hex digits");
-                return false;
-            }
-        } else if (rest.startsWith(QLatin1Char('-')) && nothingMore(line, pos + 1)) {
-            current->remove(name);
-            continue;
-        } else {
-            error = where + QStringLiteral(": unknown value type");
-            return false;
-        }
-        current->set(name, value);
-    }
-    if (!sawHeader && !text.trimmed().isEmpty()) {
-        error = QStringLiteral("the header is missing");
-        return false;
-    }
-    return true;
-}
-
-QByteArray Registry::serialise() const
-{
-    QString out = QLatin1String(header) + QLatin1String("\n");
-    for (const Key &key : m_keys) {
-        out += QLatin1String("\n[") + key.path + QLatin1String("]\n");
-        for (const Entry &e : key.values) {
-            if (e.name.isEmpty())
-                out += QLatin1String("@=");
-            else
-                out += QLatin1Char('"') + escaped(e.name) + QLatin1String("\"=");
-            if (e.value.type == RegValue::Text)
-                out += QLatin1Char('"') + escaped(e.value.text) + QLatin1Char('"');
-            else
-                out += QStringLiteral("dword:%1").arg(e.value.dword, 8, 16, QLatin1Char('0'));
-            out += QLatin1Char('\n');
-        }
-    }
-    return out.toUtf8();
-}
-
 // Reads the file as it is now. A read that finds the file's size, times and inode as last seen
 // trusts what it holds; before a change (thorough) the bytes themselves are compared, since
 // another copy's rewrite of the same size within one tick of the clock looks unchanged to those.
@@ -374,15 +91,16 @@ Registry::FileState Registry::reread(bool thorough)
 {
     if (!thorough && m_state == FileState::Read && stamp(m_filePath) == m_stamp)
         return m_state;
-    QFile file(m_filePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (!file.exists()) {
+    QFile file;
+    if (!nativefile::openForReading(file, m_filePath)) {
+        const int error = errno;
+        if (!nativefile::status(m_filePath)) {
             m_keys.clear();
             m_seen.clear();
             m_why.clear();
             return m_state = FileState::Missing;
         }
-        m_why = file.errorString();
+        m_why = nativefile::errorText(error);
         return m_state = FileState::Unreadable;
     }
     const Stamp seen = stamp(file.handle());
@@ -416,26 +134,30 @@ void Registry::keepAside()
     if (reread(true) != FileState::Unparsable)
         return;
     const QString why = m_why;
-    const QString stem = m_filePath + QStringLiteral(".unreadable-") +
+    // Beside the file itself: through a link, the link would go aside and the bad file stay.
+    const QString file = nativefile::writeTarget(m_filePath);
+    const QString stem = file + QStringLiteral(".unreadable-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
     QString aside = stem;
     bool kept = false;
     for (int n = 2; n < 1000; ++n) {
-        if (!QFileInfo::exists(aside) && !QFileInfo(aside).isSymLink()) {
-            kept = QFile::rename(m_filePath, aside);
+        if (nativefile::renameWithoutReplacing(file, aside)) {
+            kept = true;
             break;
         }
+        if (errno != EEXIST)
+            break;
         aside = stem + QLatin1Char('-') + QString::number(n);
     }
     if (kept) {
         m_state = FileState::Missing;
         m_problem = QStringLiteral("The settings file %1 could not be read (%2). It was kept as "
                                    "%3 and the settings start afresh.")
-                        .arg(m_filePath, why, aside);
+                        .arg(nativename::display(m_filePath), why, nativename::display(aside));
     } else {
         m_problem = QStringLiteral("The settings file %1 could not be read (%2) and could not be "
                                    "moved aside; it is left as it is and nothing will be saved.")
-                        .arg(m_filePath, why);
+                        .arg(nativename::display(m_filePath), why);
     }
 }
 
@@ -464,21 +186,10 @@ bool Registry::refresh()
 
 bool Registry::lock()
 {
-    m_lock = std::make_unique<QLockFile>(m_filePath + QStringLiteral(".lock"));
-    m_lock->setStaleLockTime(10000);
-    // Another copy holds the lock for one write of a small file: ask again soon, not in the
-    // tenths of seconds QLockFile::lock() waits between attempts.
-    QDeadlineTimer deadline(30000);
-    int pause = 1;
-    while (!m_lock->tryLock(0)) {
-        if (m_lock->error() != QLockFile::LockFailedError || deadline.hasExpired()) {
-            m_lock.reset();
-            return false;
-        }
-        QThread::msleep(pause);
-        pause = qMin(pause * 2, 64);
-    }
-    return true;
+    // The lock goes with the file itself, not with the name it was reached by: a copy that opens
+    // it through a link and one that opens its real path must keep each other out.
+    m_lock = FileLock::take(nativefile::writeTarget(m_filePath) + QStringLiteral(".lock"), 30000);
+    return m_lock != nullptr;
 }
 
 void Registry::unlock()

@@ -9,9 +9,9 @@
 #include <memory>
 #include <optional>
 
-class QLockFile;
-
 namespace tolvane {
+
+class FileLock;
 
 enum class RegRoot
 {
@@ -155,7 +155,7 @@ class Registry
     FileState m_state = FileState::Missing;
     QByteArray m_seen; // the file's bytes as last read or written
     Stamp m_stamp;
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<FileLock> m_lock;
     int m_depth = 0;            // open batches
     bool m_batchUsable = false; // the outermost batch has the lock and a readable file
     bool m_dirty = false;

@@ -11,10 +11,15 @@
 #include "core/ScriptWriter.h"
 #include "core/StringTable.h"
 #include "platform/LinuxPlatform.h"
+#include "platform/NativeName.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <fcntl.h>
+#include <ftw.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tolvane;
 
@@ -73,6 +78,7 @@ class TestCore : public QObject
 
     void scriptBytes();
     void scriptWithFileInfo();
+    void scriptKeepsNameBytes();
     void scriptPathAndFailures();
     void scriptProgress();
 
@@ -293,6 +299,60 @@ void TestCore::scriptWithFileInfo()
     lines = writer.lines({{dir.filePath("gone.wav"), true}, {small, true}}, {}, s);
     QCOMPARE(lines.at(lines.size() - 2),
              "A1 WAVE \"" + dir.filePath("gone.wav") + "\"   ; size: -1 Bytes   date: Unknown");
+}
+
+// A name from an old share, Latin-1 and so not UTF-8: the script holds its very bytes (the rest
+// of the line is UTF-8), sized and dated, and is itself written into a folder named so.
+void TestCore::scriptKeepsNameBytes()
+{
+    QTemporaryDir dir;
+    const QByteArray top = QFile::encodeName(dir.path());
+    const QByteArray prog = top + "/Projekte-\xe4";
+    QCOMPARE(::mkdir(prog.constData(), 0755), 0);
+    const QDateTime stamp(QDate(2026, 2, 3), QTime(0, 0));
+    for (const QByteArray &name : {QByteArray("caf\xe9.wav"), QByteArray("caf\xe8.wav")}) {
+        const int fd = ::open((top + '/' + name).constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, name.constData(), name.size()), ssize_t(name.size()));
+        ::close(fd);
+        const struct timespec times[2] = {{0, UTIME_OMIT}, {stamp.toSecsSinceEpoch(), 0}};
+        QCOMPARE(::utimensat(AT_FDCWD, (top + '/' + name).constData(), times, 0), 0);
+    }
+    LinuxPlatform platform;
+    FixedClock clock(QDateTime(QDate(2026, 12, 8), QTime(9, 30, 0)));
+    ScriptWriter writer(platform, clock, english);
+    ScriptSettings s;
+    s.scriptName = QString::fromUtf8("Kl\xc3\xa4nge");
+    s.fileInfo = true;
+    s.programFolder = nativename::decode(prog);
+    s.settingsKeyExists = true;
+    QStringList shown;
+    const QList<ListEntry> entries = {{nativename::decode(top + "/caf\xe8.wav"), true},
+                                      {nativename::decode(top + "/caf\xe9.wav"), true}};
+    QVERIFY(writer.write(entries, {}, s, [&](const ScriptProgress &p) { shown << p.msg3; }));
+    QCOMPARE(shown,
+             QStringList({QStringLiteral("CAF\uFFFD.WAV"), QStringLiteral("CAF\uFFFD.WAV")}));
+
+    QByteArray script;
+    const int fd = ::open((prog + "/Kl\xc3\xa4nge.rc").constData(), O_RDONLY);
+    QVERIFY(fd >= 0);
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;)
+        script.append(buffer, n);
+    ::close(fd);
+    QVERIFY(script.contains(";" + QByteArray(24, ' ') + "[Script Name: KL\xc3\x84NGE]\r\n"));
+    QVERIFY2(script.endsWith("\r\nA1 WAVE \"" + top +
+                             "/caf\xe8.wav\"   ; size: 8 Bytes   date: 2/3/26\r\n"
+                             "A2 WAVE \"" +
+                             top + "/caf\xe9.wav\"   ; size: 8 Bytes   date: 2/3/26\r\n"),
+             script.right(200).toPercentEncoding(" /;:\"").constData());
+    ::nftw(
+        top.constData(),
+        [](const char *p, const struct stat *, int, struct FTW *) {
+            ::remove(p);
+            return 0;
+        },
+        8, FTW_DEPTH | FTW_PHYS);
 }
 
 void TestCore::scriptPathAndFailures()

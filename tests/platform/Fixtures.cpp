@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <ftw.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/syscall.h>
@@ -112,6 +114,19 @@ PermissionsApply::~PermissionsApply()
     __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
     if (m_changed)
         ::syscall(SYS_capset, &header, m_saved);
+}
+
+namespace {
+int removeOne(const char *path, const struct stat *, int, struct FTW *)
+{
+    ::remove(path); // what cannot go stays for the test to report
+    return 0;
+}
+} // namespace
+
+void removeTree(const QByteArray &path)
+{
+    ::nftw(path.constData(), removeOne, 16, FTW_DEPTH | FTW_PHYS);
 }
 
 } // namespace tolvane::test

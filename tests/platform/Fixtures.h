@@ -32,6 +32,10 @@ class SmallFileSystem
     QString m_whyNot;
 };
 
+// Deletes a tree by the bytes of its names, which QTemporaryDir cannot do for a name that is not
+// UTF-8.
+void removeTree(const QByteArray &path);
+
 // While it lives, the calling thread is held to file permissions even as root: root reads a file
 // without read permission, which would make an unreadable-file test pass for nothing.
 class PermissionsApply

@@ -8,6 +8,7 @@
 //                                         before each write checks, on a fresh reading of the file,
 //                                         that the value is still the last one written; exit 1
 //                                         with "lost ..." when another copy wrote it back
+#include "platform/NativeName.h"
 #include "platform/Registry.h"
 
 #include <QDateTime>
@@ -29,7 +30,7 @@ int main(int argc, char **argv)
 {
     if (argc < 3)
         return 2;
-    const QString file = QString::fromLocal8Bit(argv[2]);
+    const QString file = nativename::decode(argv[2]);
     std::puts("ready");
     std::fflush(stdout);
     char line[16];

@@ -1,6 +1,11 @@
+#include "platform/NativeFile.h"
 #include "platform/NativeName.h"
 
 #include <QtTest>
+#include <climits>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tolvane;
 
@@ -64,6 +69,43 @@ class NamesTest : public QObject
         FILE *g = std::fopen(nativename::encode(name).constData(), "rb");
         QVERIFY(g);
         std::fclose(g);
+    }
+
+    // Where a write lands: through every link to the file it names, whether that exists or not.
+    void writeTarget_data()
+    {
+        QTest::addColumn<QByteArray>("path"); // below the test's folder
+        QTest::addColumn<QByteArray>("target");
+        QTest::newRow("plain file") << QByteArray("real/a.rc") << QByteArray("real/a.rc");
+        QTest::newRow("file not there yet")
+            << QByteArray("real/new.rc") << QByteArray("real/new.rc");
+        QTest::newRow("relative link") << QByteArray("a-link.rc") << QByteArray("real/a.rc");
+        QTest::newRow("chain of links") << QByteArray("chain.rc") << QByteArray("real/a.rc");
+        QTest::newRow("link to nothing yet")
+            << QByteArray("dangling.rc") << QByteArray("real/later.rc");
+        QTest::newRow("linked folder") << QByteArray("folder-link/a.rc") << QByteArray("real/a.rc");
+        QTest::newRow("name not utf-8")
+            << QByteArray("folder-link/caf\xe9.rc") << QByteArray("real/caf\xe9.rc");
+    }
+
+    void writeTarget()
+    {
+        QFETCH(QByteArray, path);
+        QFETCH(QByteArray, target);
+        QTemporaryDir dir;
+        char real[PATH_MAX];
+        QVERIFY(::realpath(QFile::encodeName(dir.path()).constData(), real));
+        const QByteArray top(real);
+        QCOMPARE(::mkdir((top + "/real").constData(), 0755), 0);
+        FILE *f = std::fopen((top + "/real/a.rc").constData(), "wb");
+        QVERIFY(f);
+        std::fclose(f);
+        QCOMPARE(::symlink("real/a.rc", (top + "/a-link.rc").constData()), 0);
+        QCOMPARE(::symlink("a-link.rc", (top + "/chain.rc").constData()), 0);
+        QCOMPARE(::symlink("real/later.rc", (top + "/dangling.rc").constData()), 0);
+        QCOMPARE(::symlink("real", (top + "/folder-link").constData()), 0);
+        QCOMPARE(nativefile::writeTarget(nativename::decode(top + '/' + path)),
+                 nativename::decode(top + '/' + target));
     }
 };
 

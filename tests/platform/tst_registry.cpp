@@ -1,4 +1,5 @@
 #include "Fixtures.h"
+#include "platform/NativeName.h"
 #include "platform/Registry.h"
 
 #include <QDateTime>
@@ -7,6 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <dirent.h>
 
 using namespace tolvane;
 
@@ -82,6 +84,11 @@ class TestRegistry : public QObject
     void unreadableFileIsReportedAndLeftAlone();
     void twoCopiesStartingTogetherKeepTheFileAside();
     void twoCopiesWritingTogetherLoseNothing();
+    void keyNamesEndingInBlank_data();
+    void keyNamesEndingInBlank();
+    void linkAndRealPathShareOneLock();
+    void garbageReachedThroughLinkIsKeptBesideTheFile();
+    void fileWhoseNameIsNotUtf8();
 };
 
 void TestRegistry::registryRoundTripAndCase()
@@ -459,6 +466,115 @@ void TestRegistry::twoCopiesWritingTogetherLoseNothing()
     Registry reg(file);
     QCOMPARE(described(reg.value(RegRoot::CurrentUser, "Race", "A")), "text 00" + count);
     QCOMPARE(described(reg.value(RegRoot::CurrentUser, "Race", "B")), "text 00" + count);
+}
+
+void TestRegistry::keyNamesEndingInBlank_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QByteArray>("expected");
+    const QByteArray head =
+        "Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\n";
+    QTest::newRow("parent ends in a blank")
+        << "SOFTWARE\\Kelvadore \\Tolvane"
+        << head + "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kelvadore ]\n"
+                  "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kelvadore \\Tolvane]\n"
+                  "\"a\"=\"1\"\n\"b\"=\"2\"\n\"c\"=\"3\"\n";
+    QTest::newRow("key ends in blanks") << "SOFTWARE\\Kelvadore  "
+                                        << head + "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kelvadore  ]\n"
+                                                  "\"a\"=\"1\"\n\"b\"=\"2\"\n\"c\"=\"3\"\n";
+}
+
+// Each save starts from the file as another copy would read it: the key and its parents come
+// back as they were written, once each.
+void TestRegistry::keyNamesEndingInBlank()
+{
+    QFETCH(QString, key);
+    QFETCH(QByteArray, expected);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("r.reg");
+    {
+        Registry reg(file);
+        QVERIFY(reg.createKey(RegRoot::LocalMachine, key));
+        QVERIFY(reg.setText(RegRoot::LocalMachine, key, "a", "1"));
+    }
+    QVERIFY(Registry(file).setText(RegRoot::LocalMachine, key, "b", "2"));
+    QVERIFY(Registry(file).setText(RegRoot::LocalMachine, key, "c", "3"));
+    QCOMPARE(readAll(file), expected);
+    Registry reg(file);
+    QCOMPARE(described(reg.value(RegRoot::LocalMachine, key, "a")), "text 1");
+    QVERIFY(!reg.keyExists(RegRoot::LocalMachine, "SOFTWARE\\Kelvadore"));
+}
+
+void TestRegistry::linkAndRealPathShareOneLock()
+{
+    // On a RAM file system writes follow each other fast enough to meet within one clock tick.
+    test::SmallFileSystem fs;
+    QTemporaryDir dir;
+    const QString file = fs.isMounted() ? fs.filePath("r.reg") : dir.filePath("r.reg");
+    const QString link = fs.isMounted() ? fs.filePath("link.reg") : dir.filePath("link.reg");
+    writeAll(file, "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Race]\n"
+                   "\"A\"=\"000000\"\n\"B\"=\"000000\"\n");
+    QVERIFY(QFile::link(file, link));
+    const QString count = QStringLiteral("1000");
+    auto a = startHelper({"bump", link, "A", count});
+    auto b = startHelper({"bump", file, "B", count});
+    release({a.get(), b.get()});
+    QVERIFY(a->waitForFinished(120000) && b->waitForFinished(120000));
+    QCOMPARE(a->readAll() + b->readAll(), QByteArray());
+    QCOMPARE(a->exitCode(), 0);
+    QCOMPARE(b->exitCode(), 0);
+    QVERIFY(QFileInfo(link).isSymLink());
+    Registry reg(file);
+    QCOMPARE(described(reg.value(RegRoot::CurrentUser, "Race", "A")), "text 00" + count);
+    QCOMPARE(described(reg.value(RegRoot::CurrentUser, "Race", "B")), "text 00" + count);
+}
+
+void TestRegistry::garbageReachedThroughLinkIsKeptBesideTheFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("real"));
+    const QString file = dir.filePath("real/r.reg");
+    const QString link = dir.filePath("link.reg");
+    writeAll(file, "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\X]\n\"a\"=grbl\n");
+    QVERIFY(QFile::link(file, link));
+    {
+        Registry reg(link);
+        QVERIFY(!reg.problem().isEmpty());
+        QVERIFY(reg.createKey(RegRoot::CurrentUser, "X"));
+        QVERIFY(reg.setText(RegRoot::CurrentUser, "X", "a", "fresh"));
+    }
+    const QStringList kept = QDir(dir.filePath("real")).entryList({"r.reg.unreadable-*"});
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(
+        readAll(dir.filePath("real/" + kept.first())),
+        QByteArray("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\X]\n\"a\"=grbl\n"));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(described(Registry(file).value(RegRoot::CurrentUser, "X", "a")), "text fresh");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden),
+             QStringList{"link.reg"});
+}
+
+void TestRegistry::fileWhoseNameIsNotUtf8()
+{
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + "/Einstellungen-\xe4";
+    const QString file = nativename::decode(folder + "/r\xe9.reg");
+    {
+        Registry reg(file); // creates its folder
+        QVERIFY(reg.createKey(RegRoot::CurrentUser, "X"));
+        QVERIFY(reg.setText(RegRoot::CurrentUser, "X", "a", "b"));
+    }
+    QCOMPARE(described(Registry(file).value(RegRoot::CurrentUser, "X", "a")), "text b");
+    // Only the file, under its very bytes: no lock left behind, nothing under a look-alike name.
+    QList<QByteArray> names;
+    if (DIR *d = ::opendir(folder.constData())) {
+        while (const dirent *e = ::readdir(d))
+            if (e->d_name[0] != '.')
+                names << QByteArray(e->d_name);
+        ::closedir(d);
+    }
+    QCOMPARE(names, QList<QByteArray>{"r\xe9.reg"});
+    test::removeTree(folder);
 }
 
 QTEST_GUILESS_MAIN(TestRegistry)
