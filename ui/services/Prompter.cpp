@@ -1,6 +1,6 @@
 #include "ui/services/Prompter.h"
-#include "ui/services/Look.h"
 #include "core/FilterTexts.h"
+#include "ui/services/Look.h"
 #include "ui/services/TaskbarIdentity.h"
 
 #include <QApplication>
