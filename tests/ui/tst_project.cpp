@@ -206,7 +206,8 @@ void TestProject::promptedSaveRefusesNames()
         QCOMPARE(h.main().windowTitle(), QStringLiteral("Tolvane v3.06b"));
     // The next time the list is drawn its buttons take their states again.
     QPaintEvent paint(QRect(0, 0, 1, 1));
-    QCoreApplication::sendEvent(h.main().listView()->viewport(), &paint);
+    QCoreApplication::sendEvent(
+        h.main().findChild<QListView *>(QStringLiteral("ListBox1"))->viewport(), &paint);
     for (const char *name : {"SP1", "SP2", "DEL", "Button2", "Button4", "Save1"})
         QVERIFY2(child(h.main(), name)->isEnabled(), name);
 }
