@@ -184,7 +184,8 @@ void SetupWizard::addCompiler()
     r.owner = this;
     r.title = QStringLiteral("Locate Brcc32 & Dcc32 and double-click programs...");
     r.folder = Platform::folderWithSeparator(m_delphiFolderEdit->text()) + QStringLiteral("bin");
-    r.filters = {QStringLiteral("Executables (*.exe brcc32 dcc32)")};
+    // Shown as "Executables"; the stand-in compilers have no ".exe" and are found as well.
+    r.filter = QStringLiteral("Executables|*.exe;brcc32;dcc32");
     const OpenFilesResult result = m_s.prompter.openFiles(r);
     if (!result.accepted || result.files.isEmpty())
         return;
