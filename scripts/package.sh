@@ -5,8 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # CPack finds the programs with file, dpkg-shlibdeps (dpkg-dev) names their libraries.
-bash scripts/install-deps.sh file dpkg-dev lintian
-bash scripts/build.sh
+bash scripts/install-deps.sh file dpkg-dev lintian >&2
+bash scripts/build.sh >&2
 # CPack installs into a staging tree with the prefix /usr; the program finds its stand-ins
 # relative to its own folder, so the build's own prefix does not matter.
 (cd build && rm -f tolvane_*.deb && cpack -G DEB >/dev/null)
