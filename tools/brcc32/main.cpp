@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 using namespace tolvane::tools;
@@ -110,6 +111,11 @@ int main(int argc, char **argv)
         return 1;
     }
     tolvane::signalcleanup::removeOnSignal(QFile::encodeName(work.path()).toStdString());
+    // Runs before the folder's own removal: after a signal, the watcher removes it alone.
+    const auto leaveToWatcher = qScopeGuard([&work] {
+        if (tolvane::signalcleanup::stopping())
+            work.setAutoRemove(false);
+    });
     const QString workFolder = work.path();
     const auto inWork = [&](const QString &name) { return workFolder + QLatin1Char('/') + name; };
     // A file whose path the compiler would misread reaches it through a link with a plain name in

@@ -12,6 +12,7 @@
 #include <map>
 #include <mutex>
 #include <sstream>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -79,6 +80,20 @@ std::vector<pid_t> children()
     return found;
 }
 
+// The program's own end may be removing the same folder at this very moment, and an entry that
+// vanishes under remove_all stops it half-way: go again until the path is gone.
+void removeWhole(const std::string &path)
+{
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        std::error_code ignored;
+        std::filesystem::remove_all(std::filesystem::path(path), ignored);
+        struct stat info = {};
+        if (::lstat(path.c_str(), &info) != 0 && errno == ENOENT)
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+}
+
 bool running(pid_t pid)
 {
     char state = 0;
@@ -108,10 +123,8 @@ void watch()
     for (const pid_t kid : kids)
         while (running(kid) && std::chrono::steady_clock::now() < until)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    for (const auto &[id, path] : paths()) {
-        std::error_code ignored;
-        std::filesystem::remove_all(std::filesystem::path(path), ignored);
-    }
+    for (const auto &[id, path] : paths())
+        removeWhole(path);
     std::signal(number, SIG_DFL);
     sigset_t only;
     sigemptyset(&only);
@@ -155,6 +168,11 @@ void install()
             continue;
         ::sigaction(number, &action, nullptr);
     }
+}
+
+bool stopping()
+{
+    return caught != 0;
 }
 
 int removeOnSignal(const std::string &path)

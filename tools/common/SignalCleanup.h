@@ -17,6 +17,8 @@ void install();
 int removeOnSignal(const std::string &path);
 // The path is this program's own business again (it was removed or moved into place).
 void forget(int id);
+// A signal was caught: the paths are the watcher's now, and the program leaves them alone.
+bool stopping();
 // How long the children may take to end before the paths are removed all the same.
 constexpr int childrenGraceMs = 6000;
 

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
@@ -175,6 +176,11 @@ int main(int argc, char **argv)
         return 1;
     }
     tolvane::signalcleanup::removeOnSignal(QFile::encodeName(work.path()).toStdString());
+    // Runs before the folder's own removal: after a signal, the watcher removes it alone.
+    const auto leaveToWatcher = qScopeGuard([&work] {
+        if (tolvane::signalcleanup::stopping())
+            work.setAutoRemove(false);
+    });
     const QString workFolder = work.path();
     QStringList inputs;
     QStringList inputNames;          // as the project names them, for lld-link's messages
