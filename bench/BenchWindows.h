@@ -34,13 +34,12 @@ class QuietPrompter : public Prompter
     Box::Button m_answer;
 };
 
-// Pauses and frames cost nothing: the benchmark measures the work, not the pacing.
+// Pauses cost nothing: the benchmark measures the work, not the pacing. Frames come as the
+// screen would show them, and are painted, as they are for a user.
 class InstantPacer : public Pacer
 {
   public:
     void pause(int) override {}
-    bool frameDue() override { return true; }
-    void showFrame() override {}
 };
 
 class SilentSoundPlayer : public SoundPlayer

@@ -42,9 +42,12 @@ ProjectSweep::Repair ProjectSweep::repair(Platform &platform, const QString &pro
             platform.renameFile(renameFrom, result.backup) ? Repair::Renamed : Repair::RenameFailed;
         return result;
     }
-    std::stable_sort(kept.begin(), kept.end(), [&opened](int a, int b) {
+    const auto inListOrder = [&opened](int a, int b) {
         return FileList::lessThan(opened.entries.at(a), opened.entries.at(b));
-    });
+    };
+    // A project this program wrote is in order already; one look at each neighbour tells.
+    if (!std::is_sorted(kept.begin(), kept.end(), inListOrder))
+        std::stable_sort(kept.begin(), kept.end(), inListOrder);
     QStringList lines;
     lines.reserve(kept.size());
     for (int i : kept)
@@ -72,11 +75,13 @@ ProjectSweep::Result ProjectSweep::run(Platform &platform, ListReporter &reporte
     reporter.setExecuteOnLoad(false);
     reporter.setRemovalPanel(true);
     reporter.setBusyCursor(true);
-    for (int row : rows) {
+    for (int i = 0; i < rows.size(); ++i) {
+        const QString &entry = entries.at(rows.at(i));
         reporter.pause(50);
-        if (request.removalText)
-            reporter.setRemovalText(request.removalText(entries.at(row)));
-        result.removed << entries.at(row);
+        // The path line is laid out once per frame the screen can show, and for the last entry.
+        if (request.removalText && (i + 1 == rows.size() || reporter.frameDue()))
+            reporter.setRemovalText(request.removalText(entry));
+        result.removed << entry;
     }
     // One removal for the whole walk.
     reporter.removeRows(QList<int>(rows.rbegin(), rows.rend()));

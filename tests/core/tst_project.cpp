@@ -403,6 +403,10 @@ void TestProject::loadLooksAtEachEntryOnce()
     for (const QString &e : entries)
         QCOMPARE(platform.looks.value(e), 1);
     QCOMPARE(r.list.size(), 13);
+    // No frame was due during the walk: the path line is laid out once, and shows the last entry
+    // removed. The walk goes up from the list's end (f9 f6 f3 f18 f15 f12 f0).
+    QCOMPARE(r.removalTexts.size(), 1);
+    QVERIFY2(r.removalTexts.first().endsWith(" f0.bmp"), qPrintable(r.removalTexts.first()));
 }
 
 void TestProject::writeRefusesLineBreak()
