@@ -8,6 +8,10 @@ namespace tolvane {
 QByteArray ProjectFile::encode(const QStringList &paths)
 {
     QByteArray out;
+    qsizetype length = 0;
+    for (const QString &path : paths)
+        length += path.size() + 2;
+    out.reserve(length);
     for (const QString &path : paths) {
         out += nativename::encode(path);
         out += "\r\n";

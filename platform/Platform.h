@@ -143,7 +143,7 @@ class Platform
         };
         Kind kind = Missing;
         qint64 size = -1;   // a file's size; -1 otherwise
-        QDateTime modified; // the last write, in local time
+        QDateTime modified; // the last write, in UTC
     };
     // One stat of the path, links followed.
     virtual PathState pathState(const QString &path) = 0;
