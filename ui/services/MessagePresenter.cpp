@@ -65,6 +65,9 @@ Box MessagePresenter::box(const Message &m) const
     case Message::Owner::ToolWindow:
         b.owner = m_owners.toolWindow;
         break;
+    case Message::Owner::SetupWizard:
+        b.owner = m_owners.setupWizard;
+        break;
     case Message::Owner::BesideToolWindow:
         // No owner, so it is not centred over the window; it stands left of and below its top
         // left corner.

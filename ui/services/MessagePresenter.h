@@ -15,6 +15,7 @@ struct MessageOwners
     QWidget *mainWindow = nullptr;
     QWidget *fileList = nullptr;
     QWidget *toolWindow = nullptr;
+    QWidget *setupWizard = nullptr;
 };
 
 // Shows a core sequence's message as the box it describes, through the prompter, and gives back

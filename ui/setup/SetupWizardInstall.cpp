@@ -47,37 +47,40 @@ void SetupWizard::finish()
 
 QVariant SetupWizard::current(const SequenceItem &item) const
 {
-    const QString &n = item.name;
-    if (n == QLatin1String("Delphi"))
+    switch (item.key) {
+    case Setting::Delphi:
         return m_delphiFolderEdit->text();
-    if (n == QLatin1String("Delphi Version"))
+    case Setting::DelphiVersion:
         return m_versionSpin->value();
-    if (n == QLatin1String("Install Date"))
+    case Setting::InstallDate:
         return QLocale().toString(m_s.clock.now().date(), QLocale::ShortFormat);
-    if (n == QLatin1String("Compiler1"))
+    case Setting::Compiler1:
         return m_brccEdit->text();
-    if (n == QLatin1String("Compiler2"))
+    case Setting::Compiler2:
         return m_dccEdit->text();
-    if (n == QLatin1String("Program Folder"))
+    case Setting::ProgramFolder:
         return m_mainFolderLabel->text();
-    if (n == QLatin1String("TempDir1"))
+    case Setting::RecentAddFolder:
         return QString();
-    if (n == QLatin1String("TempDir2"))
+    case Setting::RecentProjectFolder:
         return m_projectsFolderLabel->text();
-    if (n == QLatin1String("Recent Folder"))
+    case Setting::RecentFolder:
         return Platform::folderWithSeparator(m_s.platform.shortPath(m_s.platform.currentFolder()));
-    if (n == QLatin1String("Main Left"))
+    case Setting::MainLeft:
         return m_main.x();
-    if (n == QLatin1String("Main Top"))
+    case Setting::MainTop:
         return m_main.y();
-    if (n == QLatin1String("Tool Left"))
+    case Setting::ToolLeft:
         return m_tool.x();
-    if (n == QLatin1String("Tool Top"))
+    case Setting::ToolTop:
         return m_tool.y();
+    default:
+        break;
+    }
     // The three fixed texts; everything else is the tool window's state.
-    const SettingRow *row = SettingsRecord::find(n);
-    if (row && row->control.isEmpty())
-        return row->fresh;
+    const SettingRow &row = SettingsRecord::row(item.key);
+    if (row.control.isEmpty())
+        return row.fresh;
     return m_tool.current(item);
 }
 

@@ -1,5 +1,6 @@
 #include "core/Product.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/services/MessagePresenter.h"
 #include "ui/setup/SetupWizard.h"
 #include "ui/toolwindow/ToolWindow.h"
 
@@ -7,45 +8,15 @@
 
 namespace tolvane {
 
-// The sequences' boxes, shown through the prompter.
+// The sequences' boxes, shown through the one presenter. A box closed without an answer is a No.
 Message::Button SetupWizard::ask(const Message &m)
 {
-    Box b;
-    b.caption = m.caption;
-    b.text = m.text;
-    b.buttons = m.buttons;
-    switch (m.icon) {
-    case Message::Icon::None:
-        b.icon = Box::NoIcon;
-        break;
-    case Message::Icon::Information:
-        b.icon = Box::Information;
-        break;
-    case Message::Icon::Warning:
-        b.icon = Box::Warning;
-        break;
-    case Message::Icon::Error:
-        b.icon = Box::Error;
-        break;
-    case Message::Icon::Question:
-        b.icon = Box::Question;
-        break;
-    }
-    switch (m.owner) {
-    case Message::Owner::SetupWizard:
-        b.owner = this;
-        break;
-    case Message::Owner::MainWindow:
-        b.owner = &m_main;
-        break;
-    case Message::Owner::ToolWindow:
-        b.owner = &m_tool;
-        break;
-    default:
-        break;
-    }
-    const Box::Button answer = m_s.prompter.ask(b);
-    return answer == Box::Cancel ? Message::No : Message::Button(answer);
+    MessageOwners owners;
+    owners.mainWindow = &m_main;
+    owners.toolWindow = &m_tool;
+    owners.setupWizard = this;
+    const Message::Answer answer = MessagePresenter(m_s.prompter, owners).show(m);
+    return answer == Message::Cancel ? Message::No : answer;
 }
 
 void SetupWizard::uninstall()
