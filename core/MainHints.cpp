@@ -4,7 +4,7 @@ namespace tolvane::mainhints {
 
 QString firstRunText()
 {
-    return QStringLiteral("Tolvane is not set up yet: press \"&&Paths...\" to find the "
+    return QStringLiteral("Tolvane is not set up yet: press \"Paths...\" to find the "
                           "compilers\rand make the program folder.");
 }
 
@@ -93,6 +93,12 @@ Hint forControl(Control control, const State &s)
     case Control::List:
         if (s.listCount != 0)
             return {};
+        // Before setup the empty list keeps saying where to start, hints on or off.
+        if (!s.keyExists) {
+            Hint h;
+            h.status = firstRunText();
+            return h;
+        }
         return hinted(s, QStringLiteral(
                              "Drag file(s) or folders from anywhere to auto load, or use the\rdrop "
                              "down menu to load both Resource type && project(.tpf) files.\rDrag "

@@ -151,13 +151,24 @@ void TestWindowTexts::hints_data()
                                           << "-" << 0;
     QTest::newRow("empty window, not set up")
         << int(C::Background) << false << false << 0
-        << "Tolvane is not set up yet: press \"&&Paths...\" to find the compilers\rand make "
+        << "Tolvane is not set up yet: press \"Paths...\" to find the compilers\rand make "
            "the program folder."
         << "-" << 0;
     QTest::newRow("window with files") << int(C::Background) << false << false << 2
                                        << "Click on individual files to show file's property."
                                           "\rHold-down CTRL-KEY and click on items to deselect."
                                        << "-" << 0;
+    QTest::newRow("empty list, not set up")
+        << int(C::List) << true << false << 0
+        << "Tolvane is not set up yet: press \"Paths...\" to find the compilers\rand make "
+           "the program folder."
+        << "-" << 0;
+    QTest::newRow("empty list, set up")
+        << int(C::List) << true << true << 0
+        << "Drag file(s) or folders from anywhere to auto load, or use the\rdrop down menu to "
+           "load both Resource type && project(.tpf) files.\rDrag files types (.pas),(.dpr) and "
+           "(.rc) to program to copy as text."
+        << "-" << 0;
     QTest::newRow("list with files") << int(C::List) << true << true << 1 << "-"
                                      << "-" << 0;
     QTest::newRow("lamp") << int(C::ExecuteOffLamp) << false << true << 0

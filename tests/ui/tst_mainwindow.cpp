@@ -494,7 +494,7 @@ void TestMainWindow::firstRunStatusLine()
     Harness fresh;
     fresh.createWindows();
     QCOMPARE(fresh.windows->main().statusText(),
-             QStringLiteral("Tolvane is not set up yet: press \"&&Paths...\" to find the "
+             QStringLiteral("Tolvane is not set up yet: press \"Paths...\" to find the "
                             "compilers\rand make the program folder."));
     // The mouse over the empty window keeps saying it.
     MainWindow &m = fresh.windows->main();
