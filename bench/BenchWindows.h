@@ -20,6 +20,7 @@ class QuietPrompter : public Prompter
         return m_answer;
     }
     OpenFilesResult openFiles(const OpenFilesRequest &) override { return {}; }
+    using Prompter::chooseFolder;
     QString chooseFolder(QWidget *, const QString &, const QString &) override { return {}; }
     std::optional<QString> saveFile(const SaveFileRequest &) override { return std::nullopt; }
     std::optional<QColor> chooseColour(QWidget *, const QColor &) override { return std::nullopt; }
