@@ -256,6 +256,7 @@ class TestTools : public QObject
     void onlyRegularFilesAreRead();
     void dcc32Messages_data();
     void dcc32Messages();
+    void brcc32NamesAnUnreadableFile();
     void linksOnlyWhereNeeded_data();
     void linksOnlyWhereNeeded();
     void namesThatAreNotUtf8_data();
@@ -888,6 +889,33 @@ void TestTools::dcc32Messages()
     QCOMPARE(r.code, 1);
     QVERIFY2(r.output.contains(message), qPrintable(r.output));
     QVERIFY(!QFileInfo::exists(dir.filePath("x.dll")));
+}
+
+void TestTools::brcc32NamesAnUnreadableFile()
+{
+    // Only a file whose header is checked is opened before the compiler runs; when the compiler
+    // then fails on an unreadable one, the message still names that file and its line.
+    QTemporaryDir dir;
+    QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777)));
+    QVERIFY(corpus::write(dir.filePath("ok.wav"), corpus::wave()));
+    QVERIFY(corpus::write(dir.filePath("locked.wav"), corpus::wave()));
+    QVERIFY(QFile::setPermissions(dir.filePath("locked.wav"), QFileDevice::Permissions()));
+    QVERIFY(
+        corpus::write(dir.filePath("x.rc"), "A1 WAVE \"ok.wav\"\r\nA2 WAVE \"locked.wav\"\r\n"));
+    QString program = bin + "/brcc32";
+    QStringList args = {dir.filePath("x.rc")};
+    if (::geteuid() == 0) {
+        // Root reads everything: the compile runs as nobody.
+        if (QStandardPaths::findExecutable("setpriv").isEmpty())
+            QSKIP("setpriv is not installed");
+        args = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + args;
+        program = "setpriv";
+    }
+    const Run r = run(program, args);
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.output.contains("x.rc(2): Error: locked.wav: cannot open file (Permission denied)"),
+             qPrintable(r.output));
+    QVERIFY(!QFileInfo::exists(dir.filePath("x.res")));
 }
 
 void TestTools::linksOnlyWhereNeeded_data()

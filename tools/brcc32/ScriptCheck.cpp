@@ -229,6 +229,17 @@ QString ScriptCheck::bitmapProblem(const QByteArray &d, qint64 fileSize)
     return QString();
 }
 
+QList<ScriptProblem> ScriptCheck::unreadableFiles(const QList<ScriptFile> &files)
+{
+    QList<ScriptProblem> problems;
+    for (const ScriptFile &file : files) {
+        const QString why = readProblem(file.path, statusOf(file.path));
+        if (!why.isEmpty())
+            problems << ScriptProblem{file.line, file.written + QStringLiteral(": ") + why};
+    }
+    return problems;
+}
+
 QString ScriptCheck::linkName(int index)
 {
     return QStringLiteral("tolvane-file-%1.dat").arg(index + 1);
@@ -319,8 +330,11 @@ CheckedScript ScriptCheck::check(const QString &stripped, const QStringList &fol
         }
         const bool shaped = type == QLatin1String("ICON") || type == QLatin1String("CURSOR") ||
                             type == QLatin1String("BITMAP");
+        // A file whose header is checked is opened here; any other is looked at once and opened
+        // by the compiler alone, and only if that fails is it asked why (unreadableFiles).
         QByteArray head;
-        const QString why = readProblem(path, status, shaped ? &head : nullptr, headBytes);
+        const QString why =
+            shaped ? readProblem(path, status, &head, headBytes) : kindProblem(status);
         if (!why.isEmpty()) {
             out.problems << ScriptProblem{lineNo, name + QStringLiteral(": ") + why};
             continue;

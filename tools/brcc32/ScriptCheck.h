@@ -49,6 +49,10 @@ class ScriptCheck
     // Checks the stripped script. Relative file names are looked up in searchFolders in order.
     static CheckedScript check(const QString &stripped, const QStringList &searchFolders);
     static QString linkName(int index);
+    // The files of a checked script that cannot be opened for reading now, each with why: asked
+    // after the compiler failed, so that the message names the file rather than the compiler's
+    // guess.
+    static QList<ScriptProblem> unreadableFiles(const QList<ScriptFile> &files);
     // True when the compiler would not read the path as it is inside a quoted file name: a
     // quote, a backslash, a control character, a comment's start, a byte that is not UTF-8.
     static bool needsLink(const QString &path);

@@ -53,6 +53,15 @@ void reportCompilerText(const QString &scriptName, const QString &text,
     }
 }
 
+// One "SCRIPT(LINE): Error: ..." line per problem; the exit code of a failed compile.
+int reportProblems(const QString &scriptName, const QList<ScriptProblem> &problems)
+{
+    for (const ScriptProblem &p : problems)
+        say(QStringLiteral("%1(%2): Error: %3")
+                .arg(scriptName, QString::number(p.line), p.message));
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -91,12 +100,8 @@ int main(int argc, char **argv)
         if (file.status.sameAs(targetStatus))
             checked.problems << ScriptProblem{
                 file.line, file.written + QStringLiteral(": is the output file of this script")};
-    if (!checked.problems.isEmpty()) {
-        for (const ScriptProblem &p : checked.problems)
-            say(QStringLiteral("%1(%2): Error: %3")
-                    .arg(scriptName, QString::number(p.line), p.message));
-        return 1;
-    }
+    if (!checked.problems.isEmpty())
+        return reportProblems(scriptName, checked.problems);
 
     const QString rc = findProgram({QStringLiteral("llvm-rc"), QStringLiteral("llvm-rc-16"),
                                     QStringLiteral("llvm-rc-15"), QStringLiteral("llvm-rc-14")});
@@ -169,6 +174,9 @@ int main(int argc, char **argv)
     const int code = runProgram(rc, rcArgs, &output, workFolder);
     if (code != 0 || !statusOf(outPath).exists) {
         removeFile(outPath);
+        const QList<ScriptProblem> unreadable = ScriptCheck::unreadableFiles(checked.files);
+        if (!unreadable.isEmpty())
+            return reportProblems(scriptName, unreadable);
         for (const ScriptFile &file : checked.files)
             output.replace(file.handed, file.written);
         reportCompilerText(scriptName,

@@ -120,8 +120,7 @@ FileStatus statusOf(const QString &path)
     return s;
 }
 
-QString readProblem(const QString &path, const FileStatus &status, QByteArray *head,
-                    qint64 headBytes)
+QString kindProblem(const FileStatus &status)
 {
     if (!status.exists)
         return QStringLiteral("file not found");
@@ -129,6 +128,15 @@ QString readProblem(const QString &path, const FileStatus &status, QByteArray *h
         return QStringLiteral("is a folder, not a file");
     if (!status.regular)
         return QStringLiteral("is not a regular file");
+    return QString();
+}
+
+QString readProblem(const QString &path, const FileStatus &status, QByteArray *head,
+                    qint64 headBytes)
+{
+    const QString kind = kindProblem(status);
+    if (!kind.isEmpty())
+        return kind;
     // Non-blocking, and checked again once open: a FIFO put there meanwhile is not waited on.
     const int fd = ::open(bytesOf(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)

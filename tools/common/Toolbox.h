@@ -40,6 +40,8 @@ struct FileStatus
     }
 };
 FileStatus statusOf(const QString &path);
+// Why a path with that status is no regular file; empty when it is one. Nothing is opened.
+QString kindProblem(const FileStatus &status);
 // Why a path with that status is no regular file that can be read; empty when it is one. When
 // head is given it receives up to headBytes of the file's start. A FIFO or a device is never
 // opened: reading one would hang or never end.
