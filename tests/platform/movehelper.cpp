@@ -5,8 +5,8 @@
 //   movehelper lock FOLDER  takes the build lock of FOLDER, prints "locked" or "busy" and holds
 //       it until its input ends;
 //   movehelper space ROOT  enters ROOT as its root folder (a chroot whose root is no mount point,
-//       with a /proc of its own) and prints the free space and block size of "/" as the platform
-//       reports them.
+//       with a /proc of its own where mounts can be made private) and prints the free space and
+//       block size of "/" as the platform reports them.
 #include "platform/LinuxPlatform.h"
 
 #include <QDir>
@@ -79,15 +79,19 @@ int lock(const QString &folder)
 
 int space(const QString &root)
 {
-    // A mount namespace of its own, so the /proc of the chroot goes when this process ends.
-    if (::unshare(CLONE_NEWNS) != 0 ||
-        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-        ::chroot(QFile::encodeName(root).constData()) != 0 || ::chdir("/") != 0)
+    // A mount namespace of its own, so the /proc of the chroot goes when this process ends. Inside
+    // a chroot already, whose root is no mount point, mounts cannot be made private: the inner
+    // chroot then goes without a /proc, as many build chroots do.
+    const bool ownMounts = ::unshare(CLONE_NEWNS) == 0 &&
+                           ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    if (::chroot(QFile::encodeName(root).constData()) != 0 || ::chdir("/") != 0)
         return 3;
     // As build chroots have it: a /proc whose mount table has no entry for this root.
-    ::mkdir("/proc", 0755);
-    if (::mount("proc", "/proc", "proc", 0, nullptr) != 0)
-        return 5;
+    if (ownMounts) {
+        ::mkdir("/proc", 0755);
+        if (::mount("proc", "/proc", "proc", 0, nullptr) != 0)
+            return 5;
+    }
     LinuxPlatform platform;
     std::cout << platform.freeSpace(QStringLiteral("/")).value_or(-1) << ' '
               << platform.blockSize(QStringLiteral("/")).value_or(-1) << std::endl;
