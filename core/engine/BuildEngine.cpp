@@ -2,6 +2,7 @@
 #include "core/BuildTexts.h"
 #include "core/NameChecks.h"
 #include "core/Product.h"
+#include "core/engine/BuildChecks.h"
 #include "platform/Platform.h"
 
 namespace tolvane {
@@ -18,6 +19,7 @@ BuildEngine::BuildEngine(Platform &platform, const Clock &clock, BuildReporter &
 BuildReporter::Answer BuildEngine::ask(Id id, Owner owner, const QString &caption,
                                        const QString &text, Icon icon, int buttons)
 {
+    m_sizesFresh = false;
     Message m;
     m.id = id;
     m.owner = owner;
@@ -64,6 +66,20 @@ QStringList BuildEngine::paths() const
     for (const ListEntry &e : m_entries)
         out << e.path;
     return out;
+}
+
+// The first entry of zero bytes, from the sizes the file check saw when no box came between;
+// else each file is asked again.
+int BuildEngine::firstEmptyEntry()
+{
+    if (!m_sizesFresh || m_checkedSizes.size() != m_entries.size())
+        return buildchecks::firstEmptyFile(m_platform, paths());
+    for (int i = 0; i < m_entries.size(); ++i) {
+        const qint64 known = m_checkedSizes.at(i);
+        if ((known >= 0 ? known : m_platform.fileSize(m_entries.at(i).path)) == 0)
+            return i;
+    }
+    return -1;
 }
 
 void BuildEngine::removeUnselected()

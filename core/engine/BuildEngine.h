@@ -68,6 +68,7 @@ class BuildEngine
     void setExecuteOnLoad(bool on);
     int selectedCount() const;
     QStringList paths() const;
+    int firstEmptyEntry();
     void removeUnselected();
 
     Platform &m_platform;
@@ -82,6 +83,10 @@ class BuildEngine
     // The destination's free space when the build began; unknown when it could not be asked.
     std::optional<qint64> m_freeBefore;
     int m_selected = 0;
+    // Each entry's size as checkFiles() saw it (-1 for a file that is no regular one), good until
+    // the next box: the user may change the files while one is open.
+    QList<qint64> m_checkedSizes;
+    bool m_sizesFresh = false;
     int m_barValue[2] = {0, 0};
     int m_barMaximum[2] = {100, 100};
 };

@@ -39,7 +39,7 @@ bool BuildEngine::prepare()
     }
 
     if (!m_options.scriptsOnly) {
-        const int empty = buildchecks::firstEmptyFile(m_platform, paths());
+        const int empty = firstEmptyEntry();
         if (empty >= 0) {
             setExecuteOnLoad(false);
             if (ask(Id::EmptyFile, Owner::None, QStringLiteral("Warning"),
@@ -111,9 +111,15 @@ bool BuildEngine::checkDestination()
 // Every file of the list, selected or not, must still be there: the first missing one clears it.
 bool BuildEngine::checkFiles()
 {
+    m_checkedSizes.clear();
+    m_checkedSizes.reserve(m_entries.size());
     for (const ListEntry &e : m_entries) {
-        if (m_platform.fileExists(e.path))
+        // One look at each file serves this check and the zero-byte check after it.
+        const Platform::PathState state = m_platform.pathState(e.path);
+        if (state.kind == Platform::PathState::File || state.kind == Platform::PathState::Other) {
+            m_checkedSizes << (state.kind == Platform::PathState::File ? state.size : -1);
             continue;
+        }
         setExecuteOnLoad(false);
         ask(Id::InvalidLink, Owner::FileList, QStringLiteral("Invalid file link...!"),
             QStringLiteral("One or more files from the current file list, links to a\rfile "
@@ -123,6 +129,7 @@ bool BuildEngine::checkFiles()
         m_reporter.fileList(BuildReporter::ListAction::ClearAll);
         return false;
     }
+    m_sizesFresh = true;
     return true;
 }
 

@@ -1,4 +1,5 @@
 #include "Fixtures.h"
+#include "core/Identifiers.h"
 #include "core/NameChecks.h"
 #include "core/engine/BuildChecks.h"
 #include "core/engine/BuildEngine.h"
@@ -27,6 +28,8 @@ class RecordingReporter : public BuildReporter
     {
         messages << m;
         events << QStringLiteral("ask ") + m.caption;
+        if (onAsk)
+            onAsk(m);
         return answers.isEmpty() ? Ok : answers.dequeue();
     }
     void pause(int ms) override { paused += ms; }
@@ -76,6 +79,7 @@ class RecordingReporter : public BuildReporter
     }
 
     QQueue<Answer> answers;
+    std::function<void(const Message &)> onAsk; // while the box is open
     QList<Message> messages;
     QStringList events;
     QString lines[3];
@@ -313,6 +317,7 @@ class TestBuildEngine : public QObject
     void secondBuildInOneProgramFolder();
     void emptyFileCheck_data();
     void emptyFileCheck();
+    void fileEmptiedWhileABoxIsOpen();
     void fileNames_data();
     void fileNames();
     void outputPathsStayInTheirFolder_data();
@@ -804,6 +809,27 @@ void TestBuildEngine::emptyFileCheck()
                  "\",\rcontains zero bytes of data. The compiler cannot accept this file!\rWould "
                  "you like to remove the file from the File list?");
     QCOMPARE(b.files("prog"), QStringList());
+}
+
+void TestBuildEngine::fileEmptiedWhileABoxIsOpen()
+{
+    // The ResId question comes between the file check and the zero-byte check; a file emptied
+    // while it is open is still found.
+    Bench b;
+    b.options.prefixPosition = Identifiers::numberItem;
+    b.strings = QStringList{"a string"};
+    b.reporter.onAsk = [&b](const Message &m) {
+        if (m.id == Message::Id::ResIdConflict)
+            write(b.path("art/ding.wav"), QByteArray());
+    };
+    b.reporter.answers << BuildReporter::Yes << BuildReporter::No;
+    const BuildSummary s = b.run();
+    QCOMPARE(s.end, BuildSummary::End::Stopped);
+    QCOMPARE(b.reporter.messages.size(), 2);
+    QCOMPARE(int(b.reporter.messages.at(1).id), int(Message::Id::EmptyFile));
+    QVERIFY2(b.reporter.messages.at(1).text.startsWith("File \"" +
+                                                       b.path("art/ding.wav").toUpper() + "\""),
+             qPrintable(b.reporter.messages.at(1).text));
 }
 
 void TestBuildEngine::fileNames_data()
