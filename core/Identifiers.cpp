@@ -18,7 +18,9 @@ QString Identifiers::prefix(int position)
         position = lastItem;
     if (position == numberItem)
         return QString();
-    return items().at(position);
+    // Asked once per entry of a build: the list is made once.
+    static const QStringList list = items();
+    return list.at(position);
 }
 
 QString Identifiers::identifier(int listPosition, int selectedCount, const QString &resName,

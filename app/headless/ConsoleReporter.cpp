@@ -2,8 +2,6 @@
 
 #include "platform/NativeName.h"
 
-#include <QRegularExpression>
-
 namespace tolvane::headless {
 
 namespace {
@@ -37,11 +35,19 @@ void ConsoleReporter::say(const QString &text)
 
 QString ConsoleReporter::stage(const QString &text)
 {
-    static const QRegularExpression edges(QStringLiteral("^[ .]+|[ .]+$"));
-    QString t = text;
-    t.remove(edges);
-    // "Writing .dpr File" keeps its inner dot; a trailing "..." is trimmed above.
-    return stageTexts.contains(t) ? t : QString();
+    // Spaces and dots at either edge go: "Writing .dpr File" keeps its inner dot, and a trailing
+    // "..." is trimmed. Called for every line of progress, so without a copy until it matches.
+    auto edge = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('.'); };
+    qsizetype from = 0, to = text.size();
+    while (from < to && edge(text.at(from)))
+        ++from;
+    while (to > from && edge(text.at(to - 1)))
+        --to;
+    const QStringView t = QStringView(text).mid(from, to - from);
+    for (const QString &stage : stageTexts)
+        if (t == stage)
+            return stage;
+    return QString();
 }
 
 void ConsoleReporter::progress(const QString &text)

@@ -239,6 +239,7 @@ class TestTools : public QObject
     void dcc32Errors_data();
     void dcc32Errors();
     void dcc32FindsResourcesWithoutRegardToCase();
+    void dcc32ReadsHeadersOfAnyLength();
     void extractCabinet();
     void compilesEveryPathTheWriterWrites_data();
     void compilesEveryPathTheWriterWrites();
@@ -505,6 +506,39 @@ void TestTools::dcc32FindsResourcesWithoutRegardToCase()
     QVERIFY(resourceTree(dir.filePath("My Lib.dll")).contains("Name: A1"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
              QStringList({"My Lib.dll", "My Lib.dpr", "ding.wav", "icons.rc", "icons.res"}));
+}
+
+// dcc32 reads a .res header by header: one with a 300-character name is longer than a first
+// read takes, and the entries after it must still be found where they are.
+void TestTools::dcc32ReadsHeadersOfAnyLength()
+{
+    QTemporaryDir dir;
+    const QString longName = QString(300, QLatin1Char('N')) + QStringLiteral("LONG");
+    QVERIFY(corpus::write(dir.filePath("names.rc"),
+                          (longName + " RCDATA \"a.bin\"\nAFTER RCDATA \"b.bin\"\n").toUtf8()));
+    QVERIFY(corpus::write(dir.filePath("a.bin"), QByteArray("first data")));
+    QVERIFY(corpus::write(dir.filePath("b.bin"), QByteArray("second data, after the long one")));
+    const Run compiled = run(bin + "/brcc32", {"names.rc"}, dir.path());
+    QVERIFY2(compiled.code == 0, qPrintable(compiled.output));
+    QVERIFY(
+        corpus::write(dir.filePath("Names.dpr"), "Library Names;\n{$R NAMES.RES}\nBegin\nEnd.\n"));
+    const Run linked = run(bin + "/dcc32", {dir.filePath("Names.dpr")});
+    QVERIFY2(linked.code == 0, qPrintable(linked.output));
+    const QByteArray dll = readFile(dir.filePath("Names.dll"));
+    QCOMPARE(dllResource(dll, "#10", longName), QByteArray("first data"));
+    QCOMPARE(dllResource(dll, "#10", "AFTER"), QByteArray("second data, after the long one"));
+
+    // A header that says it is longer than the file is refused, not read past the end.
+    QByteArray cut = emptyRes + resEntry(10, 1, "data");
+    qToLittleEndian<quint32>(4000, cut.data() + emptyRes.size() + 4);
+    QVERIFY(corpus::write(dir.filePath("cut.res"), cut));
+    QVERIFY(corpus::write(dir.filePath("Cut.dpr"), "Library Cut;\n{$R CUT.RES}\nBegin\nEnd.\n"));
+    const Run refused = run(bin + "/dcc32", {dir.filePath("Cut.dpr")});
+    QCOMPARE(refused.code, 1);
+    QVERIFY2(refused.output.contains("Cut.dpr(2) Error: 'CUT.RES' is not a valid resource file: "
+                                     "resource entry at offset 32 runs past the end of the file"),
+             qPrintable(refused.output));
+    QVERIFY(!QFileInfo::exists(dir.filePath("Cut.dll")));
 }
 
 void TestTools::extractCabinet()

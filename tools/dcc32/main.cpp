@@ -16,7 +16,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,11 +56,12 @@ QString findBeside(const QString &dir, const QString &name)
     return QString();
 }
 
-// A file's bytes, mapped for as long as this lives: a large file is walked without being read.
-class MappedFile
+// A file opened for reading its pieces: a large .res is walked header by header, one read each,
+// without its data ever being read or mapped.
+class PieceFile
 {
   public:
-    explicit MappedFile(const QString &path)
+    explicit PieceFile(const QString &path)
     {
         m_fd = ::open(nativename::encode(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (m_fd < 0) {
@@ -76,33 +76,41 @@ class MappedFile
             return;
         }
         m_size = qint64(st.st_size);
-        if (m_size == 0)
-            return;
-        void *at = ::mmap(nullptr, size_t(m_size), PROT_READ, MAP_PRIVATE, m_fd, 0);
-        if (at == MAP_FAILED) {
-            m_error = QString::fromLocal8Bit(std::strerror(errno));
-            return;
-        }
-        m_data = static_cast<const char *>(at);
     }
-    ~MappedFile()
+    ~PieceFile()
     {
-        if (m_data)
-            ::munmap(const_cast<char *>(m_data), size_t(m_size));
         if (m_fd >= 0)
             ::close(m_fd);
     }
-    MappedFile(const MappedFile &) = delete;
-    MappedFile &operator=(const MappedFile &) = delete;
+    PieceFile(const PieceFile &) = delete;
+    PieceFile &operator=(const PieceFile &) = delete;
     const QString &error() const { return m_error; }
-    QByteArray bytes() const
+    qint64 size() const { return m_size; }
+
+    // Exactly `length` bytes from `offset`, or false: a file that shrinks under the walk is
+    // not read as if it had been shorter from the start.
+    bool read(qint64 offset, qint64 length, QByteArray &out, QString &error) const
     {
-        return m_data ? QByteArray::fromRawData(m_data, m_size) : QByteArray();
+        out.resize(length);
+        qint64 done = 0;
+        while (done < length) {
+            const ssize_t n =
+                ::pread(m_fd, out.data() + done, size_t(length - done), off_t(offset + done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                error = n < 0 ? QString::fromLocal8Bit(std::strerror(errno))
+                              : QStringLiteral("the file ended at offset %1 while it was read")
+                                    .arg(offset + done);
+                return false;
+            }
+            done += n;
+        }
+        return true;
     }
 
   private:
     int m_fd = -1;
-    const char *m_data = nullptr;
     qint64 m_size = 0;
     QString m_error;
 };
@@ -210,13 +218,23 @@ int main(int argc, char **argv)
             fail(QStringLiteral("Could not read resource file '%1': %2").arg(file, why));
             continue;
         }
-        const MappedFile mapped(path);
-        if (!mapped.error().isEmpty()) {
-            fail(QStringLiteral("Could not read resource file '%1': %2").arg(file, mapped.error()));
+        const PieceFile opened(path);
+        if (!opened.error().isEmpty()) {
+            fail(QStringLiteral("Could not read resource file '%1': %2").arg(file, opened.error()));
             continue;
         }
         QList<Resource> resources;
-        if (!parseResFile(mapped.bytes(), resources, error, false)) {
+        bool unreadable = false;
+        const ResReader pieces = [&opened, &unreadable](qint64 offset, qint64 length,
+                                                        QByteArray &out, QString &reason) {
+            unreadable = !opened.read(offset, length, out, reason);
+            return !unreadable;
+        };
+        if (!walkResFile(opened.size(), pieces, resources, error, false)) {
+            if (unreadable) {
+                fail(QStringLiteral("Could not read resource file '%1': %2").arg(file, error));
+                continue;
+            }
             fail(QStringLiteral("'%1' is not a valid resource file: %2").arg(file, error));
             continue;
         }
