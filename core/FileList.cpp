@@ -40,7 +40,28 @@ QString foldedKey(const QString &text)
 
 bool FileList::lessThan(const QString &a, const QString &b)
 {
-    return a.compare(b, Qt::CaseInsensitive) < 0;
+    // Paths share long ASCII beginnings: those units are folded here, and Qt's comparison takes
+    // over at the first unit that is not ASCII. The unit before it is ASCII, so no surrogate pair
+    // is cut, and the order is exactly that of the whole comparison.
+    const char16_t *x = reinterpret_cast<const char16_t *>(a.utf16());
+    const char16_t *y = reinterpret_cast<const char16_t *>(b.utf16());
+    const qsizetype n = qMin(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        char16_t cx = x[i], cy = y[i];
+        if (cx == cy) {
+            if (cx < 0x80)
+                continue;
+        }
+        if (cx >= 0x80 || cy >= 0x80)
+            return QStringView(a).mid(i).compare(QStringView(b).mid(i), Qt::CaseInsensitive) < 0;
+        if (cx >= u'A' && cx <= u'Z')
+            cx = char16_t(cx + 32);
+        if (cy >= u'A' && cy <= u'Z')
+            cy = char16_t(cy + 32);
+        if (cx != cy)
+            return cx < cy;
+    }
+    return a.size() < b.size();
 }
 
 void FileList::sort(QStringList &texts)
@@ -206,15 +227,32 @@ QList<int> FileList::merge(QStringList texts)
     merged.reserve(old.size() + texts.size());
     QList<int> rows;
     rows.reserve(texts.size());
-    qsizetype i = 0, j = 0;
-    while (i < old.size() || j < texts.size()) {
-        if (j < texts.size() && (i == old.size() || lessThan(texts.at(j), old.at(i)))) {
-            rows << int(merged.size());
-            merged << texts.at(j++);
-        } else {
-            merged << old.at(i++);
+    // Each new text gallops to its place from where the last one went: a scan's texts come in
+    // runs that fall between the same two old ones, or all after the list, so a merge compares
+    // about as often as there are new texts, not old ones. An equal old text stays first.
+    qsizetype i = 0;
+    for (const QString &text : std::as_const(texts)) {
+        qsizetype lo = i, hi = old.size(), step = 1;
+        while (true) {
+            const qsizetype probe = lo + step - 1;
+            if (probe >= old.size())
+                break;
+            if (lessThan(text, old.at(probe))) {
+                hi = probe;
+                break;
+            }
+            lo = probe + 1;
+            step *= 2;
         }
+        const qsizetype at =
+            std::upper_bound(old.begin() + lo, old.begin() + hi, text, lessThan) - old.begin();
+        while (i < at)
+            merged << old.at(i++);
+        rows << int(merged.size());
+        merged << text;
     }
+    while (i < old.size())
+        merged << old.at(i++);
     rebuild(merged);
     return rows;
 }

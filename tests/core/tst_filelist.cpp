@@ -50,6 +50,7 @@ class TestFileList : public QObject
 
   private slots:
     void sortOrdersAsTheComparison();
+    void comparisonIsTheCaseBlindOrder();
     void oneAtATimeAcrossBlocks();
     void equalTextsKeepTheirArrival();
     void mergeTellsWhereTheNewOnesWent();
@@ -68,6 +69,36 @@ void TestFileList::sortOrdersAsTheComparison()
     QStringList small = {"b.BMP", "A.bmp", "a.BMP", "C.ico"};
     FileList::sort(small);
     QCOMPARE(small, (QStringList{"A.bmp", "a.BMP", "b.BMP", "C.ico"}));
+}
+
+// The comparison folds ASCII itself and hands the rest over: pairs that part in ASCII, in
+// letters that fold to ASCII (the Kelvin sign), in pairs of surrogates or only in their length.
+void TestFileList::comparisonIsTheCaseBlindOrder()
+{
+    const QStringList a = trickyTexts(4000, 7), b = trickyTexts(4000, 8);
+    const QStringList prefixes = {"", "/home/User/Art/", "/HOME/user/art/", "/home/user/Krt/"};
+    int checked = 0;
+    for (int i = 0; i < a.size(); ++i) {
+        for (const QString &p : prefixes) {
+            for (const QString &q : prefixes) {
+                const QString x = p + a.at(i), y = q + b.at(i);
+                const bool expected = x.compare(y, Qt::CaseInsensitive) < 0;
+                if (FileList::lessThan(x, y) != expected)
+                    QFAIL(qPrintable(QStringLiteral("\"%1\" < \"%2\" should be %3")
+                                         .arg(x, y, expected ? "true" : "false")));
+                if (FileList::lessThan(x, x) || FileList::lessThan(y, y))
+                    QFAIL(qPrintable(QStringLiteral("\"%1\" is less than itself").arg(x)));
+                ++checked;
+            }
+        }
+    }
+    QCOMPARE(checked, 64000);
+    QVERIFY(FileList::lessThan("art/a.bmp", "ART/B.bmp"));
+    QVERIFY(!FileList::lessThan("ART/B.bmp", "art/a.bmp"));
+    QVERIFY(FileList::lessThan("a.bm", "A.BMP"));
+    QVERIFY(FileList::lessThan("_", "a")); // '_' comes after 'Z' but before 'a' once folded
+    QVERIFY(FileList::lessThan("K", "l"));
+    QVERIFY(!FileList::lessThan("K", "k") && !FileList::lessThan("k", "K"));
 }
 
 void TestFileList::oneAtATimeAcrossBlocks()
@@ -131,6 +162,18 @@ void TestFileList::mergeTellsWhereTheNewOnesWent()
     std::reverse(expected.begin(), expected.end());
     QCOMPARE(landed, expected);
     QVERIFY(std::is_sorted(rows.begin(), rows.end()));
+
+    // Texts equal to old ones once folded, runs before, between and after the old texts: an
+    // equal old text stays before the new one, and equal new ones keep their arrival.
+    for (quint32 seed : {11u, 12u, 13u}) {
+        FileList mixed;
+        const QStringList before = sortedByCompare(trickyTexts(1500, seed));
+        mixed.assign(before);
+        QStringList arriving = trickyTexts(700, seed + 100);
+        arriving << before.mid(200, 50) << before.first().toUpper() << before.last().toLower();
+        mixed.merge(arriving);
+        QCOMPARE(mixed.entries(), sortedByCompare(before + arriving));
+    }
 }
 
 void TestFileList::removalsInOnePass_data()
