@@ -4,7 +4,6 @@
 #include "app/headless/WorkingFolder.h"
 #include "core/BuildTexts.h"
 #include "core/Product.h"
-#include "core/engine/BuildChecks.h"
 #include "core/engine/BuildEngine.h"
 #include "core/engine/BuildFailure.h"
 #include "core/project/ProjectLoad.h"
@@ -176,20 +175,32 @@ Status HeadlessBuild::compileScript(const BuildOptions &options, BuildSummary &s
 // file with its own error instead.
 bool HeadlessBuild::leaveOutEmptyFiles(QStringList &paths, ConsoleReporter &reporter)
 {
-    for (const QString &path : paths)
-        if (!m_platform.fileExists(path))
+    // One look at each file, then one pass: a long list with many empty files is asked about
+    // in its order without being read again from the start after each answer.
+    QList<qint64> sizes;
+    sizes.reserve(paths.size());
+    for (const QString &path : std::as_const(paths)) {
+        const Platform::PathState state = m_platform.pathState(path);
+        if (state.kind == Platform::PathState::Missing || state.kind == Platform::PathState::Folder)
             return true; // the build's own check of the list comes first
-    for (int empty = buildchecks::firstEmptyFile(m_platform, paths); empty >= 0;
-         empty = buildchecks::firstEmptyFile(m_platform, paths)) {
+        // A device or a FIFO has no size of its own: it counts as empty, as its stat says.
+        sizes << (state.kind == Platform::PathState::File ? state.size : 0);
+    }
+    for (qsizetype i = 0; i < paths.size();) {
+        if (sizes.at(i) != 0) {
+            ++i;
+            continue;
+        }
         Message question;
         question.id = Id::EmptyFile;
         question.caption = QStringLiteral("Warning");
-        question.text = buildtexts::zeroByteQuestion(paths.at(empty));
+        question.text = buildtexts::zeroByteQuestion(paths.at(i));
         question.icon = Message::Icon::Warning;
         question.buttons = Message::Yes | Message::No;
         if (reporter.ask(question) != BuildReporter::Yes)
             return false;
-        paths.removeAt(empty);
+        paths.removeAt(i);
+        sizes.removeAt(i);
     }
     return true;
 }

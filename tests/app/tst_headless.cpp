@@ -693,19 +693,29 @@ void TestHeadless::emptyFileScriptsOnly()
     settings({{"Script Name", QString("Art")}, {"Prompt Compile", 1}});
     const QString bmp = art("logo.bmp", corpus::bitmap(8, 12));
     const QString none = art("none.ico", QByteArray());
-    QStringList args{bmp, none, "--dest", path("dest")};
+    const QString blank = art("blank.cur", QByteArray()); // first in the list's order
+    QStringList args{bmp, none, blank, "--dest", path("dest")};
     if (yes)
         args << "--yes";
     const Result r = run(args);
-    const QString question = "tolvane-build: Warning: File \"" + none.toUpper() +
-                             "\",\ncontains zero bytes of data. The compiler cannot accept this "
-                             "file!\nWould you like to remove the file from the File list?";
-    QVERIFY2(r.err.contains(question), qPrintable(r.err));
+    auto question = [](const QString &file) -> QString {
+        return QStringLiteral("tolvane-build: Warning: File \"%1\",\ncontains zero bytes of "
+                              "data. The compiler cannot accept this file!\nWould you like to "
+                              "remove the file from the File list?")
+            .arg(file.toUpper());
+    };
+    const qsizetype first = r.err.indexOf(question(blank));
+    QVERIFY2(first >= 0, qPrintable(r.err));
     if (!yes) {
         QCOMPARE(r.status, 11);
+        QVERIFY2(!r.err.contains(question(none)), qPrintable(r.err));
         QCOMPARE(dest(), QStringList());
         return;
     }
+    // Each empty file is asked about once, in the list's order.
+    QVERIFY2(r.err.indexOf(question(none)) > first, qPrintable(r.err));
+    QCOMPARE(r.err.count(question(blank)), 1);
+    QCOMPARE(r.err.count(question(none)), 1);
     QVERIFY2(r.status == 0, qPrintable(r.err));
     QCOMPARE(dest(), QStringList({"Art.rc", "Art.res"}));
     QFile rc(path("dest/Art.rc"));
@@ -713,6 +723,7 @@ void TestHeadless::emptyFileScriptsOnly()
     const QByteArray text = rc.readAll();
     QVERIFY2(text.contains("\r\nMyResFile BITMAP \"" + bmp.toUtf8() + "\"\r\n"), text.constData());
     QVERIFY(!text.contains("none.ico"));
+    QVERIFY(!text.contains("blank.cur"));
 }
 
 void TestHeadless::compilerThatNeverEnds_data()
